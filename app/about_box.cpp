@@ -1,0 +1,84 @@
+#include "app/about_box.h"
+
+#include "app/app_pictures.h"
+#include "app/gradient_backdrop.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orvane {
+
+namespace {
+
+QFont boxFont(int pixels, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Tapropos"));
+    setWindowTitle(QStringLiteral("A propos"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setFixedSize(422, 369);
+    setFont(boxFont(11, false));
+    InstallBackdrop(this);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+    panel->setGeometry(9, 8, 405, 297);
+
+    auto* icon = new QLabel(panel);
+    icon->setObjectName(QStringLiteral("ProgramIcon"));
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
+    icon->setGeometry(20, 14, 48, 48);
+
+    auto* product = new QLabel(QStringLiteral("Orvane"), panel);
+    product->setObjectName(QStringLiteral("ProductName"));
+    product->setFont(boxFont(16, true));
+    product->move(87, 17);
+    product->adjustSize();
+
+    auto* version = new QLabel(panel);
+    version->setObjectName(QStringLiteral("lversion"));
+    version->setFont(boxFont(11, true));
+    version->move(88, 40);
+
+    auto* title = new QLabel(panel);
+    title->setObjectName(QStringLiteral("TitlePicture"));
+    title->setPixmap(TitlePicture());
+    title->setGeometry(26, 90, 352, 47);
+
+    auto* memo = new QPlainTextEdit(panel);
+    memo->setObjectName(QStringLiteral("Memo1"));
+    memo->setReadOnly(true);
+    memo->setGeometry(8, 208, 393, 81);
+    memo->setPlainText(QStringLiteral("The author assume no responsabilities from the lost or \n"
+                                      "gains obtained with the use of this software.\n"
+                                      "It also decline responsabilities if any of the wheels of this \n"
+                                      "software has an error."));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setFont(boxFont(11, true));
+    ok->setGeometry(173, 315, 77, 46);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
+    version->setText(QStringLiteral("V 1.10"));
+    version->adjustSize();
+    QDialog::showEvent(event);
+}
+
+} // namespace orvane

@@ -1,0 +1,97 @@
+#include "app/app_pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace orvane {
+
+namespace {
+
+QPixmap roundGlyph(const QColor& color, const QString& letter, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient shade(size * 0.35, size * 0.3, size * 0.7);
+    shade.setColorAt(0, color.lighter(160));
+    shade.setColorAt(1, color);
+    p.setBrush(shade);
+    p.setPen(QPen(color.darker(150), 1));
+    p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setBold(true);
+    font.setPixelSize(size * 2 / 3);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, letter);
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap TitlePicture() {
+    QPixmap pixmap(352, 47);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPixelSize(38);
+    QPainterPath path;
+    path.addText(0, 0, font, QStringLiteral("Orvane"));
+    const QRectF bounds = path.boundingRect();
+    path.translate(-bounds.left() + 8, -bounds.top() + 4);
+    QLinearGradient fill(0, 4, 0, 4 + bounds.height());
+    fill.setColorAt(0, QColor(40, 90, 200));
+    fill.setColorAt(1, QColor(10, 30, 110));
+    p.fillPath(path.translated(2, 2), QColor(0, 0, 0, 60));
+    p.fillPath(path, fill);
+    p.setPen(QPen(QColor(255, 255, 255, 180), 0.8));
+    p.drawPath(path);
+
+    QFont sub(QStringLiteral("Liberation Sans"));
+    sub.setBold(true);
+    sub.setPixelSize(12);
+    p.setFont(sub);
+    p.setPen(QColor(160, 20, 40));
+    p.drawText(QRect(static_cast<int>(bounds.width()) + 22, 8, 352, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Thunderball wheeling systems"));
+    p.setPen(QColor(60, 60, 60));
+    sub.setBold(false);
+    sub.setPixelSize(11);
+    p.setFont(sub);
+    p.drawText(QRect(static_cast<int>(bounds.width()) + 22, 26, 352, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("5 of 39  +  1 of 14"));
+    return pixmap;
+}
+
+QPixmap InformationGlyph() { return roundGlyph(QColor(30, 90, 190), QStringLiteral("i"), 28); }
+
+QPixmap HelpGlyph() { return roundGlyph(QColor(30, 140, 60), QStringLiteral("?"), 28); }
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(196, 30, 58));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+        p.setBrush(QColor(255, 220, 60));
+        p.drawEllipse(QRectF(size * 0.22, size * 0.22, size * 0.56, size * 0.56));
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setBold(true);
+        font.setPixelSize(size / 2);
+        p.setFont(font);
+        p.setPen(QColor(120, 10, 30));
+        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace orvane

@@ -1,0 +1,28 @@
+#pragma once
+// The program's windows, each created once at start and kept for the whole run.
+
+class QDialog;
+
+namespace orvane {
+
+class MainWindow;
+class BoardsView;
+class AboutBox;
+class BoardListWindow;
+class ComparisonWindow;
+class FileChooser;
+class TicketPrintWindow;
+class ParametersWindow;
+
+struct AppWindows {
+    MainWindow* main = nullptr;
+    BoardsView* boardsView = nullptr;
+    AboutBox* about = nullptr;
+    BoardListWindow* boardList = nullptr;
+    ComparisonWindow* comparison = nullptr;
+    FileChooser* fileChooser = nullptr;
+    TicketPrintWindow* ticketPrint = nullptr;
+    ParametersWindow* parameters = nullptr;
+};
+
+} // namespace orvane

@@ -1,0 +1,23 @@
+// Orvane: wheeling systems for the Thunderball game.
+#include "app/message_box_prompts.h"
+#include "app/main_window.h"
+#include "app/program_folder.h"
+#include "app/program_windows.h"
+#include "app/session.h"
+#include "app/shell_actions.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    orvane::InstallFontSubstitutes();
+
+    orvane::Session session;
+    session.programFolder = orvane::ProgramFolderOf(QCoreApplication::applicationFilePath().toStdString());
+    orvane::MessageBoxPrompts prompts;
+    orvane::DesktopShellActions shell;
+    orvane::ProgramWindows windows(session, prompts, shell);
+    windows.windows().main->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,358 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "app/app_pictures.h"
+#include "app/gradient_backdrop.h"
+#include "app/prompts.h"
+#include "app/session.h"
+#include "app/shell_actions.h"
+#include "app/companion.h"
+#include "wheels/boards_view.h"
+#include "wheels/random_selection.h"
+#include "wheels/ticket_grid_panel.h"
+#include "wheels/wheel_catalogue.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace orvane {
+
+namespace {
+
+constexpr QSize kClientSize(619, 375);
+
+QFont windowFont(bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+QToolButton* glyphButton(QWidget* parent, const char* name, const QPixmap& glyph, QRect geometry) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoRaise(true);
+    b->setIcon(glyph);
+    b->setIconSize(glyph.size());
+    b->setGeometry(geometry);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, AppWindows& windows)
+    : m_session(session), m_prompts(prompts), m_shell(shell), m_windows(windows) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Orvane"));
+    setWindowIcon(ProgramIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(windowFont(true));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+    InstallBackdrop(client);
+    buildControls(client);
+    buildMenus();
+
+    // Start-up: settings first, English texts, the list with its first entry chosen, an empty
+    // grid, then the grid laid out for the style read from the parameters file.
+    LoadSettings(m_session.settings, m_session.programFolder);
+    m_session.settings.language = kLanguageEnglish;
+    m_session.systemList = SystemList();
+    ShowChosenSystem();
+    m_session.grid.ClearCells(CellRange::All);
+    RedrawGrid();
+    ApplyMainCaptions();
+    ApplyGridStyle();
+    setFixedSize(sizeHint());
+}
+
+QPushButton* MainWindow::commandButton(QWidget* parent, const char* name, QRect geometry) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFont(windowFont(false));
+    return b;
+}
+
+void MainWindow::buildControls(QWidget* client) {
+    auto* title = new QLabel(client);
+    title->setObjectName(QStringLiteral("Image24"));
+    title->setGeometry(82, 3, 352, 47);
+    title->setPixmap(TitlePicture());
+
+    auto* info = glyphButton(client, "SpeedButton2", InformationGlyph(), QRect(16, 13, 41, 36));
+    info->setToolTip(QStringLiteral("Informations"));
+    connect(info, &QToolButton::clicked, this, [this] { ShowAbout(); });
+    auto* help = glyphButton(client, "boutaide", HelpGlyph(), QRect(573, 13, 38, 36));
+    connect(help, &QToolButton::clicked, this, [this] { OpenHelpFile(m_shell, m_session.programFolder); });
+
+    label(client, "ltitrechoix", QString(), QPoint(15, 47));
+
+    m_systemList = new QComboBox(client);
+    m_systemList->setObjectName(QStringLiteral("ComboBox1"));
+    m_systemList->setGeometry(4, 58, 590, 21);
+    m_systemList->setEditable(false);
+    m_systemList->setMaxVisibleItems(16);
+    for (const std::string& entry : m_session.systemList.entries())
+        m_systemList->addItem(QString::fromStdString(entry));
+    connect(m_systemList, &QComboBox::currentIndexChanged, this,
+            [this](int position) { m_session.systemList.choose(position); });
+
+    m_grid = new TicketGridPanel(GridPlacement::MainWindow, client);
+    m_grid->setGeometry(2, 81, 357, 271);
+    for (int tag = 1; tag <= kLastScreenCell; ++tag) {
+        connect(m_grid->cell(tag), &GridCell::leftClicked, this, [this](int cell) { casecoch(cell); });
+        connect(m_grid->cell(tag), &GridCell::rightPressed, this, [this](int cell) { clickdroit(cell); });
+    }
+    label(m_grid, "Label5", QStringLiteral("left click to select/deselect"), QPoint(10, 134))
+        ->setFont(windowFont(false));
+    label(m_grid, "Label6", QStringLiteral("Right click for fixed numbers"), QPoint(10, 150))
+        ->setFont(windowFont(false));
+    auto* lotteries = new QPushButton(QStringLiteral("Play Worldwide Lotteries"), m_grid);
+    lotteries->setObjectName(QStringLiteral("BitBtn1"));
+    lotteries->setGeometry(2, 240, 175, 25);
+    lotteries->setFont(windowFont(false));
+    connect(lotteries, &QPushButton::clicked, this, [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
+
+    auto* view = commandButton(client, "bvoirbulletin", QRect(365, 82, 243, 36));
+    connect(view, &QPushButton::clicked, this,
+            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.boardsView); });
+    auto* list = commandButton(client, "bimplistbull", QRect(365, 121, 121, 36));
+    connect(list, &QPushButton::clicked, this, [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr); });
+    auto* print = commandButton(client, "bimpbull", QRect(488, 120, 120, 37));
+    connect(print, &QPushButton::clicked, this, [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr); });
+    auto* compare = commandButton(client, "bcomparer", QRect(365, 158, 243, 36));
+    connect(compare, &QPushButton::clicked, this, [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr); });
+    auto* clear = commandButton(client, "beffacer", QRect(365, 198, 243, 36));
+    connect(clear, &QPushButton::clicked, this, [this] { beffacerClick(); });
+
+    auto* counters = new QGroupBox(client);
+    counters->setObjectName(QStringLiteral("GroupBox1"));
+    counters->setGeometry(189, 214, 156, 69);
+    label(counters, "Label1", QStringLiteral("MAIN BOARD"), QPoint(10, 22));
+    m_mainCount = label(counters, "nbcoch", QStringLiteral("0"), QPoint(96, 22));
+    label(counters, "Label3", QStringLiteral("F"), QPoint(122, 22));
+    m_fixedCount = label(counters, "labnbFix", QStringLiteral("0"), QPoint(134, 22));
+    label(counters, "Label4", QStringLiteral("THUNDERBALL"), QPoint(10, 44));
+    m_thunderballCount = label(counters, "lnbcochb", QStringLiteral("0"), QPoint(96, 44));
+    for (QLabel* count : {m_mainCount, m_fixedCount, m_thunderballCount})
+        count->setFixedWidth(22);
+
+    auto* random = commandButton(client, "bnaleat", QRect(365, 239, 243, 38));
+    connect(random, &QPushButton::clicked, this, [this] { aleaclick(); });
+    auto* quit = commandButton(client, "bquitter", QRect(365, 282, 243, 69));
+    quit->setFont(windowFont(true));
+    connect(quit, &QPushButton::clicked, this, [this] { Quit(); });
+
+    auto* strip = new QFrame(client);
+    strip->setObjectName(QStringLiteral("Panel1"));
+    strip->setGeometry(0, 354, 638, 18);
+    strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* information = label(strip, "Label2",
+                              QStringLiteral("Mark more numbers than a board holds, choose a system and play "
+                                             "every board it gives."),
+                              QPoint(6, 2));
+    information->setFont(windowFont(false));
+
+    // The keyboard visits the list and the commands first, the grid last.
+    QWidget* order[] = {m_systemList, view, list, print, compare, clear, quit, counters, strip, m_grid, random};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::buildMenus() {
+    const auto addMenu = [this](const char* name) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto addItem = [this](QMenu* menu, const char* name, auto handler) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* files = addMenu("Fichier1");
+    addItem(files, "Chargerbulletin1", [] {});
+    addItem(files, "EnregistrerBulletin1", [] {});
+    addItem(files, "mQuitter1", [this] { Quit(); });
+    QMenu* utilize = addMenu("Utilisation1");
+    addItem(utilize, "mVoirlesbulletins1",
+            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardsView); });
+    addItem(utilize, "mVoirlalistedesbulletins1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
+    addItem(utilize, "mCompareraveclesrsultats1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
+    addItem(utilize, "Imprimerlesbulletins1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
+    QMenu* options = addMenu("Options1");
+    options->setTitle(QStringLiteral("Options"));
+    addItem(options, "Paramtres1", [this] { Paramtres1Click(); });
+    QMenu* help = addMenu("Aide1");
+    addItem(help, "Aideenligne1", [this] { OpenHelpFile(m_shell, m_session.programFolder); });
+    addItem(help, "Infos1", [this] { ShowAbout(); });
+}
+
+void MainWindow::ApplyMainCaptions() {
+    const auto setText = [this](const char* name, const char* text) {
+        if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
+            button->setText(QString::fromUtf8(text));
+        else if (auto* l = findChild<QLabel*>(QLatin1String(name))) {
+            l->setText(QString::fromUtf8(text));
+            l->adjustSize();
+        }
+    };
+    setText("ltitrechoix", "Choose the system");
+    setText("bvoirbulletin", "View the boards");
+    setText("bimplistbull", "List of boards");
+    setText("bimpbull", "Print the tickets");
+    setText("bcomparer", "Compare with the results");
+    setText("beffacer", "Clear the boards");
+    setText("bquitter", "Quit");
+    setText("bnaleat", "Random numbers");
+    // The six command buttons say what they do; their layout hints are never shown.
+    for (const char* name : {"bvoirbulletin", "bimplistbull", "bimpbull", "bcomparer", "beffacer", "bquitter"})
+        findChild<QPushButton*>(QLatin1String(name))->setToolTip(QString());
+    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Numbers selected"));
+    findChild<QToolButton*>(QStringLiteral("boutaide"))->setToolTip(QStringLiteral("Help"));
+
+    const auto setMenu = [this](const char* name, const char* text) {
+        findChild<QMenu*>(QLatin1String(name))->setTitle(QString::fromUtf8(text));
+    };
+    const auto setItem = [this](const char* name, const char* text) {
+        findChild<QAction*>(QLatin1String(name))->setText(QString::fromUtf8(text));
+    };
+    setMenu("Fichier1", "Files");
+    setItem("Chargerbulletin1", "Load game");
+    setItem("EnregistrerBulletin1", "Save game");
+    setItem("mQuitter1", "Quit");
+    setMenu("Utilisation1", "Utilize");
+    setItem("mVoirlesbulletins1", "View the boards");
+    setItem("mVoirlalistedesbulletins1", "List of boards");
+    setItem("mCompareraveclesrsultats1", "Compare with the results");
+    setItem("Imprimerlesbulletins1", "Print the tickets");
+    setItem("Paramtres1", "Parameters");
+    setMenu("Aide1", "Help");
+    setItem("Aideenligne1", "Help");
+    setItem("Infos1", "Infos");
+}
+
+void MainWindow::RedrawGrid() {
+    for (int tag = 1; tag <= kLastScreenCell; ++tag) {
+        const CellState s = m_session.grid.state(tag);
+        m_grid->cell(tag)->setPicture(s == kEmpty ? CellPicture::Empty
+                                      : s == kFixed ? CellPicture::Fixed
+                                                    : CellPicture::Selected);
+    }
+}
+
+void MainWindow::UpdateCounters() {
+    m_mainCount->setText(QString::number(m_session.grid.CountCells(CellKind::Main)));
+    m_fixedCount->setText(QString::number(m_session.grid.CountCells(CellKind::Fixed)));
+    m_thunderballCount->setText(QString::number(m_session.grid.CountCells(CellKind::Thunderball)));
+}
+
+void MainWindow::ShowChosenSystem() {
+    const QSignalBlocker blocker(m_systemList);
+    m_systemList->setCurrentIndex(m_session.systemList.chosenPosition());
+}
+
+void MainWindow::ApplyGridStyle() { m_grid->ApplyGridStyle(m_session.settings.gridStyle); }
+
+void MainWindow::casecoch(int cell) {
+    if (m_session.grid.state(cell) == kEmpty) {
+        m_session.grid.setState(cell, kSelected);
+        m_grid->cell(cell)->setPicture(CellPicture::Selected);
+    } else {
+        m_session.grid.setState(cell, kEmpty);
+        m_grid->cell(cell)->setPicture(CellPicture::Empty);
+    }
+    UpdateCounters();
+}
+
+void MainWindow::clickdroit(int cell) {
+    const CellState s = m_session.grid.state(cell);
+    if (s == kEmpty || s == kSelected) {
+        m_session.grid.setState(cell, kFixed);
+        m_grid->cell(cell)->setPicture(CellPicture::Fixed);
+    } else {
+        m_session.grid.setState(cell, kEmpty);
+        m_grid->cell(cell)->setPicture(CellPicture::Empty);
+    }
+    UpdateCounters();
+}
+
+void MainWindow::beffacerClick() {
+    m_session.grid.ClearCells(CellRange::All);
+    RedrawGrid();
+    UpdateCounters();
+}
+
+void MainWindow::aleaclick() {
+    const int index = CurrentSystemIndex(m_session.systemList);
+    if (!IsSystemIndex(index))
+        return;
+    const int n = WheelCatalogue(index).numberCount;
+    if (n <= 0)
+        return;
+    std::mt19937 generator = FreshlySeededGenerator();
+    RandomSelection(m_session.grid, n, m_session.settings.gridStyle, generator);
+    RedrawGrid();
+    UpdateCounters();
+}
+
+void MainWindow::Quit() {
+    if (!SaveSettings(m_session.settings, m_session.programFolder))
+        m_prompts.ask(SaveFailedPrompt());
+    close();
+}
+
+void MainWindow::Paramtres1Click() {
+    const int before = m_session.settings.gridStyle;
+    if (m_session.settings.gridStyle != before)
+        ApplyGridStyle();
+}
+
+void MainWindow::ShowAbout() {
+    if (!m_windows.about)
+        return;
+    m_windows.about->show();
+    m_windows.about->raise();
+    m_windows.about->activateWindow();
+}
+
+void MainWindow::OpenBoardsWindow(ThunderballRule rule, QDialog* window) {
+    if (!SelectionCheck(m_session.grid, m_session.systemList, rule)) {
+        m_prompts.ask(IncorrectSelectionPrompt());
+        return;
+    }
+    m_session.run.RebuildPlayOrder(m_session.grid);
+    UpdateCounters();
+    if (window)
+        window->exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    LaunchCompanion(m_shell, m_session.programFolder);
+    if (m_windows.about)
+        m_windows.about->close();
+    event->accept();
+}
+
+} // namespace orvane

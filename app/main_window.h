@@ -1,0 +1,71 @@
+#pragma once
+// The main window: the ticket grid, the system list, the counters and every command.
+
+#include "app/app_windows.h"
+#include "wheels/board_run.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace orvane {
+
+struct Session;
+class Prompts;
+class ShellActions;
+class TicketGridPanel;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Session& session, Prompts& prompts, ShellActions& shell, AppWindows& windows);
+
+    TicketGridPanel* grid() const { return m_grid; }
+
+    // Sets every cell picture from the selection.
+    void RedrawGrid();
+    // Writes the three counts into the counters.
+    void UpdateCounters();
+    // Shows the system list's chosen entry as the session holds it.
+    void ShowChosenSystem();
+    // Background and visible cells of the grid for the current grid style.
+    void ApplyGridStyle();
+
+    // The commands, as the buttons and menu items run them.
+    void casecoch(int cell);
+    void clickdroit(int cell);
+    void beffacerClick();
+    void aleaclick();
+    void Quit();
+    void Paramtres1Click();
+    void ShowAbout();
+    // Checks the selection against the chosen system, then opens `window` modally.
+    void OpenBoardsWindow(ThunderballRule rule, QDialog* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls(QWidget* client);
+    void buildMenus();
+    void ApplyMainCaptions();
+    QPushButton* commandButton(QWidget* parent, const char* name, QRect geometry);
+
+    Session& m_session;
+    Prompts& m_prompts;
+    ShellActions& m_shell;
+    AppWindows& m_windows;
+
+    QComboBox* m_systemList = nullptr;
+    TicketGridPanel* m_grid = nullptr;
+    QLabel* m_mainCount = nullptr;
+    QLabel* m_fixedCount = nullptr;
+    QLabel* m_thunderballCount = nullptr;
+};
+
+} // namespace orvane

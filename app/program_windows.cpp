@@ -1,0 +1,26 @@
+#include "app/program_windows.h"
+
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "wheels/boards_view.h"
+
+#include <QFont>
+
+namespace orvane {
+
+ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell) {
+    m_windows.main = new MainWindow(session, prompts, shell, m_windows);
+    m_windows.boardsView = new BoardsView(session, m_windows.main);
+    m_windows.about = new AboutBox(m_windows.main);
+}
+
+ProgramWindows::~ProgramWindows() { delete m_windows.main; }
+
+void InstallFontSubstitutes() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("Fixedsys"), QStringLiteral("Liberation Mono"));
+}
+
+} // namespace orvane

@@ -1,0 +1,39 @@
+#pragma once
+// The five settings kept in the parameters file, and how they are read and written.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvane {
+
+struct AppSettings {
+    std::int32_t reserved = 0;
+    std::int32_t language = 0;
+    std::int32_t horizontalOffset = 0; // millimetres, positive moves ticket marks right
+    std::int32_t verticalOffset = 0;   // millimetres, positive moves ticket marks down
+    std::int32_t gridStyle = 0;        // 0 or 1: Keno-style grid, 2: 36-cell BancoJass grid
+
+    bool operator==(const AppSettings&) const = default;
+};
+
+constexpr std::size_t kSettingsRecordSize = 20;
+constexpr int kLanguageEnglish = 2;
+inline constexpr const char* kParametersFileName = "ORVANE.PAR";
+
+using SettingsRecord = std::array<std::uint8_t, kSettingsRecordSize>;
+
+SettingsRecord EncodeSettings(const AppSettings& settings);
+// Overlays the first `count` bytes of `bytes` onto `settings`; the rest of the record keeps its
+// previous values, as a read that stops early leaves them.
+void OverlaySettingsBytes(AppSettings& settings, const std::uint8_t* bytes, std::size_t count);
+
+// Reads "ORVANE.PAR" from `programFolder` into `settings`. A missing file gives the defaults; a
+// file that cannot be read, or is short, silently leaves whatever could be read.
+void LoadSettings(AppSettings& settings, const std::string& programFolder);
+
+// Writes "ORVANE.PAR" into `programFolder` through a temporary file renamed over the old one, so
+// a failed write never leaves a damaged parameters file behind. Returns false on any failure.
+bool SaveSettings(const AppSettings& settings, const std::string& programFolder);
+
+} // namespace orvane

@@ -1,0 +1,182 @@
+#include "wheels/boards_view.h"
+
+#include "app/gradient_backdrop.h"
+#include "app/session.h"
+#include "wheels/ticket_grid_panel.h"
+#include "wheels/wheel_catalogue.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace orvane {
+
+namespace {
+
+QPixmap arrowGlyph(bool pointsLeft) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF arrow;
+    arrow << QPointF(4, 16) << QPointF(16, 5) << QPointF(16, 11) << QPointF(28, 11) << QPointF(28, 21)
+          << QPointF(16, 21) << QPointF(16, 27);
+    if (!pointsLeft)
+        for (QPointF& point : arrow)
+            point.setX(32 - point.x());
+    p.setPen(QPen(QColor(20, 60, 20), 1.2));
+    p.setBrush(QColor(40, 150, 60));
+    p.drawPolygon(arrow);
+    return pixmap;
+}
+
+QPixmap returnGlyph() {
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 80, 170), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(16, 4), QPointF(16, 12));
+    p.drawLine(QPointF(16, 12), QPointF(5, 12));
+    p.drawLine(QPointF(5, 12), QPointF(9, 8));
+    p.drawLine(QPointF(5, 12), QPointF(9, 16));
+    return pixmap;
+}
+
+QFont viewFont(bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint);
+    setFixedSize(530, 287);
+    setFont(viewFont(true));
+    InstallBackdrop(this);
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("GroupBox2"));
+    frame->setGeometry(7, 6, 522, 38);
+    m_description = new QLabel(frame);
+    m_description->setObjectName(QStringLiteral("ltitmet"));
+    m_description->setGeometry(6, 14, 510, 17);
+    QFont descriptionFont(QStringLiteral("Times New Roman"));
+    descriptionFont.setPixelSize(12);
+    m_description->setFont(descriptionFont);
+    m_description->setStyleSheet(QStringLiteral("color: blue;"));
+
+    m_grid = new TicketGridPanel(GridPlacement::BoardsView, this);
+    m_grid->setGeometry(-3, 47, 364, 234);
+
+    auto* counter = new QFrame(this);
+    counter->setObjectName(QStringLiteral("Panel1"));
+    counter->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    counter->setGeometry(365, 47, 163, 41);
+    auto* boardTitle = new QLabel(counter);
+    boardTitle->setObjectName(QStringLiteral("ltitre"));
+    boardTitle->setGeometry(0, 2, 163, 17);
+    boardTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_boardNumber = new QLabel(counter);
+    m_boardNumber->setObjectName(QStringLiteral("lnubul"));
+    m_boardNumber->setGeometry(38, 22, 32, 15);
+    m_boardNumber->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* slash = new QLabel(QStringLiteral("/"), counter);
+    slash->setObjectName(QStringLiteral("Label2"));
+    slash->setGeometry(75, 22, 8, 15);
+    m_boardCount = new QLabel(counter);
+    m_boardCount->setObjectName(QStringLiteral("Lnumax"));
+    m_boardCount->setGeometry(85, 22, 43, 15);
+
+    auto* previous = new QPushButton(this);
+    previous->setObjectName(QStringLiteral("BitBtn3"));
+    previous->setGeometry(366, 93, 80, 38);
+    previous->setIcon(arrowGlyph(true));
+    previous->setIconSize(QSize(32, 32));
+    previous->setToolTip(QStringLiteral("Previous board"));
+    connect(previous, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    auto* next = new QPushButton(this);
+    next->setObjectName(QStringLiteral("BitBtn4"));
+    next->setGeometry(448, 93, 80, 38);
+    next->setIcon(arrowGlyph(false));
+    next->setIconSize(QSize(32, 32));
+    next->setToolTip(QStringLiteral("Next board"));
+    connect(next, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+
+    auto* back = new QPushButton(this);
+    back->setObjectName(QStringLiteral("BitBtn1"));
+    back->setGeometry(365, 242, 164, 38);
+    back->setIcon(returnGlyph());
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+
+    SetBoardsViewCaptions();
+    m_session.run.setBoardBuiltListener([this] { ShowCurrentBoard(); });
+}
+
+void BoardsView::SetBoardsViewCaptions() {
+    setWindowTitle(QStringLiteral("Boards to play"));
+    findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->setTitle(QStringLiteral("Wheel selected"));
+    findChild<QLabel*>(QStringLiteral("ltitre"))->setText(QStringLiteral("Board"));
+    findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setText(QStringLiteral("Return"));
+}
+
+void BoardsView::UpdateBoardLabels() {
+    m_boardNumber->setText(QString::number(m_session.run.currentBoardNumber()));
+    m_boardCount->setText(QString::number(m_session.run.boardCount()));
+}
+
+void BoardsView::ShowCurrentBoard() {
+    for (int tag = 1; tag <= kLastScreenCell; ++tag)
+        m_grid->cell(tag)->setPicture(m_session.run.currentBoard(tag) == 0 ? CellPicture::Empty
+                                                                          : CellPicture::Selected);
+}
+
+void BoardsView::FormShow() {
+    SetBoardsViewCaptions();
+    m_grid->ApplyGridStyle(m_session.settings.gridStyle);
+    const int index = CurrentSystemIndex(m_session.systemList);
+    m_session.startRunOfChosenSystem();
+    if (!IsSystemIndex(index))
+        return;
+    m_description->setText(QString::fromStdString(DescribeSystem(index)));
+    UpdateBoardLabels();
+    m_session.buildBoard(m_session.run.currentBoardNumber());
+}
+
+void BoardsView::BitBtn4Click() {
+    if (m_session.run.currentBoardNumber() >= m_session.run.boardCount())
+        return;
+    m_session.run.setCurrentBoardNumber(m_session.run.currentBoardNumber() + 1);
+    UpdateBoardLabels();
+    m_session.buildBoard(m_session.run.currentBoardNumber());
+}
+
+void BoardsView::BitBtn3Click() {
+    if (m_session.run.currentBoardNumber() <= 1)
+        return;
+    m_session.run.setCurrentBoardNumber(m_session.run.currentBoardNumber() - 1);
+    UpdateBoardLabels();
+    m_session.buildBoard(m_session.run.currentBoardNumber());
+}
+
+void BoardsView::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+void BoardsView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_grid->ApplyGridStyle(m_session.settings.gridStyle);
+    QDialog::changeEvent(event);
+}
+
+} // namespace orvane

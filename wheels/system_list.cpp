@@ -1,0 +1,54 @@
+#include "wheels/system_list.h"
+
+#include "wheels/wheel_catalogue.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+std::string SystemListEntry(int index) {
+    return DescribeSystem(index) + std::string(100, ' ') + std::to_string(index);
+}
+
+SystemList::SystemList() {
+    for (int i = 1; i <= kSystemCount; ++i)
+        m_entries.push_back(SystemListEntry(i));
+    std::sort(m_entries.begin(), m_entries.end());
+    m_chosen = 0;
+}
+
+void SystemList::choose(int position) {
+    m_chosen = (position >= 0 && position < size()) ? position : -1;
+}
+
+int SystemList::positionOfSystem(int index) const {
+    for (int p = 0; p < size(); ++p)
+        if (SystemIndexOfEntry(m_entries[static_cast<std::size_t>(p)]) == index)
+            return p;
+    return -1;
+}
+
+int SystemIndexOfEntry(const std::string& entry) {
+    if (entry.size() < 3)
+        return -1;
+    std::size_t i = entry.size() - 3;
+    while (i < entry.size() && entry[i] == ' ')
+        ++i;
+    if (i == entry.size())
+        return -1;
+    int value = 0;
+    for (; i < entry.size(); ++i) {
+        if (entry[i] < '0' || entry[i] > '9')
+            return -1;
+        value = value * 10 + (entry[i] - '0');
+    }
+    return value;
+}
+
+int CurrentSystemIndex(const SystemList& list) {
+    if (list.chosenPosition() < 0)
+        return -1;
+    return SystemIndexOfEntry(list.entries()[static_cast<std::size_t>(list.chosenPosition())]);
+}
+
+} // namespace orvane

@@ -1,0 +1,59 @@
+#pragma once
+// The panel that shows a ticket board with a cell over each printed number; the main window's is
+// clickable, the boards view's only shows a board.
+
+#include "wheels/grid_geometry.h"
+
+#include <QFrame>
+#include <array>
+
+class QLabel;
+
+namespace orvane {
+
+enum class CellPicture { Empty, Selected, Fixed };
+
+// A picture control over one printed number; its tag is the cell number.
+class GridCell final : public QWidget {
+    Q_OBJECT
+public:
+    GridCell(int tag, QWidget* parent);
+    int tag() const { return m_tag; }
+    CellPicture picture() const { return m_picture; }
+    void setPicture(CellPicture picture);
+
+Q_SIGNALS:
+    void leftClicked(int tag);
+    void rightPressed(int tag);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int m_tag;
+    CellPicture m_picture = CellPicture::Empty;
+    bool m_leftDown = false;
+};
+
+class TicketGridPanel final : public QFrame {
+    Q_OBJECT
+public:
+    TicketGridPanel(GridPlacement placement, QWidget* parent);
+
+    GridCell* cell(int tag) const { return m_cells[static_cast<std::size_t>(tag - 1)]; }
+    QLabel* background() const { return m_background; }
+
+    // Background and visible cells for a grid style: 0 or 1 the ticket board with all cells,
+    // 2 no picture and cells 1..36 only; any other value changes nothing.
+    void ApplyGridStyle(int gridStyle);
+    // Shows the cells up to `limit`, hides the others.
+    void ShowCellsUpTo(int limit);
+
+private:
+    QLabel* m_background;
+    std::array<GridCell*, 53> m_cells{};
+};
+
+} // namespace orvane
