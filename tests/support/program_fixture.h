@@ -1,0 +1,87 @@
+#pragma once
+// Every window of the program over a temporary program folder, with scripted messages and a shell
+// that only records what it was asked to open.
+
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "app/session.h"
+#include "app/shell_actions.h"
+#include "support/scripted_prompts.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace orvane::test {
+
+class RecordingShell final : public ShellActions {
+public:
+    bool OpenInBrowser(const std::string& target) override {
+        browsed.push_back(target);
+        return true;
+    }
+    void OpenDocument(const std::string& path) override { documents.push_back(path); }
+    void StartProgram(const std::string& path) override { programs.push_back(path); }
+
+    std::vector<std::string> browsed, documents, programs;
+};
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    // Creates the windows; call after putting files into folder() where a test needs them.
+    void startProgram() {
+        session.programFolder = folder();
+        program = std::make_unique<ProgramWindows>(session, prompts, shell);
+    }
+    void TearDown() override {
+        closeModalWindows();
+        program.reset();
+    }
+
+    std::string folder() const { return m_dir.path().toStdString() + "/"; }
+    AppWindows& windows() { return program->windows(); }
+    MainWindow& main() { return *program->windows().main; }
+
+    // Marks cells through the main window's own handlers.
+    void select(std::initializer_list<int> cells) {
+        for (int c : cells)
+            main().casecoch(c);
+    }
+    void fix(std::initializer_list<int> cells) {
+        for (int c : cells)
+            main().clickdroit(c);
+    }
+    void chooseSystem(int index) {
+        session.systemList.choose(session.systemList.positionOfSystem(index));
+        main().ShowChosenSystem();
+    }
+
+    // Runs `action` on the modal window once it is open, then lets the blocking call go on.
+    // Queue it before the call that opens the window.
+    static void whenModal(std::function<void(QWidget*)> action, int attempts = 500) {
+        QTimer::singleShot(0, [action, attempts] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                action(modal);
+            else if (attempts > 0)
+                whenModal(action, attempts - 1); // not open yet: try on the next turn of the loop
+        });
+    }
+    static void closeModalWindows() {
+        while (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    }
+
+    Session session;
+    ScriptedPrompts prompts;
+    RecordingShell shell;
+    std::unique_ptr<ProgramWindows> program;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace orvane::test
