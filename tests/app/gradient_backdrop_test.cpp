@@ -1,0 +1,67 @@
+#include "app/about_box.h"
+#include "app/gradient_backdrop.h"
+#include "support/program_fixture.h"
+
+#include <QImage>
+
+namespace orvane::test {
+namespace {
+
+QImage render(int height, std::uint32_t start, std::uint32_t end) {
+    QWidget parent;
+    parent.resize(40, height);
+    GradientBackdrop backdrop(&parent);
+    backdrop.setStartColor(start);
+    backdrop.setEndColor(end);
+    return backdrop.grab().toImage();
+}
+
+QRgb rgbOf(std::uint32_t bbggrr) {
+    const Rgb c = RgbOf(bbggrr);
+    return qRgb(c.red, c.green, c.blue);
+}
+
+TEST(GradientBackdrop, PaintsFromTheStartColourToExactlyTheEndColour) {
+    for (int height : {375, 100}) {
+        SCOPED_TRACE(height);
+        const QImage image = render(height, kBackdropStartColor, kBackdropEndColor);
+        ASSERT_EQ(image.height(), height);
+        EXPECT_EQ(image.pixel(0, 0), rgbOf(kBackdropStartColor));
+        EXPECT_EQ(image.pixel(39, height - 1), rgbOf(kBackdropEndColor));
+        // Each row has the colour of the last band that covers it.
+        for (int i = 0; i < kGradientBands; ++i) {
+            const GradientBand band = GradientBandAt(i, height, kBackdropStartColor, kBackdropEndColor);
+            if (band.bottom > band.top) {
+                EXPECT_EQ(image.pixel(20, band.top), qRgb(band.color.red, band.color.green, band.color.blue)) << i;
+            }
+        }
+    }
+}
+
+TEST(GradientBackdrop, EqualColoursGiveOneColour) {
+    const QImage image = render(120, 0x336699, 0x336699);
+    for (int y = 0; y < image.height(); ++y)
+        ASSERT_EQ(image.pixel(5, y), rgbOf(0x336699)) << y;
+}
+
+TEST(GradientBackdrop, FillsItsWindowAndLiesUnderEveryOtherControl) {
+    Session session;
+    ScriptedPrompts prompts;
+    RecordingShell shell;
+    QTemporaryDir dir;
+    session.programFolder = dir.path().toStdString() + "/";
+    ProgramWindows program(session, prompts, shell);
+    for (QWidget* surface : {program.windows().main->centralWidget(), static_cast<QWidget*>(program.windows().about)}) {
+        SCOPED_TRACE(surface->objectName().toStdString());
+        auto* backdrop = surface->findChild<GradientBackdrop*>(QStringLiteral("DegradeClass1"), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(backdrop, nullptr);
+        EXPECT_EQ(surface->children().indexOf(backdrop), 0) << "bottom-most";
+        EXPECT_EQ(backdrop->geometry(), surface->rect());
+        EXPECT_EQ(backdrop->startColor(), 14680049u);
+        EXPECT_EQ(backdrop->endColor(), 11271915u);
+        EXPECT_EQ(backdrop->focusPolicy(), Qt::NoFocus);
+    }
+}
+
+} // namespace
+} // namespace orvane::test
