@@ -19,7 +19,8 @@ QPixmap drawTicketBoard() {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(kTicketInk, 1));
-    p.drawRect(0, 0, 355, 118);
+    // The panel shows only the first 352 columns of the picture, so the frame closes there.
+    p.drawRect(0, 0, 351, 118);
 
     QFont heading(QStringLiteral("Liberation Sans"));
     heading.setPixelSize(9);
@@ -27,7 +28,7 @@ QPixmap drawTicketBoard() {
     p.setFont(heading);
     p.drawText(QRect(4, 4, 230, 14), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("MAIN NUMBERS  -  mark 5"));
-    p.drawText(QRect(232, 4, 120, 14), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRect(232, 4, 114, 14), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("THUNDERBALL  -  mark 1"));
     p.drawLine(228, 20, 228, 112);
 
