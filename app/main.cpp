@@ -7,6 +7,7 @@
 #include "app/shell_actions.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
     orvane::MessageBoxPrompts prompts;
     orvane::DesktopShellActions shell;
     orvane::ProgramWindows windows(session, prompts, shell);
-    windows.windows().main->show();
+    orvane::MainWindow* main = windows.windows().main;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        main->move(screen->availableGeometry().center() - main->rect().center());
+    main->show();
     return QApplication::exec();
 }
