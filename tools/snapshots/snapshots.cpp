@@ -85,7 +85,8 @@ int main(int argc, char* argv[]) {
     // The sample's boards against the draw 3 12 19 25 30 with Thunderball 5.
     w.comparison->show();
     const int drawn[] = {3, 12, 19, 25, 30, 5};
-    const char* lists[] = {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox9"};
+    const char* lists[] = {"ComboBox1", "ComboBox2", "ComboBox3",
+                           "ComboBox4", "ComboBox5", "ComboBox9"};
     for (int i = 0; i < 6; ++i)
         w.comparison->findChild<QComboBox*>(QLatin1String(lists[i]))->setCurrentIndex(drawn[i] - 1);
     w.comparison->Button1Click();
