@@ -25,6 +25,7 @@ class ComparisonWindow final : public QDialog {
     // with it.
     void Button1Click();
 
+    // Remembers the draw whichever way the window closes.
     void done(int result) override;
 
   protected:

@@ -4,31 +4,27 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace orvane {
 
 namespace {
 
-// The rank a board wins with m main matches, with or without the Thunderball; false for none.
-bool RankOf(int mainMatches, bool thunderballHit, PrizeRank& rank) {
+// The rank a line wins with m main matches, with or without the Thunderball.
+std::optional<PrizeRank> RankOf(int mainMatches, bool thunderballHit) {
     switch (mainMatches) {
     case 5:
-        rank = thunderballHit ? PrizeRank::FivePlusT : PrizeRank::Five;
-        return true;
+        return thunderballHit ? PrizeRank::FivePlusT : PrizeRank::Five;
     case 4:
-        rank = thunderballHit ? PrizeRank::FourPlusT : PrizeRank::Four;
-        return true;
+        return thunderballHit ? PrizeRank::FourPlusT : PrizeRank::Four;
     case 3:
-        rank = thunderballHit ? PrizeRank::ThreePlusT : PrizeRank::Three;
-        return true;
+        return thunderballHit ? PrizeRank::ThreePlusT : PrizeRank::Three;
     case 2:
-        rank = PrizeRank::TwoPlusT;
-        return thunderballHit;
+        return thunderballHit ? std::optional(PrizeRank::TwoPlusT) : std::nullopt;
     case 1:
-        rank = PrizeRank::OnePlusT;
-        return thunderballHit;
+        return thunderballHit ? std::optional(PrizeRank::OnePlusT) : std::nullopt;
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -86,22 +82,22 @@ BoardComparison CompareBoard(int boardNumber, const BoardCells& board, const Dra
     line += matches;
     line += thunderballHit ? " T: 1" : " T:0";
 
-    PrizeRank rank{};
-    if (!RankOf(mainMatches, thunderballHit, rank))
+    const std::optional<PrizeRank> rank = RankOf(mainMatches, thunderballHit);
+    if (!rank)
         return result;
-    result.counts.add(rank, 1);
+    result.counts.add(*rank, 1);
 
     // The board's other Thunderball numbers are lines of their own that missed the Thunderball;
     // they win only where the main matches alone win something.
-    PrizeRank withoutThunderball{};
     const int otherLines = thunderballs - 1;
-    if (thunderballHit && otherLines > 0 && RankOf(mainMatches, false, withoutThunderball)) {
+    const std::optional<PrizeRank> withoutThunderball = RankOf(mainMatches, false);
+    if (thunderballHit && otherLines > 0 && withoutThunderball) {
         line += " + ";
         line += std::to_string(otherLines);
         line += " fois MB:";
         line += matches;
         line += " T:0";
-        result.counts.add(withoutThunderball, otherLines);
+        result.counts.add(*withoutThunderball, otherLines);
     }
     return result;
 }
