@@ -7,6 +7,7 @@
 #include "app/session.h"
 #include "app/shell_actions.h"
 #include "app/companion.h"
+#include "results/comparison_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/random_selection.h"
 #include "wheels/ticket_grid_panel.h"
@@ -140,7 +141,8 @@ void MainWindow::buildControls(QWidget* client) {
     auto* print = commandButton(client, "bimpbull", QRect(488, 120, 120, 37));
     connect(print, &QPushButton::clicked, this, [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr); });
     auto* compare = commandButton(client, "bcomparer", QRect(365, 158, 243, 36));
-    connect(compare, &QPushButton::clicked, this, [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr); });
+    connect(compare, &QPushButton::clicked, this,
+            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.comparison); });
     auto* clear = commandButton(client, "beffacer", QRect(365, 198, 243, 36));
     connect(clear, &QPushButton::clicked, this, [this] { beffacerClick(); });
 
@@ -199,7 +201,8 @@ void MainWindow::buildMenus() {
     addItem(utilize, "mVoirlesbulletins1",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardsView); });
     addItem(utilize, "mVoirlalistedesbulletins1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
-    addItem(utilize, "mCompareraveclesrsultats1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
+    addItem(utilize, "mCompareraveclesrsultats1",
+            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.comparison); });
     addItem(utilize, "Imprimerlesbulletins1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
     QMenu* options = addMenu("Options1");
     options->setTitle(QStringLiteral("Options"));

@@ -7,9 +7,11 @@
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "results/comparison_window.h"
 #include "wheels/boards_view.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -79,5 +81,16 @@ int main(int argc, char* argv[]) {
     session.run.RebuildPlayOrder(session.grid);
     ok &= save(w.boardsView, folder, QStringLiteral("boards_view"));
     w.boardsView->hide();
+
+    // The sample's boards against the draw 3 12 19 25 30 with Thunderball 5.
+    w.comparison->show();
+    const int drawn[] = {3, 12, 19, 25, 30, 5};
+    const char* lists[] = {"ComboBox1", "ComboBox2", "ComboBox3",
+                           "ComboBox4", "ComboBox5", "ComboBox9"};
+    for (int i = 0; i < 6; ++i)
+        w.comparison->findChild<QComboBox*>(QLatin1String(lists[i]))->setCurrentIndex(drawn[i] - 1);
+    w.comparison->Button1Click();
+    ok &= save(w.comparison, folder, QStringLiteral("comparison_window"));
+    w.comparison->hide();
     return ok ? 0 : 1;
 }

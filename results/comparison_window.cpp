@@ -1,0 +1,185 @@
+#include "results/comparison_window.h"
+
+#include "app/gradient_backdrop.h"
+#include "app/prompts.h"
+#include "app/session.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace orvane {
+
+namespace {
+
+constexpr QSize kClientSize(638, 386);
+
+QFont windowFont(int pixels, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* heading(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+// Choose-only, so every list always names a number: position + 1 is the number drawn.
+QComboBox* drawList(QWidget* parent, const char* name, int numbers, QRect geometry) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->setMaxVisibleItems(4);
+    list->setGeometry(geometry);
+    for (int n = 1; n <= numbers; ++n)
+        list->addItem(QString::number(n));
+    return list;
+}
+
+struct RankBox {
+    const char* counter;
+    const char* caption;
+};
+
+// In the order of PrizeRank.
+constexpr RankBox kRankBoxes[kPrizeRankCount] = {
+    {"lnb5t", "5 + T"}, {"lnb5", "5"},  {"lnb4t", "4 + T"}, {"lnb4", "4"},
+    {"lnb3t", "3 + T"}, {"lnb3", "3 "}, {"lnb2t", "2 + T"}, {"lnb1t", "1 +T"},
+};
+
+Prompt RepeatedNumberPrompt() {
+    return {"A number is selected more than one time", "Problem !!", PromptIcon::Exclamation,
+            PromptButtons::Ok, false};
+}
+
+} // namespace
+
+ComparisonWindow::ComparisonWindow(Session& session, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_session(session), m_prompts(prompts) {
+    setObjectName(QStringLiteral("TForm8"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientSize);
+    setFont(windowFont(11, true));
+    InstallBackdrop(this);
+
+    m_results = new QListWidget(this);
+    m_results->setObjectName(QStringLiteral("listresul"));
+    m_results->setGeometry(4, 4, 630, 204);
+    m_results->setFont(windowFont(11, false));
+    m_results->setSortingEnabled(false);
+
+    heading(this, "lbullgagnant", QString(), QPoint(8, 216));
+    heading(this, "Label1", QStringLiteral("MAIN BOARD"), QPoint(8, 238));
+    for (int i = 0; i < kDrawnMainNumbers; ++i) {
+        const QByteArray name = "ComboBox" + QByteArray::number(i + 1);
+        m_drawLists[static_cast<std::size_t>(i)] =
+            drawList(this, name.constData(), kMainNumbers, QRect(8 + i * 50, 254, 46, 22));
+    }
+    heading(this, "Label2", QStringLiteral("THUNDERBALL"), QPoint(8, 284));
+    m_drawLists[kDrawnMainNumbers] =
+        drawList(this, "ComboBox9", kThunderballNumbers, QRect(8, 300, 46, 22));
+
+    auto* view = new QPushButton(this);
+    view->setObjectName(QStringLiteral("button1"));
+    view->setGeometry(8, 336, 122, 42);
+    view->setDefault(true);
+    connect(view, &QPushButton::clicked, this, [this] { Button1Click(); });
+    auto* back = new QPushButton(this);
+    back->setObjectName(QStringLiteral("BitBtn1"));
+    back->setGeometry(136, 336, 122, 42);
+    back->setToolTip(QStringLiteral("Back to previous window"));
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* matched = new QGroupBox(this);
+    matched->setObjectName(QStringLiteral("GroupBox1"));
+    matched->setGeometry(272, 214, 362, 166);
+    for (int r = 0; r < kPrizeRankCount; ++r) {
+        const RankBox& rank = kRankBoxes[r];
+        auto* box = new QGroupBox(QString::fromLatin1(rank.caption), matched);
+        box->setObjectName(QStringLiteral("GroupBox%1").arg(r + 2));
+        box->setGeometry(8 + (r % 4) * 88, 20 + (r / 4) * 72, 84, 66);
+        auto* counter = new QLabel(box);
+        counter->setObjectName(QLatin1String(rank.counter));
+        counter->setGeometry(10, 22, 64, 34);
+        counter->setAlignment(Qt::AlignCenter);
+        counter->setFont(windowFont(14, true));
+        counter->setAutoFillBackground(true);
+        QPalette palette = counter->palette();
+        palette.setColor(QPalette::Window, Qt::yellow);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        counter->setPalette(palette);
+        m_counters[static_cast<std::size_t>(r)] = counter;
+    }
+
+    SetComparisonCaptions();
+}
+
+void ComparisonWindow::SetComparisonCaptions() {
+    setWindowTitle(QStringLiteral("Results Analyst"));
+    auto* drawn = findChild<QLabel*>(QStringLiteral("lbullgagnant"));
+    drawn->setText(QStringLiteral("NUMBERS DRAWN"));
+    drawn->adjustSize();
+    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Matched Numbers"));
+    findChild<QPushButton*>(QStringLiteral("button1"))->setText(QStringLiteral("View Results"));
+    findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setText(QStringLiteral("Return"));
+}
+
+void ComparisonWindow::initform() {
+    SetComparisonCaptions();
+    for (QLabel* counter : m_counters)
+        counter->clear();
+    m_results->clear();
+}
+
+void ComparisonWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        initform();
+        // Each opening shows the draw entered last time (all "1" at first), so a player coming
+        // back to the same draw does not enter it again.
+        for (std::size_t i = 0; i < m_drawLists.size(); ++i)
+            m_drawLists[i]->setCurrentIndex(m_rememberedDraw[i]);
+    }
+    QDialog::showEvent(event);
+}
+
+void ComparisonWindow::done(int result) {
+    for (std::size_t i = 0; i < m_drawLists.size(); ++i)
+        m_rememberedDraw[i] = m_drawLists[i]->currentIndex();
+    QDialog::done(result);
+}
+
+Draw ComparisonWindow::drawnNumbers() const {
+    Draw draw;
+    for (std::size_t i = 0; i < draw.main.size(); ++i)
+        draw.main[i] = m_drawLists[i]->currentIndex() + 1;
+    draw.thunderball = m_drawLists[kDrawnMainNumbers]->currentIndex() + 1;
+    return draw;
+}
+
+void ComparisonWindow::Button1Click() {
+    const Draw draw = drawnNumbers();
+    if (HasRepeatedMainNumber(draw)) {
+        m_prompts.ask(RepeatedNumberPrompt());
+        return;
+    }
+    showResult(CompareBoardsWithDraw(m_session, draw));
+}
+
+void ComparisonWindow::showResult(const ComparisonResult& result) {
+    m_results->clear();
+    for (const std::string& line : result.lines)
+        m_results->addItem(QString::fromStdString(line));
+    for (int r = 0; r < kPrizeRankCount; ++r)
+        m_counters[static_cast<std::size_t>(r)]->setText(
+            QString::number(result.counts[static_cast<PrizeRank>(r)]));
+}
+
+} // namespace orvane

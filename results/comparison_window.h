@@ -1,0 +1,52 @@
+#pragma once
+// The window where the player enters a draw and sees what every board of the chosen system won.
+
+#include "results/draw_comparison.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+
+namespace orvane {
+
+struct Session;
+class Prompts;
+
+class ComparisonWindow final : public QDialog {
+    Q_OBJECT
+  public:
+    ComparisonWindow(Session& session, Prompts& prompts, QWidget* parent = nullptr);
+
+    // Checks the draw in the six lists and, if no main number repeats, compares every board
+    // with it.
+    void Button1Click();
+
+    // Remembers the draw whichever way the window closes.
+    void done(int result) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    static constexpr int kDrawLists =
+        kDrawnMainNumbers + 1; // the main numbers, then the Thunderball
+
+    void SetComparisonCaptions();
+    void initform();
+    Draw drawnNumbers() const;
+    void showResult(const ComparisonResult& result);
+
+    Session& m_session;
+    Prompts& m_prompts;
+    QListWidget* m_results;
+    std::array<QComboBox*, kDrawLists> m_drawLists{};
+    std::array<QLabel*, kPrizeRankCount> m_counters{};
+    // The draw entered last, as list positions, kept while the program runs.
+    std::array<int, kDrawLists> m_rememberedDraw{};
+};
+
+} // namespace orvane
