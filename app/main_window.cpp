@@ -7,6 +7,7 @@
 #include "app/session.h"
 #include "app/shell_actions.h"
 #include "app/companion.h"
+#include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/random_selection.h"
 #include "wheels/ticket_grid_panel.h"
@@ -324,7 +325,10 @@ void MainWindow::Quit() {
 }
 
 void MainWindow::Paramtres1Click() {
+    // The window changes only the settings in memory; the list and the selection stay as they are.
     const int before = m_session.settings.gridStyle;
+    if (m_windows.parameters)
+        m_windows.parameters->exec();
     if (m_session.settings.gridStyle != before)
         ApplyGridStyle();
 }
