@@ -7,6 +7,7 @@
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 
 #include <QApplication>
@@ -79,5 +80,8 @@ int main(int argc, char* argv[]) {
     session.run.RebuildPlayOrder(session.grid);
     ok &= save(w.boardsView, folder, QStringLiteral("boards_view"));
     w.boardsView->hide();
+
+    ok &= save(w.parameters, folder, QStringLiteral("parameters_window"));
+    w.parameters->hide();
     return ok ? 0 : 1;
 }
