@@ -1,5 +1,4 @@
 #include "settings/app_settings.h"
-#include "settings/parameters_window.h"
 #include "support/program_fixture.h"
 #include "wheels/ticket_grid_panel.h"
 
@@ -49,9 +48,10 @@ TEST_F(ParametersCommandTest, QuitWritesTheAdjustmentTypedInTheWindow) {
     EXPECT_FALSE(std::filesystem::exists(parametersPath())) << "only Quit writes the file";
 
     main().Quit();
-    const SettingsRecord expected = EncodeSettings(
-        {.reserved = 0, .language = 2, .horizontalOffset = 3, .verticalOffset = 0, .gridStyle = 1});
-    EXPECT_EQ(parametersFileBytes(), std::vector<std::uint8_t>(expected.begin(), expected.end()));
+    // reserved 0, language 2, horizontal 3, vertical 0, grid style 1: little-endian, 20 bytes.
+    const std::vector<std::uint8_t> expected = {0, 0, 0, 0, 2, 0, 0, 0, 3, 0,
+                                                0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    EXPECT_EQ(parametersFileBytes(), expected);
 }
 
 struct CommandCase {
