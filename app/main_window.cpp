@@ -8,6 +8,7 @@
 #include "app/shell_actions.h"
 #include "app/companion.h"
 #include "results/comparison_window.h"
+#include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/random_selection.h"
 #include "wheels/ticket_grid_panel.h"
@@ -327,7 +328,10 @@ void MainWindow::Quit() {
 }
 
 void MainWindow::Paramtres1Click() {
+    // The window changes only the settings in memory; the list and the selection stay as they are.
     const int before = m_session.settings.gridStyle;
+    if (m_windows.parameters)
+        m_windows.parameters->exec();
     if (m_session.settings.gridStyle != before)
         ApplyGridStyle();
 }

@@ -2,7 +2,9 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/session.h"
 #include "results/comparison_window.h"
+#include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 
 #include <QFont>
@@ -14,6 +16,8 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_windows.boardsView = new BoardsView(session, m_windows.main);
     m_windows.about = new AboutBox(m_windows.main);
     m_windows.comparison = new ComparisonWindow(session, prompts, m_windows.main);
+    // Last of all: it mirrors the settings as the main window's creation left them.
+    m_windows.parameters = new ParametersWindow(session.settings, m_windows.main);
 }
 
 ProgramWindows::~ProgramWindows() { delete m_windows.main; }

@@ -8,6 +8,7 @@
 #include "app/session.h"
 #include "app/shell_actions.h"
 #include "results/comparison_window.h"
+#include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 
 #include <QApplication>
@@ -92,5 +93,7 @@ int main(int argc, char* argv[]) {
     w.comparison->Button1Click();
     ok &= save(w.comparison, folder, QStringLiteral("comparison_window"));
     w.comparison->hide();
+    ok &= save(w.parameters, folder, QStringLiteral("parameters_window"));
+    w.parameters->hide();
     return ok ? 0 : 1;
 }
