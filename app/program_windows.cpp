@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "gamefiles/file_chooser.h"
 #include "wheels/boards_view.h"
 
 #include <QFont>
@@ -12,6 +13,7 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
     m_windows.boardsView = new BoardsView(session, m_windows.main);
     m_windows.about = new AboutBox(m_windows.main);
+    m_windows.fileChooser = new FileChooser(m_windows.main);
 }
 
 ProgramWindows::~ProgramWindows() { delete m_windows.main; }
