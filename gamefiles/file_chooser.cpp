@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSortFilterProxyModel>
 #include <QStorageInfo>
 #include <QTreeView>
 
@@ -63,7 +64,88 @@ bool isReady(const QString& root) {
     return drive.isValid() && drive.isReady() && drive.rootPath() == root;
 }
 
+// A closed folder, or an open one for the folders of the chain down to the current folder.
+QPixmap folderGlyph(bool open) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(150, 110, 20));
+    p.setBrush(QColor(240, 200, 80));
+    p.drawRect(QRectF(1.5, 3.5, 6, 3));
+    if (open) {
+        p.drawRect(QRectF(1.5, 5.5, 12, 8));
+        p.setBrush(QColor(255, 225, 120));
+        p.drawPolygon(QPolygonF(
+            {QPointF(3.5, 8.5), QPointF(15.5, 8.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
+    } else {
+        p.drawRect(QRectF(1.5, 5.5, 13, 8));
+    }
+    return pixmap;
+}
+
+// The folder list is always open along the chain; it has no branches to click.
+class FolderLines final : public QTreeView {
+  public:
+    using QTreeView::QTreeView;
+
+  protected:
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+};
+
+bool isAncestorOrSelf(const QString& path, const QString& folder) {
+    return path == folder ||
+           folder.startsWith(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+}
+
 } // namespace
+
+// Shows the folder list the way a drive's folder list reads: the chain of folders from the drive
+// down to the current folder, then the current folder's own subfolders.
+class FolderChainFilter final : public QSortFilterProxyModel {
+  public:
+    explicit FolderChainFilter(QFileSystemModel* folders, QObject* parent)
+        : QSortFilterProxyModel(parent), m_folders(folders) {
+        setSourceModel(folders);
+    }
+
+    void setFolder(const QString& folder) {
+        m_folder = folder;
+        invalidateFilter();
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DecorationRole && index.column() == 0) {
+            static const QPixmap open = folderGlyph(true);
+            static const QPixmap closed = folderGlyph(false);
+            return isAncestorOrSelf(pathOf(index), m_folder) ? open : closed;
+        }
+        return QSortFilterProxyModel::data(index, role);
+    }
+    QString pathOf(const QModelIndex& index) const {
+        return m_folders->filePath(mapToSource(index));
+    }
+    QModelIndex indexOf(const QString& path) const { return mapFromSource(m_folders->index(path)); }
+
+    // Only the chain opens further: the subfolders of the current folder are its leaves.
+    bool hasChildren(const QModelIndex& parent) const override {
+        return !parent.isValid() || (isAncestorOrSelf(pathOf(parent), m_folder) &&
+                                     QSortFilterProxyModel::hasChildren(parent));
+    }
+    bool canFetchMore(const QModelIndex& parent) const override {
+        return (!parent.isValid() || isAncestorOrSelf(pathOf(parent), m_folder)) &&
+               QSortFilterProxyModel::canFetchMore(parent);
+    }
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const QString path = m_folders->filePath(m_folders->index(row, 0, parent));
+        return isAncestorOrSelf(path, m_folder) || m_folders->filePath(parent) == m_folder;
+    }
+
+  private:
+    QFileSystemModel* m_folders;
+    QString m_folder;
+};
 
 FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm6"));
@@ -74,19 +156,23 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     setFixedSize(kClientSize);
     setFont(windowFont());
 
-    m_folders = new QFileSystemModel(this);
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_tree = new QTreeView(this);
+    auto* folders = new QFileSystemModel(this);
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders->setRootPath(kRootDrive);
+    m_folders = new FolderChainFilter(folders, this);
+    m_tree = new FolderLines(this);
     m_tree->setObjectName(QStringLiteral("DirectoryListBox1"));
     m_tree->setModel(m_folders);
     m_tree->setGeometry(8, 8, 145, 206);
     m_tree->setHeaderHidden(true);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_tree->hideColumn(column);
-    m_tree->setIndentation(12);
+    m_tree->setIndentation(10);
+    m_tree->setRootIsDecorated(false);
+    m_tree->setItemsExpandable(false);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(m_tree, &QTreeView::activated, this,
-            [this](const QModelIndex& index) { openFolder(m_folders->filePath(index)); });
+            [this](const QModelIndex& index) { openFolder(m_folders->pathOf(index)); });
 
     m_files = new QListWidget(this);
     m_files->setObjectName(QStringLiteral("FileListBox1"));
@@ -120,15 +206,21 @@ void FileChooser::setCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }
 
-void FileChooser::setNameReadOnly(bool readOnly) { m_name->setReadOnly(readOnly); }
+void FileChooser::setNameReadOnly(bool readOnly) {
+    m_name->setReadOnly(readOnly);
+}
 
 void FileChooser::setNameText(const std::string& text) {
     m_name->setText(QString::fromStdString(text));
 }
 
-void FileChooser::showModal() { exec(); }
+void FileChooser::showModal() {
+    exec();
+}
 
-std::string FileChooser::nameText() const { return m_name->text().toStdString(); }
+std::string FileChooser::nameText() const {
+    return m_name->text().toStdString();
+}
 
 void FileChooser::fillDrives() {
     m_drives->addItem(kRootDrive, kRootDrive);
@@ -145,8 +237,7 @@ void FileChooser::showDriveOf(const QString& folder) {
     int best = 0;
     for (int i = 0; i < m_drives->count(); ++i) {
         const QString root = m_drives->itemData(i).toString();
-        if (isOnDrive(folder, root) &&
-            root.size() > m_drives->itemData(best).toString().size())
+        if (isOnDrive(folder, root) && root.size() > m_drives->itemData(best).toString().size())
             best = i;
     }
     const QSignalBlocker blocker(m_drives);
@@ -176,11 +267,12 @@ void FileChooser::openFolder(const QString& path) {
 }
 
 void FileChooser::showFolderInTree() {
-    m_tree->setRootIndex(m_folders->setRootPath(m_driveRoot));
-    const QModelIndex current = m_folders->index(m_folder);
-    for (QModelIndex up = current.parent(); up.isValid(); up = up.parent())
+    m_folders->setFolder(m_folder);
+    // The drive's own folder is the top line of the list.
+    m_tree->setRootIndex(m_folders->indexOf(m_driveRoot).parent());
+    const QModelIndex current = m_folders->indexOf(m_folder);
+    for (QModelIndex up = current; up.isValid(); up = up.parent())
         m_tree->expand(up);
-    m_tree->expand(current);
     m_tree->setCurrentIndex(current);
     m_tree->scrollTo(current);
 }
@@ -205,7 +297,9 @@ void FileChooser::boutokClick() {
     accept();
 }
 
-void FileChooser::boutannuleClick() { reject(); }
+void FileChooser::boutannuleClick() {
+    reject();
+}
 
 void FileChooser::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {

@@ -7,16 +7,17 @@
 #include <QDialog>
 
 class QComboBox;
-class QFileSystemModel;
 class QLineEdit;
 class QListWidget;
 class QTreeView;
 
 namespace orvane {
 
+class FolderChainFilter;
+
 class FileChooser final : public QDialog, public GameFileChooser {
     Q_OBJECT
-public:
+  public:
     explicit FileChooser(QWidget* parent = nullptr);
 
     void setCaption(const std::string& caption) override;
@@ -35,10 +36,10 @@ public:
     void boutokClick();
     void boutannuleClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void fillDrives();
     void showDriveOf(const QString& folder);
     void showFolderInTree();
@@ -47,7 +48,7 @@ private:
     void pickFile();
 
     QTreeView* m_tree;
-    QFileSystemModel* m_folders;
+    FolderChainFilter* m_folders;
     QListWidget* m_files;
     QComboBox* m_drives;
     QLineEdit* m_name;

@@ -25,7 +25,9 @@ std::int32_t getInt32(const GameRecord& bytes, std::size_t offset) {
     return static_cast<std::int32_t>(u);
 }
 
-std::size_t cellOffset(int c) { return kCellsOffset + 4 * static_cast<std::size_t>(c - 1); }
+std::size_t cellOffset(int c) {
+    return kCellsOffset + 4 * static_cast<std::size_t>(c - 1);
+}
 
 } // namespace
 
@@ -44,9 +46,13 @@ bool GameRecordBuffer::hasMagic() const {
     return true;
 }
 
-int GameRecordBuffer::systemPosition() const { return getInt32(m_bytes, kPositionOffset); }
+int GameRecordBuffer::systemPosition() const {
+    return getInt32(m_bytes, kPositionOffset);
+}
 
-CellState GameRecordBuffer::cell(int c) const { return getInt32(m_bytes, cellOffset(c)); }
+CellState GameRecordBuffer::cell(int c) const {
+    return getInt32(m_bytes, cellOffset(c));
+}
 
 void GameRecordBuffer::copyCellsInto(SelectionGrid& grid) const {
     for (int c = 1; c <= kCellCount; ++c)

@@ -18,7 +18,7 @@ using GameRecord = std::array<std::uint8_t, kGameRecordSize>;
 // The one record buffer of the run. It starts zeroed; a save fills everything but the last four
 // bytes, so the reserved bytes of the last loaded file travel into later saves.
 class GameRecordBuffer {
-public:
+  public:
     const GameRecord& bytes() const { return m_bytes; }
 
     // Fills the magic, the list position and the cells; the reserved bytes stay as they are.
@@ -33,7 +33,7 @@ public:
     // Copies the 70 stored values into the grid as they stand.
     void copyCellsInto(SelectionGrid& grid) const;
 
-private:
+  private:
     GameRecord m_bytes{};
 };
 

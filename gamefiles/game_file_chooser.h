@@ -6,7 +6,7 @@
 namespace orvane {
 
 class GameFileChooser {
-public:
+  public:
     virtual ~GameFileChooser() = default;
 
     virtual void setCaption(const std::string& caption) = 0;

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,7 +16,7 @@ namespace orvane::test {
 namespace {
 
 class FileChooserTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         startProgram();
         ASSERT_TRUE(m_games.isValid());
@@ -37,7 +36,9 @@ protected:
     }
 
     QLineEdit* nameField() { return chooser().findChild<QLineEdit*>(QStringLiteral("Edit1")); }
-    QListWidget* fileList() { return chooser().findChild<QListWidget*>(QStringLiteral("FileListBox1")); }
+    QListWidget* fileList() {
+        return chooser().findChild<QListWidget*>(QStringLiteral("FileListBox1"));
+    }
     QStringList listed() {
         QStringList names;
         for (int i = 0; i < fileList()->count(); ++i)
@@ -62,7 +63,7 @@ protected:
         chooser().showModal();
     }
 
-private:
+  private:
     QTemporaryDir m_games;
 };
 
@@ -70,7 +71,8 @@ TEST_F(FileChooserTest, IsTheDesignedWindowWithoutBackdrop) {
     EXPECT_EQ(chooser().objectName(), QStringLiteral("TForm6"));
     EXPECT_EQ(chooser().size(), QSize(399, 253));
     EXPECT_EQ(chooser().findChild<GradientBackdrop*>(), nullptr);
-    EXPECT_EQ(chooser().findChild<QPushButton*>(QStringLiteral("boutok"))->text(), QStringLiteral("Ok"));
+    EXPECT_EQ(chooser().findChild<QPushButton*>(QStringLiteral("boutok"))->text(),
+              QStringLiteral("Ok"));
     EXPECT_EQ(chooser().findChild<QPushButton*>(QStringLiteral("boutannule"))->text(),
               QStringLiteral("Abort"));
     for (const char* name : {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "Edit1"}) {
@@ -162,16 +164,29 @@ TEST_F(FileChooserTest, TheNameCanBeTypedOnlyWhenTheCallerAllowsIt) {
 
 TEST_F(FileChooserTest, OpeningAFolderInTheTreeListsItsFilesWithoutClosing) {
     auto* tree = chooser().findChild<QTreeView*>(QStringLiteral("DirectoryListBox1"));
-    auto* folders = qobject_cast<QFileSystemModel*>(tree->model());
-    ASSERT_NE(folders, nullptr);
+    // The line of a subfolder of the current folder, once the folder list has read it.
+    const auto subfolderLine = [tree](const QString& name) {
+        const QModelIndex current = tree->currentIndex();
+        for (int row = 0; row < tree->model()->rowCount(current); ++row) {
+            const QModelIndex line = tree->model()->index(row, 0, current);
+            if (line.data().toString() == name)
+                return line;
+        }
+        return QModelIndex();
+    };
     const QString sub = QDir(games()).filePath(QStringLiteral("sub"));
     showAs(true, [&](QWidget* modal) {
-        QTRY_VERIFY(folders->index(sub).isValid());
-        tree->setCurrentIndex(folders->index(sub));
+        QTRY_VERIFY(subfolderLine(QStringLiteral("sub")).isValid());
+        tree->setCurrentIndex(subfolderLine(QStringLiteral("sub")));
         QTest::keyClick(tree, Qt::Key_Return);
         EXPECT_EQ(chooser().currentFolder(), sub);
         EXPECT_EQ(listed(), QStringList{QStringLiteral("inner")});
         EXPECT_TRUE(modal->isVisible()) << "Enter in the folder list opens the folder only";
+
+        // Going back up: the parent is a line of the chain above the current folder.
+        tree->setCurrentIndex(tree->currentIndex().parent());
+        QTest::keyClick(tree, Qt::Key_Return);
+        EXPECT_EQ(chooser().currentFolder(), QDir(games()).absolutePath());
         press(modal, "boutannule");
     });
 }
@@ -183,7 +198,8 @@ TEST_F(FileChooserTest, ADriveThatIsNotReadyGivesWayToTheRoot) {
 
     EXPECT_EQ(drives->currentData().toString(), QStringLiteral("/"));
     EXPECT_EQ(chooser().currentFolder(), QStringLiteral("/"));
-    EXPECT_EQ(listed(), QDir(QStringLiteral("/")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    EXPECT_EQ(listed(),
+              QDir(QStringLiteral("/")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 } // namespace

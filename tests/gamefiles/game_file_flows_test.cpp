@@ -12,7 +12,7 @@ namespace {
 
 // A chooser the test answers: what it was prepared with is kept; the player's answer is scripted.
 class ScriptedChooser final : public GameFileChooser {
-public:
+  public:
     void setCaption(const std::string& c) override { caption = c; }
     void setNameReadOnly(bool r) override { readOnly = r; }
     void setNameText(const std::string& text) override { preparedName = text; }
@@ -37,7 +37,7 @@ const Prompt kOverwriteQuestion{"Continuer quand même ?", "Fichier existant !!"
                                 PromptButtons::YesNo, false};
 
 class GameFileFlows : public ::testing::Test {
-protected:
+  protected:
     void pick(const std::string& name) {
         chooser.answerChosen = true;
         chooser.answerFolder = folder.path();
@@ -277,7 +277,8 @@ TEST_F(GameFileFlows, CarriesTheReservedBytesOfTheLastLoadIntoLaterSaves) {
 
     const Bytes saved = ReadBytes(folder.file("after-load"));
     const Bytes example = Record(ExampleGrid(), 2);
-    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 288), Bytes(example.begin(), example.begin() + 288));
+    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 288),
+              Bytes(example.begin(), example.begin() + 288));
     EXPECT_EQ(static_cast<std::uint32_t>(Int32At(saved, 288)), 0xCAFEF00Du);
 }
 

@@ -14,7 +14,7 @@ namespace orvane::test {
 namespace {
 
 class GameFileMenu : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         startProgram();
         windows().fileChooser->openFolder(QString::fromStdString(games.path()));
@@ -24,7 +24,9 @@ protected:
     static void press(QWidget* window, const char* button) {
         QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
     }
-    QString counter(const char* name) { return main().findChild<QLabel*>(QLatin1String(name))->text(); }
+    QString counter(const char* name) {
+        return main().findChild<QLabel*>(QLatin1String(name))->text();
+    }
     int shownSystemPosition() {
         return main().findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex();
     }
@@ -52,9 +54,11 @@ TEST_F(GameFileMenu, SavesThroughTheChooserAndLoadsTheSameGameBack) {
     chooseSystem(1);
     whenModal([](QWidget* chooser) {
         auto* list = chooser->findChild<QListWidget*>(QStringLiteral("FileListBox1"));
-        const QList<QListWidgetItem*> saved = list->findItems(QStringLiteral("my game"), Qt::MatchExactly);
+        const QList<QListWidgetItem*> saved =
+            list->findItems(QStringLiteral("my game"), Qt::MatchExactly);
         ASSERT_EQ(saved.size(), 1) << "the game saved before is listed";
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(saved.first()).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(saved.first()).center());
         press(chooser, "boutok");
     });
     trigger("Chargerbulletin1");
@@ -74,7 +78,8 @@ TEST_F(GameFileMenu, LoadingWithoutAPickSaysThereIsNoSuchFile) {
     whenModal([](QWidget* chooser) { press(chooser, "boutok"); });
     trigger("Chargerbulletin1");
 
-    const Prompt missing{"Fichier inexistant", "Problème !!", PromptIcon::None, PromptButtons::Ok, false};
+    const Prompt missing{"Fichier inexistant", "Problème !!", PromptIcon::None, PromptButtons::Ok,
+                         false};
     EXPECT_EQ(prompts.shown, std::vector<Prompt>{missing});
     EXPECT_EQ(session.grid, before);
     EXPECT_EQ(counter("nbcoch"), QStringLiteral("1"));

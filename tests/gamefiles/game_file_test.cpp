@@ -74,7 +74,8 @@ TEST(GameRecordBuffer, RecognisesOnlyTheExactMagic) {
 
 TEST(ReadGameRecord, ReadsTheFirstRecordOfFilesLongEnough) {
     const TempFolder folder;
-    for (const std::size_t size : {std::size_t{0}, std::size_t{291}, std::size_t{292}, std::size_t{400}}) {
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{291}, std::size_t{292}, std::size_t{400}}) {
         SCOPED_TRACE(size);
         Bytes bytes(size);
         for (std::size_t i = 0; i < size; ++i)
@@ -119,7 +120,8 @@ TEST(WriteGameRecord, LeavesTheOldFileWholeWhenTheWriteStopsHalfWay) {
 
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadBytes(folder.file("game")), old);
-    EXPECT_EQ(FolderContents(folder.path()), std::vector<std::string>{"game"}) << "no temporary left";
+    EXPECT_EQ(FolderContents(folder.path()), std::vector<std::string>{"game"})
+        << "no temporary left";
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <linux/fs.h>
+#include <string>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -29,7 +29,8 @@ inline Bytes ReadBytes(const std::string& path) {
 
 inline void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 inline void PutInt32(Bytes& bytes, std::size_t offset, std::int32_t value) {
@@ -44,7 +45,9 @@ inline std::int32_t Int32At(const Bytes& bytes, std::size_t offset) {
     return static_cast<std::int32_t>(u);
 }
 
-inline std::size_t CellOffset(int cell) { return 8 + 4 * static_cast<std::size_t>(cell - 1); }
+inline std::size_t CellOffset(int cell) {
+    return 8 + 4 * static_cast<std::size_t>(cell - 1);
+}
 
 // The example selection: 3 and 17 selected, 20 fixed, Thunderball 5 (cell 44) selected.
 inline SelectionGrid ExampleGrid() {
@@ -79,7 +82,7 @@ inline std::vector<std::string> FolderContents(const std::string& folder) {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "orvane-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
@@ -94,14 +97,14 @@ public:
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + "/" + name; }
 
-private:
+  private:
     std::string m_path;
 };
 
 // Makes every file write of this process stop at `bytes`, the way a full disk stops it half-way;
 // permission bits would not, since the tests run as root.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &m_saved);
         m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -116,7 +119,7 @@ public:
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-private:
+  private:
     rlimit m_saved{};
     void (*m_savedHandler)(int) = SIG_DFL;
 };
@@ -124,7 +127,7 @@ private:
 // Makes a file read-only for everyone, root included where the file system allows it (the
 // immutable attribute), and gives it back its rights at the end so it can be removed.
 class ReadOnlyFile {
-public:
+  public:
     explicit ReadOnlyFile(std::string path) : m_path(std::move(path)) {
         ::chmod(m_path.c_str(), 0444);
         m_immutable = setImmutable(true);
@@ -145,7 +148,7 @@ public:
         return fd < 0;
     }
 
-private:
+  private:
     bool setImmutable(bool on) {
         const int fd = ::open(m_path.c_str(), O_RDONLY);
         if (fd < 0)

@@ -7,11 +7,15 @@
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "gamefiles/file_chooser.h"
 #include "wheels/boards_view.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
 #include <QWidget>
 #include <cstdio>
 
@@ -49,6 +53,16 @@ void markSample(orvane::Session& session, orvane::MainWindow& main) {
     main.casecoch(orvane::ThunderballCell(5));
 }
 
+// The folder list reads folders in the background; waits (a bounded while) for the subfolders
+// of the current folder to be listed.
+void waitForFolderList(QWidget& chooser) {
+    const auto* tree = chooser.findChild<QTreeView*>(QStringLiteral("DirectoryListBox1"));
+    QTimer wakeUp;
+    wakeUp.start(50);
+    for (int turn = 0; turn < 100 && tree->model()->rowCount(tree->currentIndex()) == 0; ++turn)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -79,5 +93,20 @@ int main(int argc, char* argv[]) {
     session.run.RebuildPlayOrder(session.grid);
     ok &= save(w.boardsView, folder, QStringLiteral("boards_view"));
     w.boardsView->hide();
+
+    // The chooser as loading shows it, over a folder holding two games and a subfolder.
+    QTemporaryDir games;
+    for (const char* name : {"thunderball-week1", "thunderball-week2"}) {
+        QFile file(QDir(games.path()).filePath(QLatin1String(name)));
+        ok &= file.open(QIODevice::WriteOnly);
+    }
+    QDir(games.path()).mkdir(QStringLiteral("archive"));
+    w.fileChooser->openFolder(games.path());
+    w.fileChooser->setCaption("Select the file to load");
+    w.fileChooser->setNameReadOnly(true);
+    w.fileChooser->show();
+    waitForFolderList(*w.fileChooser);
+    ok &= save(w.fileChooser, folder, QStringLiteral("file_chooser"));
+    w.fileChooser->hide();
     return ok ? 0 : 1;
 }
