@@ -1,18 +1,17 @@
 #include "gamefiles/file_chooser.h"
 
+#include "gamefiles/folder_chain.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QSortFilterProxyModel>
 #include <QStorageInfo>
-#include <QTreeView>
 
 namespace orvane {
 
@@ -29,6 +28,7 @@ QFont windowFont() {
     return font;
 }
 
+// A green tick for Ok, a red cross for Abort.
 QPixmap glyph(bool ok) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
@@ -64,88 +64,7 @@ bool isReady(const QString& root) {
     return drive.isValid() && drive.isReady() && drive.rootPath() == root;
 }
 
-// A closed folder, or an open one for the folders of the chain down to the current folder.
-QPixmap folderGlyph(bool open) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(150, 110, 20));
-    p.setBrush(QColor(240, 200, 80));
-    p.drawRect(QRectF(1.5, 3.5, 6, 3));
-    if (open) {
-        p.drawRect(QRectF(1.5, 5.5, 12, 8));
-        p.setBrush(QColor(255, 225, 120));
-        p.drawPolygon(QPolygonF(
-            {QPointF(3.5, 8.5), QPointF(15.5, 8.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
-    } else {
-        p.drawRect(QRectF(1.5, 5.5, 13, 8));
-    }
-    return pixmap;
-}
-
-// The folder list is always open along the chain; it has no branches to click.
-class FolderLines final : public QTreeView {
-  public:
-    using QTreeView::QTreeView;
-
-  protected:
-    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
-};
-
-bool isAncestorOrSelf(const QString& path, const QString& folder) {
-    return path == folder ||
-           folder.startsWith(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
-}
-
 } // namespace
-
-// Shows the folder list the way a drive's folder list reads: the chain of folders from the drive
-// down to the current folder, then the current folder's own subfolders.
-class FolderChainFilter final : public QSortFilterProxyModel {
-  public:
-    explicit FolderChainFilter(QFileSystemModel* folders, QObject* parent)
-        : QSortFilterProxyModel(parent), m_folders(folders) {
-        setSourceModel(folders);
-    }
-
-    void setFolder(const QString& folder) {
-        m_folder = folder;
-        invalidateFilter();
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::DecorationRole && index.column() == 0) {
-            static const QPixmap open = folderGlyph(true);
-            static const QPixmap closed = folderGlyph(false);
-            return isAncestorOrSelf(pathOf(index), m_folder) ? open : closed;
-        }
-        return QSortFilterProxyModel::data(index, role);
-    }
-    QString pathOf(const QModelIndex& index) const {
-        return m_folders->filePath(mapToSource(index));
-    }
-    QModelIndex indexOf(const QString& path) const { return mapFromSource(m_folders->index(path)); }
-
-    // Only the chain opens further: the subfolders of the current folder are its leaves.
-    bool hasChildren(const QModelIndex& parent) const override {
-        return !parent.isValid() || (isAncestorOrSelf(pathOf(parent), m_folder) &&
-                                     QSortFilterProxyModel::hasChildren(parent));
-    }
-    bool canFetchMore(const QModelIndex& parent) const override {
-        return (!parent.isValid() || isAncestorOrSelf(pathOf(parent), m_folder)) &&
-               QSortFilterProxyModel::canFetchMore(parent);
-    }
-
-  protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
-        const QString path = m_folders->filePath(m_folders->index(row, 0, parent));
-        return isAncestorOrSelf(path, m_folder) || m_folders->filePath(parent) == m_folder;
-    }
-
-  private:
-    QFileSystemModel* m_folders;
-    QString m_folder;
-};
 
 FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm6"));
@@ -159,8 +78,8 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     auto* folders = new QFileSystemModel(this);
     folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     folders->setRootPath(kRootDrive);
-    m_folders = new FolderChainFilter(folders, this);
-    m_tree = new FolderLines(this);
+    m_folders = new FolderChainModel(folders, this);
+    m_tree = new FolderChainView(this);
     m_tree->setObjectName(QStringLiteral("DirectoryListBox1"));
     m_tree->setModel(m_folders);
     m_tree->setGeometry(8, 8, 145, 206);
@@ -194,11 +113,10 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     ok->setText(QStringLiteral("Ok"));
     connect(ok, &QPushButton::clicked, this, [this] { boutokClick(); });
     auto* abort = glyphButton(this, "boutannule", false, QRect(316, 40, 75, 25));
+    abort->setText(QStringLiteral("Abort"));
     connect(abort, &QPushButton::clicked, this, [this] { boutannuleClick(); });
 
-    // FormCreate: cancelled until Ok is pressed; the program names the cancel button.
-    m_chosen = false;
-    abort->setText(QStringLiteral("Abort"));
+    // The first showing starts in the folder the program was started from.
     openFolder(QDir::currentPath());
 }
 

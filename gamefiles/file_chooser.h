@@ -13,7 +13,7 @@ class QTreeView;
 
 namespace orvane {
 
-class FolderChainFilter;
+class FolderChainModel;
 
 class FileChooser final : public QDialog, public GameFileChooser {
     Q_OBJECT
@@ -48,7 +48,7 @@ class FileChooser final : public QDialog, public GameFileChooser {
     void pickFile();
 
     QTreeView* m_tree;
-    FolderChainFilter* m_folders;
+    FolderChainModel* m_folders;
     QListWidget* m_files;
     QComboBox* m_drives;
     QLineEdit* m_name;
