@@ -1,6 +1,7 @@
 #include "gamefiles/file_chooser.h"
 #include "gamefiles/game_file_test_support.h"
 #include "support/program_fixture.h"
+#include "wheels/ticket_grid_panel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -70,6 +71,8 @@ TEST_F(GameFileMenu, SavesThroughTheChooserAndLoadsTheSameGameBack) {
     EXPECT_EQ(counter("nbcoch"), QStringLiteral("3"));
     EXPECT_EQ(counter("labnbFix"), QStringLiteral("1"));
     EXPECT_EQ(counter("lnbcochb"), QStringLiteral("1"));
+    EXPECT_EQ(main().grid()->cell(20)->picture(), CellPicture::Fixed);
+    EXPECT_EQ(main().grid()->cell(17)->picture(), CellPicture::Selected);
 }
 
 TEST_F(GameFileMenu, LoadingWithoutAPickSaysThereIsNoSuchFile) {
