@@ -2,11 +2,13 @@
 
 #include "app/about_box.h"
 #include "app/app_pictures.h"
+#include "app/companion.h"
 #include "app/gradient_backdrop.h"
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
-#include "app/companion.h"
+#include "gamefiles/file_chooser.h"
+#include "gamefiles/game_file_flows.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
@@ -195,8 +197,8 @@ void MainWindow::buildMenus() {
         return action;
     };
     QMenu* files = addMenu("Fichier1");
-    addItem(files, "Chargerbulletin1", [] {});
-    addItem(files, "EnregistrerBulletin1", [] {});
+    addItem(files, "Chargerbulletin1", [this] { Chargerbulletin1Click(); });
+    addItem(files, "EnregistrerBulletin1", [this] { EnregistrerBulletin1Click(); });
     addItem(files, "mQuitter1", [this] { Quit(); });
     QMenu* utilize = addMenu("Utilisation1");
     addItem(utilize, "mVoirlesbulletins1",
@@ -342,6 +344,19 @@ void MainWindow::ShowAbout() {
     m_windows.about->show();
     m_windows.about->raise();
     m_windows.about->activateWindow();
+}
+
+void MainWindow::EnregistrerBulletin1Click() {
+    if (m_windows.fileChooser)
+        SaveGame(m_session, *m_windows.fileChooser, m_prompts);
+}
+
+void MainWindow::Chargerbulletin1Click() {
+    if (!m_windows.fileChooser || !LoadGame(m_session, *m_windows.fileChooser, m_prompts))
+        return;
+    ShowChosenSystem();
+    RedrawGrid();
+    UpdateCounters();
 }
 
 void MainWindow::OpenBoardsWindow(ThunderballRule rule, QDialog* window) {

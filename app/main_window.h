@@ -44,6 +44,8 @@ public:
     void Quit();
     void Paramtres1Click();
     void ShowAbout();
+    void EnregistrerBulletin1Click(); // save game
+    void Chargerbulletin1Click();     // load game
     // Checks the selection against the chosen system, then opens `window` modally.
     void OpenBoardsWindow(ThunderballRule rule, QDialog* window);
 

@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "gamefiles/file_chooser.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
@@ -16,6 +17,7 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_windows.boardsView = new BoardsView(session, m_windows.main);
     m_windows.about = new AboutBox(m_windows.main);
     m_windows.comparison = new ComparisonWindow(session, prompts, m_windows.main);
+    m_windows.fileChooser = new FileChooser(m_windows.main);
     // Last of all: it mirrors the settings as the main window's creation left them.
     m_windows.parameters = new ParametersWindow(session.settings, m_windows.main);
 }

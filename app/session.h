@@ -1,6 +1,7 @@
 #pragma once
 // The program's state for one run, shared by every window.
 
+#include "gamefiles/game_file.h"
 #include "settings/app_settings.h"
 #include "wheels/board_run.h"
 #include "wheels/selection_grid.h"
@@ -17,6 +18,8 @@ struct Session {
     SelectionGrid grid;
     SystemList systemList;
     BoardRun run;
+    // Shared by saving and loading a game for the whole run.
+    GameRecordBuffer gameRecord;
 
     // Starts a run over the boards of the system chosen now.
     void startRunOfChosenSystem() { run.StartRun(CurrentSystemIndex(systemList)); }

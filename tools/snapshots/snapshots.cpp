@@ -9,12 +9,16 @@
 #include "app/shell_actions.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
+#include "gamefiles/file_chooser.h"
 #include "wheels/boards_view.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
 #include <QWidget>
 #include <cstdio>
 
@@ -50,6 +54,16 @@ void markSample(orvane::Session& session, orvane::MainWindow& main) {
     for (int cell : {7, 12, 19, 25, 33, 38})
         main.casecoch(cell);
     main.casecoch(orvane::ThunderballCell(5));
+}
+
+// The folder list reads folders in the background; waits (a bounded while) for the subfolders
+// of the current folder to be listed.
+void waitForFolderList(QWidget& chooser) {
+    const auto* tree = chooser.findChild<QTreeView*>(QStringLiteral("DirectoryListBox1"));
+    QTimer wakeUp;
+    wakeUp.start(50);
+    for (int turn = 0; turn < 100 && tree->model()->rowCount(tree->currentIndex()) == 0; ++turn)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 } // namespace
@@ -95,5 +109,19 @@ int main(int argc, char* argv[]) {
     w.comparison->hide();
     ok &= save(w.parameters, folder, QStringLiteral("parameters_window"));
     w.parameters->hide();
+    // The chooser as loading shows it, over a folder holding two games and a subfolder.
+    QTemporaryDir games;
+    for (const char* name : {"thunderball-week1", "thunderball-week2"}) {
+        QFile file(QDir(games.path()).filePath(QLatin1String(name)));
+        ok &= file.open(QIODevice::WriteOnly);
+    }
+    QDir(games.path()).mkdir(QStringLiteral("archive"));
+    w.fileChooser->openFolder(games.path());
+    w.fileChooser->setCaption("Select the file to load");
+    w.fileChooser->setNameReadOnly(true);
+    w.fileChooser->show();
+    waitForFolderList(*w.fileChooser);
+    ok &= save(w.fileChooser, folder, QStringLiteral("file_chooser"));
+    w.fileChooser->hide();
     return ok ? 0 : 1;
 }

@@ -1,0 +1,233 @@
+#include "gamefiles/file_chooser.h"
+
+#include "gamefiles/folder_chain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStorageInfo>
+
+namespace orvane {
+
+namespace {
+
+constexpr QSize kClientSize(399, 253);
+
+// The root file system stands in for the drive every machine has.
+const QString kRootDrive = QStringLiteral("/");
+
+QFont windowFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    return font;
+}
+
+// A green tick for Ok, a red cross for Abort.
+QPixmap glyph(bool ok) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (ok) {
+        p.setPen(QPen(QColor(0, 140, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    } else {
+        p.setPen(QPen(QColor(200, 0, 0), 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    }
+    return pixmap;
+}
+
+QPushButton* glyphButton(QWidget* parent, const char* name, bool ok, QRect geometry) {
+    auto* b = new QPushButton(QIcon(glyph(ok)), QString(), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    // Enter in the folder list opens a folder; it must not also press a button.
+    b->setAutoDefault(false);
+    return b;
+}
+
+bool isOnDrive(const QString& folder, const QString& root) {
+    return root == kRootDrive || folder == root || folder.startsWith(root + QLatin1Char('/'));
+}
+
+bool isReady(const QString& root) {
+    QStorageInfo drive(root);
+    drive.refresh();
+    return drive.isValid() && drive.isReady() && drive.rootPath() == root;
+}
+
+} // namespace
+
+FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TForm6"));
+    setWindowTitle(QStringLiteral("Form6"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(kClientSize);
+    setFont(windowFont());
+
+    auto* folders = new QFileSystemModel(this);
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders->setRootPath(kRootDrive);
+    m_folders = new FolderChainModel(folders, this);
+    m_tree = new FolderChainView(this);
+    m_tree->setObjectName(QStringLiteral("DirectoryListBox1"));
+    m_tree->setModel(m_folders);
+    m_tree->setGeometry(8, 8, 145, 206);
+    m_tree->setHeaderHidden(true);
+    for (int column = 1; column < m_folders->columnCount(); ++column)
+        m_tree->hideColumn(column);
+    m_tree->setIndentation(10);
+    m_tree->setRootIsDecorated(false);
+    m_tree->setItemsExpandable(false);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(m_tree, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { openFolder(m_folders->pathOf(index)); });
+
+    m_files = new QListWidget(this);
+    m_files->setObjectName(QStringLiteral("FileListBox1"));
+    m_files->setGeometry(161, 8, 145, 206);
+    m_files->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_files, &QListWidget::itemSelectionChanged, this, [this] { pickFile(); });
+
+    m_drives = new QComboBox(this);
+    m_drives->setObjectName(QStringLiteral("DriveComboBox1"));
+    m_drives->setGeometry(8, 223, 145, 22);
+    fillDrives();
+    connect(m_drives, &QComboBox::currentIndexChanged, this, [this] { changelect(); });
+
+    m_name = new QLineEdit(QStringLiteral("*"), this);
+    m_name->setObjectName(QStringLiteral("Edit1"));
+    m_name->setGeometry(161, 223, 145, 22);
+
+    auto* ok = glyphButton(this, "boutok", true, QRect(316, 8, 75, 25));
+    ok->setText(QStringLiteral("Ok"));
+    connect(ok, &QPushButton::clicked, this, [this] { boutokClick(); });
+    auto* abort = glyphButton(this, "boutannule", false, QRect(316, 40, 75, 25));
+    abort->setText(QStringLiteral("Abort"));
+    connect(abort, &QPushButton::clicked, this, [this] { boutannuleClick(); });
+
+    // The first showing starts in the folder the program was started from.
+    openFolder(QDir::currentPath());
+}
+
+void FileChooser::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void FileChooser::setNameReadOnly(bool readOnly) {
+    m_name->setReadOnly(readOnly);
+}
+
+void FileChooser::setNameText(const std::string& text) {
+    m_name->setText(QString::fromStdString(text));
+}
+
+void FileChooser::showModal() {
+    exec();
+}
+
+std::string FileChooser::nameText() const {
+    return m_name->text().toStdString();
+}
+
+void FileChooser::fillDrives() {
+    m_drives->addItem(kRootDrive, kRootDrive);
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (!volume.isValid() || !volume.isReady() || m_drives->findData(root) >= 0)
+            continue;
+        const QString name = volume.name();
+        m_drives->addItem(name.isEmpty() ? root : QStringLiteral("%1 [%2]").arg(root, name), root);
+    }
+}
+
+void FileChooser::showDriveOf(const QString& folder) {
+    int best = 0;
+    for (int i = 0; i < m_drives->count(); ++i) {
+        const QString root = m_drives->itemData(i).toString();
+        if (isOnDrive(folder, root) && root.size() > m_drives->itemData(best).toString().size())
+            best = i;
+    }
+    const QSignalBlocker blocker(m_drives);
+    m_drives->setCurrentIndex(best);
+    m_driveRoot = m_drives->itemData(best).toString();
+}
+
+void FileChooser::changelect() {
+    QString root = m_drives->currentData().toString();
+    if (!isReady(root)) {
+        const QSignalBlocker blocker(m_drives);
+        m_drives->setCurrentIndex(m_drives->findData(kRootDrive));
+        root = kRootDrive;
+    }
+    openFolder(root);
+}
+
+void FileChooser::openFolder(const QString& path) {
+    // A folder removed since it was chosen gives way to the nearest one still there.
+    QDir dir(QDir::cleanPath(QDir(path).absolutePath()));
+    while (!dir.exists() && !dir.isRoot())
+        dir.setPath(QDir::cleanPath(dir.absoluteFilePath(QStringLiteral(".."))));
+    m_folder = dir.absolutePath();
+    showDriveOf(m_folder);
+    showFolderInTree();
+    readFileList();
+}
+
+void FileChooser::showFolderInTree() {
+    m_folders->setFolder(m_folder);
+    // The drive's own folder is the top line of the list.
+    m_tree->setRootIndex(m_folders->indexOf(m_driveRoot).parent());
+    const QModelIndex current = m_folders->indexOf(m_folder);
+    for (QModelIndex up = current; up.isValid(); up = up.parent())
+        m_tree->expand(up);
+    m_tree->setCurrentIndex(current);
+    m_tree->scrollTo(current);
+}
+
+void FileChooser::readFileList() {
+    m_files->clear();
+    // Hidden files, system entries (sockets, devices, broken links) and folders stay out.
+    m_files->addItems(QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    m_name->setText(QStringLiteral("*"));
+}
+
+void FileChooser::pickFile() {
+    const QList<QListWidgetItem*> picked = m_files->selectedItems();
+    if (picked.isEmpty())
+        return;
+    m_name->setText(picked.first()->text());
+    m_name->selectAll();
+}
+
+void FileChooser::boutokClick() {
+    m_chosen = true;
+    accept();
+}
+
+void FileChooser::boutannuleClick() {
+    reject();
+}
+
+void FileChooser::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        m_chosen = false;
+        // Files saved since the last showing appear; the folder itself may have gone meanwhile.
+        openFolder(m_folder);
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace orvane

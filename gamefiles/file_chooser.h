@@ -1,0 +1,60 @@
+#pragma once
+// The small modal window in which the player picks a drive, a folder and a file name for saving
+// or loading a game.
+
+#include "gamefiles/game_file_chooser.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QTreeView;
+
+namespace orvane {
+
+class FolderChainModel;
+
+class FileChooser final : public QDialog, public GameFileChooser {
+    Q_OBJECT
+  public:
+    explicit FileChooser(QWidget* parent = nullptr);
+
+    void setCaption(const std::string& caption) override;
+    void setNameReadOnly(bool readOnly) override;
+    void setNameText(const std::string& text) override;
+    void showModal() override;
+    bool chosen() const override { return m_chosen; }
+    std::string folder() const override { return m_folder.toStdString(); }
+    std::string nameText() const override;
+
+    QString currentFolder() const { return m_folder; }
+    // Makes `path` the folder whose files are listed, as opening it in the folder list does.
+    void openFolder(const QString& path);
+
+    void changelect(); // the drive list changed
+    void boutokClick();
+    void boutannuleClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void fillDrives();
+    void showDriveOf(const QString& folder);
+    void showFolderInTree();
+    // Lists the folder's files again; the selection goes and the name field shows the mask.
+    void readFileList();
+    void pickFile();
+
+    QTreeView* m_tree;
+    FolderChainModel* m_folders;
+    QListWidget* m_files;
+    QComboBox* m_drives;
+    QLineEdit* m_name;
+    QString m_folder;
+    QString m_driveRoot;
+    bool m_chosen = false;
+};
+
+} // namespace orvane

@@ -1,0 +1,77 @@
+#include "gamefiles/game_file.h"
+
+#include "app/atomic_file.h"
+
+#include <fstream>
+
+namespace orvane {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 4> kMagic{3, 'G', 'R', 'I'};
+constexpr std::size_t kPositionOffset = 4;
+constexpr std::size_t kCellsOffset = 8;
+
+void putInt32(GameRecord& bytes, std::size_t offset, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+
+std::int32_t getInt32(const GameRecord& bytes, std::size_t offset) {
+    std::uint32_t u = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        u |= static_cast<std::uint32_t>(bytes[offset + i]) << (8 * i);
+    return static_cast<std::int32_t>(u);
+}
+
+std::size_t cellOffset(int c) {
+    return kCellsOffset + 4 * static_cast<std::size_t>(c - 1);
+}
+
+} // namespace
+
+void GameRecordBuffer::fill(int systemPosition, const SelectionGrid& grid) {
+    for (std::size_t i = 0; i < kMagic.size(); ++i)
+        m_bytes[i] = kMagic[i];
+    putInt32(m_bytes, kPositionOffset, systemPosition);
+    for (int c = 1; c <= kCellCount; ++c)
+        putInt32(m_bytes, cellOffset(c), grid.state(c));
+}
+
+bool GameRecordBuffer::hasMagic() const {
+    for (std::size_t i = 0; i < kMagic.size(); ++i)
+        if (m_bytes[i] != kMagic[i])
+            return false;
+    return true;
+}
+
+int GameRecordBuffer::systemPosition() const {
+    return getInt32(m_bytes, kPositionOffset);
+}
+
+CellState GameRecordBuffer::cell(int c) const {
+    return getInt32(m_bytes, cellOffset(c));
+}
+
+void GameRecordBuffer::copyCellsInto(SelectionGrid& grid) const {
+    for (int c = 1; c <= kCellCount; ++c)
+        grid.setState(c, cell(c));
+}
+
+std::optional<GameRecord> ReadGameRecord(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::in);
+    if (!file)
+        return std::nullopt;
+    GameRecord record{};
+    file.read(reinterpret_cast<char*>(record.data()), static_cast<std::streamsize>(record.size()));
+    if (file.gcount() != static_cast<std::streamsize>(record.size()))
+        return std::nullopt;
+    return record;
+}
+
+bool WriteGameRecord(const std::string& path, const GameRecord& record) {
+    return WriteFileAtomically(path, record.data(), record.size());
+}
+
+} // namespace orvane

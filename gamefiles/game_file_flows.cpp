@@ -1,0 +1,95 @@
+#include "gamefiles/game_file_flows.h"
+
+#include "app/prompts.h"
+#include "app/session.h"
+#include "gamefiles/game_file.h"
+#include "gamefiles/game_file_chooser.h"
+
+#include <filesystem>
+
+namespace orvane {
+
+namespace {
+
+Prompt problem(const char* text) {
+    return {text, "Problème !!", PromptIcon::None, PromptButtons::Ok, false};
+}
+
+Prompt OverwriteQuestion() {
+    return {"Continuer quand même ?", "Fichier existant !!", PromptIcon::None, PromptButtons::YesNo,
+            false};
+}
+
+} // namespace
+
+bool IsUsableGameFileName(const std::string& name) {
+    // The name field starts as the mask "*"; a mask or a path is never a game file's name.
+    return !name.empty() && name.find_first_of(std::string("*?[/\0", 5)) == std::string::npos;
+}
+
+std::string GameFilePath(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+void SaveGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
+    chooser.setCaption("Save file");
+    chooser.setNameReadOnly(false);
+    chooser.setNameText("*");
+    chooser.showModal();
+    if (!chooser.chosen())
+        return;
+
+    const std::string name = chooser.nameText();
+    if (!IsUsableGameFileName(name)) {
+        prompts.ask(SaveFailedPrompt());
+        return;
+    }
+    const std::string path = GameFilePath(chooser.folder(), name);
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_directory(status) &&
+        prompts.ask(OverwriteQuestion()) != PromptAnswer::Yes)
+        return;
+
+    session.gameRecord.fill(session.systemList.chosenPosition(), session.grid);
+    if (!WriteGameRecord(path, session.gameRecord.bytes()))
+        prompts.ask(SaveFailedPrompt());
+}
+
+bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
+    chooser.setCaption("Select the file to load");
+    chooser.setNameReadOnly(true);
+    chooser.setNameText("*");
+    chooser.showModal();
+    if (!chooser.chosen())
+        return false;
+
+    const std::string name = chooser.nameText();
+    const std::string path = GameFilePath(chooser.folder(), name);
+    std::error_code error;
+    if (!IsUsableGameFileName(name) || !std::filesystem::is_regular_file(path, error)) {
+        prompts.ask(problem("Fichier inexistant"));
+        return false;
+    }
+    const std::optional<GameRecord> record = ReadGameRecord(path);
+    if (!record) {
+        prompts.ask(problem("Erreur à la lecture du fichier"));
+        return false;
+    }
+    session.gameRecord.replace(*record);
+    if (!session.gameRecord.hasMagic()) {
+        prompts.ask(problem("Ce n'est pas un fichier grille"));
+        return false;
+    }
+
+    // A position outside the list would leave no system chosen; the current choice stays then.
+    const int position = session.gameRecord.systemPosition();
+    if (position >= 0 && position < session.systemList.size())
+        session.systemList.choose(position);
+    session.gameRecord.copyCellsInto(session.grid);
+    return true;
+}
+
+} // namespace orvane

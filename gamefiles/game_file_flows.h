@@ -1,0 +1,28 @@
+#pragma once
+// Saving the selection and the chosen system to a game file, and loading them back, through the
+// file chooser and the message boxes.
+
+#include <string>
+
+namespace orvane {
+
+struct Session;
+class GameFileChooser;
+class Prompts;
+
+// Writes the grid and the chosen list position to the file the player names. Failures are
+// reported with the save-failure message; an existing file is replaced only on Yes and survives a
+// failed write.
+void SaveGame(Session& session, GameFileChooser& chooser, Prompts& prompts);
+
+// Replaces the grid, and the chosen entry when the file names one in the list, by the file the
+// player picks. Returns true when the selection changed; on false nothing did.
+bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts);
+
+// A name the player may save to or load from: not empty, no folder in it, no wildcard.
+bool IsUsableGameFileName(const std::string& name);
+
+// The chooser's folder joined with the name.
+std::string GameFilePath(const std::string& folder, const std::string& name);
+
+} // namespace orvane

@@ -1,0 +1,206 @@
+#include "gamefiles/file_chooser.h"
+
+#include "app/gradient_backdrop.h"
+#include "support/program_fixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+namespace orvane::test {
+namespace {
+
+class FileChooserTest : public ProgramFixture {
+  protected:
+    void SetUp() override {
+        startProgram();
+        ASSERT_TRUE(m_games.isValid());
+        touch(QStringLiteral("b-game"));
+        touch(QStringLiteral("A-game"));
+        touch(QStringLiteral(".hidden"));
+        QDir(games()).mkdir(QStringLiteral("sub"));
+        touch(QStringLiteral("sub/inner"));
+        chooser().openFolder(games());
+    }
+
+    FileChooser& chooser() { return *windows().fileChooser; }
+    QString games() const { return m_games.path(); }
+    void touch(const QString& name) {
+        QFile file(QDir(games()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    QLineEdit* nameField() { return chooser().findChild<QLineEdit*>(QStringLiteral("Edit1")); }
+    QListWidget* fileList() {
+        return chooser().findChild<QListWidget*>(QStringLiteral("FileListBox1"));
+    }
+    QStringList listed() {
+        QStringList names;
+        for (int i = 0; i < fileList()->count(); ++i)
+            names << fileList()->item(i)->text();
+        return names;
+    }
+    static void press(QWidget* window, const char* button) {
+        QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    void pickInList(const QString& name) {
+        const QList<QListWidgetItem*> items = fileList()->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1);
+        QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {},
+                          fileList()->visualItemRect(items.first()).center());
+    }
+    // Shows the chooser as the game file operations do, running `inside` while it is open.
+    void showAs(bool readOnly, std::function<void(QWidget*)> inside) {
+        chooser().setCaption("Select the file to load");
+        chooser().setNameReadOnly(readOnly);
+        chooser().setNameText("*");
+        whenModal(std::move(inside));
+        chooser().showModal();
+    }
+
+  private:
+    QTemporaryDir m_games;
+};
+
+TEST_F(FileChooserTest, IsTheDesignedWindowWithoutBackdrop) {
+    EXPECT_EQ(chooser().objectName(), QStringLiteral("TForm6"));
+    EXPECT_EQ(chooser().size(), QSize(399, 253));
+    EXPECT_EQ(chooser().findChild<GradientBackdrop*>(), nullptr);
+    EXPECT_EQ(chooser().findChild<QPushButton*>(QStringLiteral("boutok"))->text(),
+              QStringLiteral("Ok"));
+    EXPECT_EQ(chooser().findChild<QPushButton*>(QStringLiteral("boutannule"))->text(),
+              QStringLiteral("Abort"));
+    for (const char* name : {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "Edit1"}) {
+        SCOPED_TRACE(name);
+        const QWidget* control = chooser().findChild<QWidget*>(QLatin1String(name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(chooser().rect().contains(control->geometry()));
+    }
+}
+
+TEST_F(FileChooserTest, OkWithoutAPickReturnsTheMaskAndTheFolder) {
+    showAs(true, [this](QWidget* modal) {
+        EXPECT_EQ(modal, &chooser());
+        EXPECT_EQ(modal->windowTitle(), QStringLiteral("Select the file to load"));
+        press(modal, "boutok");
+    });
+    EXPECT_TRUE(chooser().chosen());
+    EXPECT_EQ(chooser().nameText(), "*");
+    EXPECT_EQ(chooser().folder(), QDir(games()).absolutePath().toStdString());
+}
+
+TEST_F(FileChooserTest, OnlyOkChoosesEvenAfterAnEarlierOk) {
+    showAs(true, [](QWidget* modal) { press(modal, "boutok"); });
+    ASSERT_TRUE(chooser().chosen());
+
+    const std::pair<const char*, std::function<void(QWidget*)>> closings[] = {
+        {"Abort", [](QWidget* modal) { press(modal, "boutannule"); }},
+        {"title bar", [](QWidget* modal) { modal->close(); }},
+        {"Escape", [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }},
+    };
+    for (const auto& [how, close] : closings) {
+        SCOPED_TRACE(how);
+        showAs(true, close);
+        EXPECT_FALSE(chooser().chosen());
+        EXPECT_FALSE(chooser().isVisible());
+    }
+}
+
+TEST_F(FileChooserTest, ListsTheFolderFilesAgainOnEveryShowing) {
+    showAs(true, [this](QWidget* modal) {
+        EXPECT_EQ(listed(), (QStringList{QStringLiteral("A-game"), QStringLiteral("b-game")}))
+            << "no hidden file, no folder";
+        press(modal, "boutannule");
+    });
+
+    touch(QStringLiteral("c-saved-since"));
+    showAs(true, [this](QWidget* modal) {
+        EXPECT_TRUE(listed().contains(QStringLiteral("c-saved-since")));
+        press(modal, "boutannule");
+    });
+}
+
+TEST_F(FileChooserTest, PickingAFilePutsItsNameSelectedAndEveryRereadPutsTheMaskBack) {
+    showAs(true, [this](QWidget* modal) {
+        pickInList(QStringLiteral("b-game"));
+        EXPECT_EQ(nameField()->text(), QStringLiteral("b-game"));
+        EXPECT_EQ(nameField()->selectedText(), QStringLiteral("b-game"));
+
+        chooser().openFolder(QDir(games()).filePath(QStringLiteral("sub")));
+        EXPECT_EQ(nameField()->text(), QStringLiteral("*"));
+        EXPECT_EQ(listed(), QStringList{QStringLiteral("inner")});
+        EXPECT_TRUE(fileList()->selectedItems().isEmpty());
+
+        chooser().openFolder(games());
+        pickInList(QStringLiteral("A-game"));
+        press(modal, "boutok");
+    });
+    EXPECT_EQ(chooser().nameText(), "A-game");
+
+    // The next showing starts again from the mask, in the folder of the last use.
+    showAs(true, [this](QWidget* modal) {
+        EXPECT_EQ(nameField()->text(), QStringLiteral("*"));
+        EXPECT_EQ(chooser().currentFolder(), QDir(games()).absolutePath());
+        press(modal, "boutannule");
+    });
+}
+
+TEST_F(FileChooserTest, TheNameCanBeTypedOnlyWhenTheCallerAllowsIt) {
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly);
+        showAs(readOnly, [this](QWidget* modal) {
+            nameField()->selectAll();
+            QTest::keyClicks(nameField(), QStringLiteral("my game"));
+            press(modal, "boutok");
+        });
+        EXPECT_EQ(chooser().nameText(), readOnly ? "*" : "my game");
+    }
+}
+
+TEST_F(FileChooserTest, OpeningAFolderInTheTreeListsItsFilesWithoutClosing) {
+    auto* tree = chooser().findChild<QTreeView*>(QStringLiteral("DirectoryListBox1"));
+    // The line of a subfolder of the current folder, once the folder list has read it.
+    const auto subfolderLine = [tree](const QString& name) {
+        const QModelIndex current = tree->currentIndex();
+        for (int row = 0; row < tree->model()->rowCount(current); ++row) {
+            const QModelIndex line = tree->model()->index(row, 0, current);
+            if (line.data().toString() == name)
+                return line;
+        }
+        return QModelIndex();
+    };
+    const QString sub = QDir(games()).filePath(QStringLiteral("sub"));
+    showAs(true, [&](QWidget* modal) {
+        QTRY_VERIFY(subfolderLine(QStringLiteral("sub")).isValid());
+        tree->setCurrentIndex(subfolderLine(QStringLiteral("sub")));
+        QTest::keyClick(tree, Qt::Key_Return);
+        EXPECT_EQ(chooser().currentFolder(), sub);
+        EXPECT_EQ(listed(), QStringList{QStringLiteral("inner")});
+        EXPECT_TRUE(modal->isVisible()) << "Enter in the folder list opens the folder only";
+
+        // Going back up: the parent is a line of the chain above the current folder.
+        tree->setCurrentIndex(tree->currentIndex().parent());
+        QTest::keyClick(tree, Qt::Key_Return);
+        EXPECT_EQ(chooser().currentFolder(), QDir(games()).absolutePath());
+        press(modal, "boutannule");
+    });
+}
+
+TEST_F(FileChooserTest, ADriveThatIsNotReadyGivesWayToTheRoot) {
+    auto* drives = chooser().findChild<QComboBox*>(QStringLiteral("DriveComboBox1"));
+    drives->addItem(QStringLiteral("empty drive"), QStringLiteral("/no/such/mount/point"));
+    drives->setCurrentIndex(drives->count() - 1);
+
+    EXPECT_EQ(drives->currentData().toString(), QStringLiteral("/"));
+    EXPECT_EQ(chooser().currentFolder(), QStringLiteral("/"));
+    EXPECT_EQ(listed(),
+              QDir(QStringLiteral("/")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+} // namespace
+} // namespace orvane::test
