@@ -2,16 +2,26 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "output/board_list_window.h"
+#include "output/qt_print_canvas.h"
+#include "output/ticket_print_window.h"
 #include "wheels/boards_view.h"
 
 #include <QFont>
 
 namespace orvane {
 
-ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell) {
+ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
+                               PrintCanvas* canvas) {
+    if (!canvas) {
+        m_systemPrinter = std::make_unique<QtPrintCanvas>();
+        canvas = m_systemPrinter.get();
+    }
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
     m_windows.boardsView = new BoardsView(session, m_windows.main);
     m_windows.about = new AboutBox(m_windows.main);
+    m_windows.boardList = new BoardListWindow(session, prompts, *canvas, m_windows, m_windows.main);
+    m_windows.ticketPrint = new TicketPrintWindow(session, prompts, *canvas, m_windows.main);
 }
 
 ProgramWindows::~ProgramWindows() { delete m_windows.main; }
