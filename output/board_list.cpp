@@ -11,7 +11,8 @@ namespace orvane {
 namespace {
 
 constexpr std::array<const char*, 4> kSuits = {"C ", "T ", "CA", "P "};
-constexpr std::array<const char*, 9> kRanks = {" 6", " 7", " 8", " 9", "10", " V", " D", " R", " A"};
+constexpr std::array<const char*, 9> kRanks = {" 6", " 7", " 8", " 9", "10",
+                                               " V", " D", " R", " A"};
 constexpr int kCards = 36;
 
 std::string TwoDigits(int m) {

@@ -57,8 +57,10 @@ BoardListWindow::BoardListWindow(Session& session, Prompts& prompts, PrintCanvas
 
 void BoardListWindow::SetListCaptions() {
     setWindowTitle(QStringLiteral("List of the boards to play "));
-    findChild<QToolButton*>(QStringLiteral("BitBtn6"))->setText(QStringLiteral("Print the list of boards"));
-    findChild<QToolButton*>(QStringLiteral("BitBtn2"))->setText(QStringLiteral("Print the Tickets"));
+    findChild<QToolButton*>(QStringLiteral("BitBtn6"))
+        ->setText(QStringLiteral("Print the list of boards"));
+    findChild<QToolButton*>(QStringLiteral("BitBtn2"))
+        ->setText(QStringLiteral("Print the Tickets"));
     findChild<QToolButton*>(QStringLiteral("BitBtn1"))->setText(QStringLiteral("Return"));
 }
 
@@ -68,7 +70,9 @@ void BoardListWindow::FillBoardList() {
         m_list->addItem(QString::fromStdString(line));
 }
 
-void BoardListWindow::imprimeliste() { PrintBoardList(m_session, m_canvas, m_prompts); }
+void BoardListWindow::imprimeliste() {
+    PrintBoardList(m_session, m_canvas, m_prompts);
+}
 
 void BoardListWindow::bimprimebulletins() {
     if (m_windows.ticketPrint)

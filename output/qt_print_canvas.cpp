@@ -142,8 +142,8 @@ int QtPrintCanvas::printingOffset(Axis axis) {
     // The painter's origin is the printable area's corner; this is where it lies on the paper.
     const QRectF paper = p->paperRect(QPrinter::DevicePixel);
     const QRectF printable = p->pageRect(QPrinter::DevicePixel);
-    const double offset = axis == Axis::Horizontal ? printable.left() - paper.left()
-                                                   : printable.top() - paper.top();
+    const double offset =
+        axis == Axis::Horizontal ? printable.left() - paper.left() : printable.top() - paper.top();
     return static_cast<int>(std::lround(offset));
 }
 

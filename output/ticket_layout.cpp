@@ -15,7 +15,9 @@ constexpr int kThunderballColumns = 4;
 
 } // namespace
 
-std::span<const TicketLayout> TicketLayouts() { return kLayouts; }
+std::span<const TicketLayout> TicketLayouts() {
+    return kLayouts;
+}
 
 BoxPlace MainNumberBox(int m) {
     return {(m - 1) % kMainColumns + 1, (m - 1) / kMainColumns + 1};

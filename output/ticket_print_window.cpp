@@ -31,10 +31,10 @@ QFont windowFont(bool bold) {
 // The range fields take digits only: every other typed character, Backspace included, is
 // dropped. Keys that type nothing (arrows, Delete, Tab) keep their usual effect.
 class DigitsOnly final : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
@@ -123,7 +123,8 @@ TicketPrintWindow::TicketPrintWindow(Session& session, Prompts& prompts, PrintCa
     m_numberOnTop->setObjectName(QStringLiteral("chNumticket"));
     m_numberOnTop->setText(QStringLiteral("Print the number of ticket on top of the ticket"));
     m_numberOnTop->setLayoutDirection(Qt::RightToLeft); // caption left of the box
-    m_numberOnTop->setGeometry(16, 22, 330, 22);
+    m_numberOnTop->move(16, 22);
+    m_numberOnTop->adjustSize();
 
     auto* cancel = glyphButton(this, "boutannule", CancelGlyph(), QRect(20, 232, 150, 44));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -183,7 +184,8 @@ void TicketPrintWindow::boutlancerClick() {
     const int selected = m_layouts->currentIndex();
     if (selected < 0)
         return;
-    const PrintMode mode = m_allAtOnce->isChecked() ? PrintMode::AllAtOnce : PrintMode::TicketByTicket;
+    const PrintMode mode =
+        m_allAtOnce->isChecked() ? PrintMode::AllAtOnce : PrintMode::TicketByTicket;
     const int first = LeadingNumber(m_first->text().toStdString());
     const int last = LeadingNumber(m_last->text().toStdString());
     const int index = CurrentSystemIndex(m_session.systemList);

@@ -82,13 +82,15 @@ void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int l
         if (++slot > perTicket) {
             canvas.newPage();
             slot = 1;
-            if (mode == PrintMode::TicketByTicket && prompts.ask(NextTicketPrompt()) == PromptAnswer::Cancel)
+            if (mode == PrintMode::TicketByTicket &&
+                prompts.ask(NextTicketPrompt()) == PromptAnswer::Cancel)
                 break;
         }
         if (numberOnTop)
-            canvas.textOut(CmToPrinterPixels(canvas, session.settings, Axis::Horizontal, kNumberOnTopAt),
-                           CmToPrinterPixels(canvas, session.settings, Axis::Vertical, kNumberOnTopAt),
-                           std::to_string(k));
+            canvas.textOut(
+                CmToPrinterPixels(canvas, session.settings, Axis::Horizontal, kNumberOnTopAt),
+                CmToPrinterPixels(canvas, session.settings, Axis::Vertical, kNumberOnTopAt),
+                std::to_string(k));
         DrawBoard(canvas, session.settings, session.run, ticket, slot);
     }
     EndDocumentOrReport(canvas, prompts);

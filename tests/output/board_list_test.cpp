@@ -12,8 +12,9 @@ namespace {
 // A run whose current board holds the given numbers, built by the run itself from a system of
 // five numbers: system 4's full wheel of six numbers, board 1 being its five smallest.
 class BoardLineTest : public ::testing::Test {
-protected:
-    const BoardRun& boardOf(std::initializer_list<int> mains, std::initializer_list<int> thunderballs) {
+  protected:
+    const BoardRun& boardOf(std::initializer_list<int> mains,
+                            std::initializer_list<int> thunderballs) {
         std::vector<int> selected(mains);
         selected.push_back(kMainNumbers); // a sixth number, the largest, left off board 1
         session.systemList.choose(session.systemList.positionOfSystem(4));
@@ -61,10 +62,9 @@ TEST_F(BoardLineTest, FormatsThePrintedLineWithNumbersWhateverTheGridStyle) {
 }
 
 TEST(CardLabelTest, NamesTheCardOfEachNumber) {
-    const std::pair<int, const char*> cases[] = {{1, "C  6"}, {9, "C  A"},  {10, "T  6"},
-                                                 {14, "T 10"}, {24, "CA V"}, {27, "CA A"},
-                                                 {35, "P  R"}, {36, "P  A"}, {37, ""},
-                                                 {39, ""}};
+    const std::pair<int, const char*> cases[] = {
+        {1, "C  6"},  {9, "C  A"},  {10, "T  6"}, {14, "T 10"}, {24, "CA V"},
+        {27, "CA A"}, {35, "P  R"}, {36, "P  A"}, {37, ""},     {39, ""}};
     for (const auto& [m, label] : cases) {
         SCOPED_TRACE(m);
         EXPECT_EQ(CardLabel(m), label);
@@ -84,7 +84,7 @@ TEST(FillBoardListTest, ListsEveryBoardOfTheChosenSystem) {
 }
 
 class PrintBoardListTest : public ::testing::Test {
-protected:
+  protected:
     Session session;
     RecordingCanvas canvas;
     ScriptedPrompts prompts;

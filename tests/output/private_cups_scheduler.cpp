@@ -77,8 +77,8 @@ bool PrivateCupsScheduler::run(const QString& program, const QStringList& argume
 
 bool PrivateCupsScheduler::start() {
     // The filters run as the scheduler's unprivileged user, which must reach the spool.
-    const auto reachable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                           QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+    const auto reachable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                           QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
                            QFileDevice::ReadOther | QFileDevice::ExeOther;
     QFile::setPermissions(QFileInfo(m_folder).path(), reachable);
     QFile::setPermissions(m_folder, reachable);
@@ -133,8 +133,7 @@ bool PrivateCupsScheduler::addDefaultPdfPrinter(const QString& name, const QStri
 
 bool PrivateCupsScheduler::allJobsDone() {
     QProcess lpstat;
-    lpstat.start(QStringLiteral("lpstat"),
-                 {QStringLiteral("-h"), m_socket, QStringLiteral("-o")});
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), m_socket, QStringLiteral("-o")});
     return lpstat.waitForFinished(10000) && lpstat.exitCode() == 0 &&
            lpstat.readAllStandardOutput().trimmed().isEmpty();
 }

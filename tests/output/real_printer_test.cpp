@@ -26,8 +26,12 @@ namespace {
 constexpr int kRasterDpi = 300;
 constexpr double kTolerance = 0.03; // centimetres
 
-double toCm(double pixels) { return pixels / kRasterDpi * 2.54; }
-int toPixels(double cm) { return static_cast<int>(cm / 2.54 * kRasterDpi); }
+double toCm(double pixels) {
+    return pixels / kRasterDpi * 2.54;
+}
+int toPixels(double cm) {
+    return static_cast<int>(cm / 2.54 * kRasterDpi);
+}
 
 // The dark pixels found in a box of the page, in centimetres from the paper's corner.
 struct InkBox {
@@ -40,7 +44,8 @@ std::optional<InkBox> inkWithin(const QImage& page, double left, double top, dou
     int minX = page.width(), maxX = -1, minY = page.height(), maxY = -1;
     for (int y = std::max(0, toPixels(top)); y < std::min(page.height(), toPixels(bottom)); ++y) {
         const uchar* row = page.constScanLine(y);
-        for (int x = std::max(0, toPixels(left)); x < std::min(page.width(), toPixels(right)); ++x) {
+        for (int x = std::max(0, toPixels(left)); x < std::min(page.width(), toPixels(right));
+             ++x) {
             if (row[x] >= 128)
                 continue;
             minX = std::min(minX, x);
@@ -55,7 +60,7 @@ std::optional<InkBox> inkWithin(const QImage& page, double left, double top, dou
 }
 
 class RealPrinterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!scheduler.start())
             GTEST_SKIP() << "the private CUPS scheduler cannot start here: "
@@ -71,7 +76,8 @@ protected:
     // Waits for the scheduler to hand the job to the file and returns the printed pages.
     std::vector<QImage> printedPages() {
         EXPECT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000))
-            << "the job never finished\n" << scheduler.log().toStdString();
+            << "the job never finished\n"
+            << scheduler.log().toStdString();
         const QString pdf = scheduler.path(QStringLiteral("printed.pdf"));
         if (!QFile::exists(pdf)) {
             ADD_FAILURE() << "no output from the queue\n" << scheduler.log().toStdString();
@@ -155,7 +161,8 @@ TEST_F(RealPrinterTest, HorizontalAdjustmentMovesEveryMarkOneCentimetreRight) {
     expectBar(pages[0], "Thunderball 1", 7.17, 2.49);
     expectBar(pages[0], "Thunderball 3", 6.54, 2.875);
     expectBar(pages[0], "board 6, main 1", 1.5, 2.49 + sixth);
-    EXPECT_FALSE(inkWithin(pages[0], 0, 0, 1.4, 29.7).has_value()) << "ink left of the shifted marks";
+    EXPECT_FALSE(inkWithin(pages[0], 0, 0, 1.4, 29.7).has_value())
+        << "ink left of the shifted marks";
 }
 
 TEST_F(RealPrinterTest, TheListIsPrintedWithItsTitle) {

@@ -17,7 +17,7 @@ namespace orvane::test {
 namespace {
 
 class TicketPrintWindowTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         startProgram();
         // System 8: seven numbers, one fixed, 15 boards.
@@ -58,7 +58,8 @@ TEST_F(TicketPrintWindowTest, OpensWithItsTextsAndTheWholeSystemAsRange) {
         EXPECT_EQ(window.objectName(), QStringLiteral("TForm7"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Print"));
         EXPECT_EQ(child<QLabel>(window, "Label3")->text(), QStringLiteral("TICKET TYPE"));
-        EXPECT_EQ(child<QGroupBox>(window, "GroupBox3")->title(), QStringLiteral("Boards to print"));
+        EXPECT_EQ(child<QGroupBox>(window, "GroupBox3")->title(),
+                  QStringLiteral("Boards to print"));
         EXPECT_EQ(child<QLabel>(window, "Label1")->text(), QStringLiteral("First"));
         EXPECT_EQ(child<QLabel>(window, "Label2")->text(), QStringLiteral("Last"));
         EXPECT_EQ(child<QGroupBox>(window, "GroupBox2")->title(), QStringLiteral("Print Type"));
@@ -112,7 +113,8 @@ TEST_F(TicketPrintWindowTest, RangeFieldsTakeFourDigitsAndNothingElse) {
 }
 
 TEST_F(TicketPrintWindowTest, RefusesAnIncorrectRangeAndStaysOpen) {
-    const std::pair<const char*, const char*> ranges[] = {{"0", "15"}, {"", "15"}, {"1", "16"}, {"9", "8"}};
+    const std::pair<const char*, const char*> ranges[] = {
+        {"0", "15"}, {"", "15"}, {"1", "16"}, {"9", "8"}};
     for (const auto& [first, last] : ranges) {
         SCOPED_TRACE(::testing::Message() << '"' << first << "\" \"" << last << '"');
         prompts.shown.clear();

@@ -13,8 +13,9 @@ namespace {
 using Line = RecordingCanvas::Line;
 
 class TicketPrintingTest : public ::testing::Test {
-protected:
-    void print(int first, int last, PrintMode mode = PrintMode::AllAtOnce, bool numberOnTop = false) {
+  protected:
+    void print(int first, int last, PrintMode mode = PrintMode::AllAtOnce,
+               bool numberOnTop = false) {
         PrintTickets(session, canvas, prompts, 1, mode, first, last, numberOnTop);
     }
     // The bars drawn on `page`, in drawing order.
@@ -55,12 +56,12 @@ TEST(TicketLayoutTest, PlacesNumbersInTheirBlocks) {
         bool thunderball;
         int number, column, row;
     };
-    const Case cases[] = {{false, 1, 1, 1},  {false, 8, 8, 1},  {false, 9, 1, 2},
-                          {false, 33, 1, 5}, {false, 39, 7, 5}, {true, 1, 2, 1},
-                          {true, 2, 3, 1},   {true, 3, 1, 2},   {true, 6, 4, 2},
-                          {true, 7, 1, 3},   {true, 11, 1, 4},  {true, 14, 4, 4}};
+    const Case cases[] = {{false, 1, 1, 1},  {false, 8, 8, 1}, {false, 9, 1, 2}, {false, 33, 1, 5},
+                          {false, 39, 7, 5}, {true, 1, 2, 1},  {true, 2, 3, 1},  {true, 3, 1, 2},
+                          {true, 6, 4, 2},   {true, 7, 1, 3},  {true, 11, 1, 4}, {true, 14, 4, 4}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << (c.thunderball ? "Thunderball " : "main ") << c.number);
+        SCOPED_TRACE(::testing::Message()
+                     << (c.thunderball ? "Thunderball " : "main ") << c.number);
         const BoxPlace box = c.thunderball ? ThunderballBox(c.number) : MainNumberBox(c.number);
         EXPECT_EQ(box.column, c.column);
         EXPECT_EQ(box.row, c.row);
@@ -102,7 +103,8 @@ struct MarkCase {
     std::vector<Bar> bars;
 };
 
-class TicketMarksTest : public TicketPrintingTest, public ::testing::WithParamInterface<MarkCase> {};
+class TicketMarksTest : public TicketPrintingTest,
+                        public ::testing::WithParamInterface<MarkCase> {};
 
 TEST_P(TicketMarksTest, LandOnTheirBoxes) {
     const MarkCase& c = GetParam();
@@ -116,9 +118,9 @@ TEST_P(TicketMarksTest, LandOnTheirBoxes) {
 
     for (const MarkCase::Bar& bar : c.bars) {
         SCOPED_TRACE(bar.mark);
-        const auto found = std::find_if(canvas.lines.begin(), canvas.lines.end(), [&](const Line& l) {
-            return l.x1 == bar.x1 && l.y1 == bar.y;
-        });
+        const auto found =
+            std::find_if(canvas.lines.begin(), canvas.lines.end(),
+                         [&](const Line& l) { return l.x1 == bar.x1 && l.y1 == bar.y; });
         ASSERT_NE(found, canvas.lines.end());
         EXPECT_EQ(found->x2, bar.x2);
         EXPECT_EQ(found->y2, bar.y);
@@ -131,21 +133,30 @@ TEST_P(TicketMarksTest, LandOnTheirBoxes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Printers, TicketMarksTest,
-    ::testing::Values(
-        MarkCase{"600 dpi, no offsets", 600, 0, 0, 0, 0,
-                 {{"main 1", 118, 158, 588, 36},
-                  {"main 39", 1011, 1051, 952, 35},
-                  {"Thunderball 1", 1457, 1498, 588, 36},
-                  {"Thunderball 3", 1309, 1349, 679, 36},
-                  {"board 6, main 1", 118, 158, 3407, 36},
-                  {"board 6, main 39", 1011, 1051, 3771, 36}}},
-        MarkCase{"300 dpi, printing offset 20/30, adjusted 10 mm right and 5 mm up", 300, 20, 30, 10, -5,
-                 {{"main 1", 157, 177, 205, 18},
-                  {"main 39", 604, 624, 387, 18},
-                  {"Thunderball 1", 827, 847, 205, 18},
-                  {"Thunderball 3", 752, 773, 251, 17},
-                  {"board 6, main 1", 157, 177, 1615, 17},
-                  {"board 6, main 39", 604, 624, 1797, 17}}}),
+    ::testing::Values(MarkCase{"600 dpi, no offsets",
+                               600,
+                               0,
+                               0,
+                               0,
+                               0,
+                               {{"main 1", 118, 158, 588, 36},
+                                {"main 39", 1011, 1051, 952, 35},
+                                {"Thunderball 1", 1457, 1498, 588, 36},
+                                {"Thunderball 3", 1309, 1349, 679, 36},
+                                {"board 6, main 1", 118, 158, 3407, 36},
+                                {"board 6, main 39", 1011, 1051, 3771, 36}}},
+                      MarkCase{"300 dpi, printing offset 20/30, adjusted 10 mm right and 5 mm up",
+                               300,
+                               20,
+                               30,
+                               10,
+                               -5,
+                               {{"main 1", 157, 177, 205, 18},
+                                {"main 39", 604, 624, 387, 18},
+                                {"Thunderball 1", 827, 847, 205, 18},
+                                {"Thunderball 3", 752, 773, 251, 17},
+                                {"board 6, main 1", 157, 177, 1615, 17},
+                                {"board 6, main 39", 604, 624, 1797, 17}}}),
     [](const auto& info) { return "Printer" + std::to_string(info.index); });
 
 TEST_F(TicketPrintingTest, StartsANewTicketAfterSixBoards) {

@@ -10,7 +10,7 @@
 namespace orvane::test {
 
 class RecordingCanvas final : public PrintCanvas {
-public:
+  public:
     struct Line {
         int page;
         int penWidth;
@@ -51,9 +51,7 @@ public:
         lines.push_back({pages, m_penWidth, x1, y1, x2, y2});
     }
     int dotsPerInch(Axis axis) override { return axis == Axis::Horizontal ? dpiX : dpiY; }
-    int printingOffset(Axis axis) override {
-        return axis == Axis::Horizontal ? offsetX : offsetY;
-    }
+    int printingOffset(Axis axis) override { return axis == Axis::Horizontal ? offsetX : offsetY; }
 
     // The printer.
     int width = 4800, height = 6800;
@@ -67,7 +65,7 @@ public:
     std::vector<Line> lines;
     std::vector<Text> texts;
 
-private:
+  private:
     std::string m_font;
     int m_pointSize = 0;
     int m_penWidth = 1;

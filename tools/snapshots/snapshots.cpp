@@ -7,6 +7,8 @@
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "output/board_list_window.h"
+#include "output/ticket_print_window.h"
 #include "wheels/boards_view.h"
 
 #include <QApplication>
@@ -79,5 +81,9 @@ int main(int argc, char* argv[]) {
     session.run.RebuildPlayOrder(session.grid);
     ok &= save(w.boardsView, folder, QStringLiteral("boards_view"));
     w.boardsView->hide();
+    ok &= save(w.boardList, folder, QStringLiteral("board_list_window"));
+    w.boardList->hide();
+    ok &= save(w.ticketPrint, folder, QStringLiteral("ticket_print_window"));
+    w.ticketPrint->hide();
     return ok ? 0 : 1;
 }
