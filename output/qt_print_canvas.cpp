@@ -1,5 +1,7 @@
 #include "output/qt_print_canvas.h"
 
+#include "output/cups_queue.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -59,14 +61,20 @@ PrintJobStatus QtPrintCanvas::beginDocument() {
     if (!p)
         return {false, "No printer is installed on this computer: install one and choose it as "
                        "the default printer."};
+    const std::string name = p->printerName().toStdString();
     if (!p->isValid())
-        return {false, "The printer \"" + p->printerName().toStdString() + "\" cannot be used."};
+        return {false, "The printer \"" + name + "\" cannot be used."};
+    if (m_pdfPath.isEmpty())
+        if (const std::optional<std::string> refusal = QueueRefusal(name)) {
+            m_printerUsed = true;
+            return {false, *refusal};
+        }
     p->setDocName(QStringLiteral("Orvane"));
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(p)) {
         m_painter.reset();
         m_printerUsed = true;
-        return {false, "The printer \"" + p->printerName().toStdString() + "\" refused the job."};
+        return {false, "The printer \"" + name + "\" refused the job."};
     }
     // Text goes over an opaque white background, lines in solid black.
     m_painter->setBackgroundMode(Qt::OpaqueMode);
@@ -85,12 +93,16 @@ void QtPrintCanvas::newPage() {
 PrintJobStatus QtPrintCanvas::endDocument() {
     if (!m_painter)
         return {false, "No print job was under way."};
+    // Ending hands the document to the scheduler; Qt keeps its answer to itself.
     const bool ended = m_painter->end();
     m_painter.reset();
     m_printerUsed = true;
     const std::string name = m_printer->printerName().toStdString();
     if (!ended || m_pageRefused || m_printer->printerState() == QPrinter::Error)
         return {false, "The printer \"" + name + "\" refused the job."};
+    if (m_pdfPath.isEmpty())
+        if (const std::optional<std::string> refusal = LastRequestRefusal())
+            return {false, "The printer \"" + name + "\" refused the job: " + *refusal};
     return {true, {}};
 }
 

@@ -131,6 +131,10 @@ bool PrivateCupsScheduler::addDefaultPdfPrinter(const QString& name, const QStri
                {QStringLiteral("-h"), m_socket, QStringLiteral("-d"), name});
 }
 
+bool PrivateCupsScheduler::rejectJobs(const QString& name) {
+    return run(QStringLiteral("cupsreject"), {QStringLiteral("-h"), m_socket, name});
+}
+
 bool PrivateCupsScheduler::allJobsDone() {
     QProcess lpstat;
     lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), m_socket, QStringLiteral("-o")});

@@ -27,6 +27,8 @@ class PrivateCupsScheduler {
     // Adds a PDF printer whose output is the file `outputName` in the folder, and makes it the
     // default printer. False with failure() set when the scheduler refuses.
     bool addDefaultPdfPrinter(const QString& name, const QString& outputName);
+    // Makes the queue refuse every new job, as an administrator may.
+    bool rejectJobs(const QString& name);
     // True once the scheduler has no job left to process.
     bool allJobsDone();
 

@@ -203,5 +203,30 @@ TEST_F(RealPrinterTest, WithoutAPrinterThePlayerIsToldAndNothingIsPrinted) {
     expectBar(pages[0], "main 1", 0.5, 2.49);
 }
 
+TEST_F(RealPrinterTest, AQueueThatRefusesJobsIsReportedBeforeAnythingIsDrawn) {
+    addTicketPrinter();
+    ASSERT_TRUE(scheduler.rejectJobs(QStringLiteral("Tickets")))
+        << scheduler.failure().toStdString();
+    MarkFixed39(session, {1});
+    PrintTickets(session, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 15, false);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "Nothing was printed. The printer \"Tickets\" does not accept jobs at the moment.");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000));
+    EXPECT_FALSE(QFile::exists(scheduler.path(QStringLiteral("printed.pdf"))));
+}
+
+TEST_F(RealPrinterTest, AJobRefusedWhenHandedOverIsReported) {
+    addTicketPrinter();
+    ASSERT_TRUE(canvas.beginDocument().ok);
+    canvas.setPenWidth(10);
+    canvas.line(0, 0, 100, 0);
+    ASSERT_TRUE(scheduler.rejectJobs(QStringLiteral("Tickets")))
+        << scheduler.failure().toStdString();
+    const PrintJobStatus end = canvas.endDocument();
+    EXPECT_FALSE(end.ok);
+    EXPECT_EQ(end.reason.rfind("The printer \"Tickets\" refused the job: ", 0), 0u) << end.reason;
+}
+
 } // namespace
 } // namespace orvane::test
