@@ -64,11 +64,12 @@ PrintJobStatus QtPrintCanvas::beginDocument() {
     const std::string name = p->printerName().toStdString();
     if (!p->isValid())
         return {false, "The printer \"" + name + "\" cannot be used."};
-    if (m_pdfPath.isEmpty())
-        if (const std::optional<std::string> refusal = QueueRefusal(name)) {
-            m_printerUsed = true;
-            return {false, *refusal};
-        }
+    const std::optional<std::string> refusal =
+        m_pdfPath.isEmpty() ? QueueRefusal(name) : std::nullopt;
+    if (refusal) {
+        m_printerUsed = true;
+        return {false, *refusal};
+    }
     p->setDocName(QStringLiteral("Orvane"));
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(p)) {
@@ -100,9 +101,10 @@ PrintJobStatus QtPrintCanvas::endDocument() {
     const std::string name = m_printer->printerName().toStdString();
     if (!ended || m_pageRefused || m_printer->printerState() == QPrinter::Error)
         return {false, "The printer \"" + name + "\" refused the job."};
-    if (m_pdfPath.isEmpty())
-        if (const std::optional<std::string> refusal = LastRequestRefusal())
-            return {false, "The printer \"" + name + "\" refused the job: " + *refusal};
+    const std::optional<std::string> refusal =
+        m_pdfPath.isEmpty() ? LastRequestRefusal() : std::nullopt;
+    if (refusal)
+        return {false, "The printer \"" + name + "\" refused the job: " + *refusal};
     return {true, {}};
 }
 
