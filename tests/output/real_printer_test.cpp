@@ -1,7 +1,6 @@
 // Tickets and lists printed through Qt's CUPS backend to a private scheduler's PDF queue, then
 // rasterized, to see where the marks land on the paper.
 #include "output/board_list.h"
-#include "output/print_failure.h"
 #include "output/private_cups_scheduler.h"
 #include "output/qt_print_canvas.h"
 #include "output/sample_selection.h"
@@ -11,7 +10,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
