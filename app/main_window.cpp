@@ -9,6 +9,8 @@
 #include "app/shell_actions.h"
 #include "gamefiles/file_chooser.h"
 #include "gamefiles/game_file_flows.h"
+#include "output/board_list_window.h"
+#include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
@@ -140,9 +142,11 @@ void MainWindow::buildControls(QWidget* client) {
     connect(view, &QPushButton::clicked, this,
             [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.boardsView); });
     auto* list = commandButton(client, "bimplistbull", QRect(365, 121, 121, 36));
-    connect(list, &QPushButton::clicked, this, [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr); });
+    connect(list, &QPushButton::clicked, this,
+            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.boardList); });
     auto* print = commandButton(client, "bimpbull", QRect(488, 120, 120, 37));
-    connect(print, &QPushButton::clicked, this, [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr); });
+    connect(print, &QPushButton::clicked, this,
+            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.ticketPrint); });
     auto* compare = commandButton(client, "bcomparer", QRect(365, 158, 243, 36));
     connect(compare, &QPushButton::clicked, this,
             [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.comparison); });
@@ -203,10 +207,12 @@ void MainWindow::buildMenus() {
     QMenu* utilize = addMenu("Utilisation1");
     addItem(utilize, "mVoirlesbulletins1",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardsView); });
-    addItem(utilize, "mVoirlalistedesbulletins1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
+    addItem(utilize, "mVoirlalistedesbulletins1",
+            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardList); });
     addItem(utilize, "mCompareraveclesrsultats1",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.comparison); });
-    addItem(utilize, "Imprimerlesbulletins1", [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, nullptr); });
+    addItem(utilize, "Imprimerlesbulletins1",
+            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.ticketPrint); });
     QMenu* options = addMenu("Options1");
     options->setTitle(QStringLiteral("Options"));
     addItem(options, "Paramtres1", [this] { Paramtres1Click(); });

@@ -4,6 +4,9 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "gamefiles/file_chooser.h"
+#include "output/board_list_window.h"
+#include "output/qt_print_canvas.h"
+#include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
@@ -12,12 +15,19 @@
 
 namespace orvane {
 
-ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell) {
+ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
+                               PrintCanvas* canvas) {
+    if (!canvas) {
+        m_systemPrinter = std::make_unique<QtPrintCanvas>();
+        canvas = m_systemPrinter.get();
+    }
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
     m_windows.boardsView = new BoardsView(session, m_windows.main);
     m_windows.about = new AboutBox(m_windows.main);
+    m_windows.boardList = new BoardListWindow(session, prompts, *canvas, m_windows, m_windows.main);
     m_windows.comparison = new ComparisonWindow(session, prompts, m_windows.main);
     m_windows.fileChooser = new FileChooser(m_windows.main);
+    m_windows.ticketPrint = new TicketPrintWindow(session, prompts, *canvas, m_windows.main);
     // Last of all: it mirrors the settings as the main window's creation left them.
     m_windows.parameters = new ParametersWindow(session.settings, m_windows.main);
 }

@@ -10,12 +10,15 @@ namespace orvane {
 struct Session;
 class Prompts;
 class ShellActions;
+class PrintCanvas;
 
 // Owns every window of one run. The main window is created first: its creation reads the
-// parameters file and fills the system list before any other window exists.
+// parameters file and fills the system list before any other window exists. Printing goes to
+// `canvas`, or to the system's default printer when none is given.
 class ProgramWindows {
 public:
-    ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell);
+    ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
+                   PrintCanvas* canvas = nullptr);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
@@ -23,6 +26,7 @@ public:
     AppWindows& windows() { return m_windows; }
 
 private:
+    std::unique_ptr<PrintCanvas> m_systemPrinter;
     AppWindows m_windows;
 };
 

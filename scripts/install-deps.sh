@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
-  cups-daemon cups-client cups-filters poppler-utils ghostscript
+  libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
 )
 
 missing=()

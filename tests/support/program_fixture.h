@@ -1,11 +1,12 @@
 #pragma once
-// Every window of the program over a temporary program folder, with scripted messages and a shell
-// that only records what it was asked to open.
+// Every window of the program over a temporary program folder, with scripted messages, a shell
+// that only records what it was asked to open and a printer that only records what it prints.
 
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "support/recording_canvas.h"
 #include "support/scripted_prompts.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ protected:
     // Creates the windows; call after putting files into folder() where a test needs them.
     void startProgram() {
         session.programFolder = folder();
-        program = std::make_unique<ProgramWindows>(session, prompts, shell);
+        program = std::make_unique<ProgramWindows>(session, prompts, shell, &canvas);
     }
     void TearDown() override {
         closeModalWindows();
@@ -78,6 +79,7 @@ protected:
     Session session;
     ScriptedPrompts prompts;
     RecordingShell shell;
+    RecordingCanvas canvas; // the printer every window prints on
     std::unique_ptr<ProgramWindows> program;
 
 private:

@@ -7,9 +7,11 @@
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "gamefiles/file_chooser.h"
+#include "output/board_list_window.h"
+#include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
-#include "gamefiles/file_chooser.h"
 #include "wheels/boards_view.h"
 
 #include <QApplication>
@@ -96,6 +98,10 @@ int main(int argc, char* argv[]) {
     session.run.RebuildPlayOrder(session.grid);
     ok &= save(w.boardsView, folder, QStringLiteral("boards_view"));
     w.boardsView->hide();
+    ok &= save(w.boardList, folder, QStringLiteral("board_list_window"));
+    w.boardList->hide();
+    ok &= save(w.ticketPrint, folder, QStringLiteral("ticket_print_window"));
+    w.ticketPrint->hide();
 
     // The sample's boards against the draw 3 12 19 25 30 with Thunderball 5.
     w.comparison->show();

@@ -1,0 +1,90 @@
+#include "output/board_list_window.h"
+
+#include "app/app_windows.h"
+#include "app/gradient_backdrop.h"
+#include "app/session.h"
+#include "output/board_list.h"
+#include "output/output_glyphs.h"
+#include "output/ticket_print_window.h"
+
+#include <QListWidget>
+#include <QShowEvent>
+#include <QToolButton>
+
+namespace orvane {
+
+namespace {
+
+QToolButton* glyphButton(QWidget* parent, const char* name, const QPixmap& glyph, QRect geometry) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setIcon(glyph);
+    b->setIconSize(glyph.size());
+    b->setGeometry(geometry);
+    return b;
+}
+
+} // namespace
+
+BoardListWindow::BoardListWindow(Session& session, Prompts& prompts, PrintCanvas& canvas,
+                                 AppWindows& windows, QWidget* parent)
+    : QDialog(parent), m_session(session), m_prompts(prompts), m_canvas(canvas),
+      m_windows(windows) {
+    setObjectName(QStringLiteral("TForm5"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setFixedSize(545, 346);
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    InstallBackdrop(this);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("listbull"));
+    m_list->setGeometry(15, 12, 514, 228);
+    m_list->setFont(QFont(QStringLiteral("Courier"), 8));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    auto* printList = glyphButton(this, "BitBtn6", PrinterGlyph(), QRect(15, 254, 160, 78));
+    connect(printList, &QToolButton::clicked, this, [this] { imprimeliste(); });
+    auto* printTickets = glyphButton(this, "BitBtn2", TicketGlyph(), QRect(192, 254, 160, 78));
+    connect(printTickets, &QToolButton::clicked, this, [this] { bimprimebulletins(); });
+    auto* back = glyphButton(this, "BitBtn1", ReturnGlyph(), QRect(369, 254, 160, 78));
+    connect(back, &QToolButton::clicked, this, &QDialog::accept);
+
+    SetListCaptions();
+}
+
+void BoardListWindow::SetListCaptions() {
+    setWindowTitle(QStringLiteral("List of the boards to play "));
+    findChild<QToolButton*>(QStringLiteral("BitBtn6"))
+        ->setText(QStringLiteral("Print the list of boards"));
+    findChild<QToolButton*>(QStringLiteral("BitBtn2"))
+        ->setText(QStringLiteral("Print the Tickets"));
+    findChild<QToolButton*>(QStringLiteral("BitBtn1"))->setText(QStringLiteral("Return"));
+}
+
+void BoardListWindow::FillBoardList() {
+    m_list->clear();
+    for (const std::string& line : orvane::FillBoardList(m_session))
+        m_list->addItem(QString::fromStdString(line));
+}
+
+void BoardListWindow::imprimeliste() {
+    PrintBoardList(m_session, m_canvas, m_prompts);
+}
+
+void BoardListWindow::bimprimebulletins() {
+    if (m_windows.ticketPrint)
+        m_windows.ticketPrint->exec();
+}
+
+void BoardListWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        SetListCaptions();
+        FillBoardList();
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace orvane

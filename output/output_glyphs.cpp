@@ -1,0 +1,91 @@
+#include "output/output_glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace orvane {
+
+namespace {
+
+QPixmap blank(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap PrinterGlyph() {
+    QPixmap pixmap = blank(32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9.5, 3.5, 13, 10)); // sheet going in
+    p.setBrush(QColor(150, 160, 175));
+    p.drawRoundedRect(QRectF(3.5, 12.5, 25, 11), 2, 2); // body
+    p.setBrush(QColor(90, 200, 90));
+    p.drawEllipse(QPointF(24.5, 16), 1.4, 1.4);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(8.5, 19.5, 15, 9)); // sheet coming out
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    for (int y = 22; y <= 26; y += 2)
+        p.drawLine(QPointF(10.5, y), QPointF(21.5, y));
+    return pixmap;
+}
+
+QPixmap TicketGlyph() {
+    QPixmap pixmap = blank(32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(170, 40, 40), 1.2));
+    p.setBrush(QColor(255, 245, 225));
+    p.drawRect(QRectF(6.5, 2.5, 19, 27));
+    p.setPen(QPen(QColor(200, 120, 120), 0.8));
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 4; ++column)
+            p.drawRect(QRectF(9 + column * 4, 6 + row * 4.5, 2.5, 2.5));
+    p.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::FlatCap));
+    for (const QPointF& at : {QPointF(13, 7.2), QPointF(9, 11.7), QPointF(21, 16.2),
+                              QPointF(17, 20.7), QPointF(9, 25.2)})
+        p.drawLine(at, at + QPointF(2.5, 0));
+    return pixmap;
+}
+
+QPixmap ReturnGlyph() {
+    QPixmap pixmap = blank(32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 80, 170), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath path(QPointF(25, 6));
+    path.lineTo(25, 19);
+    path.lineTo(8, 19);
+    p.drawPath(path);
+    p.drawLine(QPointF(8, 19), QPointF(14, 13));
+    p.drawLine(QPointF(8, 19), QPointF(14, 25));
+    return pixmap;
+}
+
+QPixmap CancelGlyph() {
+    QPixmap pixmap = blank(24);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(200, 30, 30), 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6, 6), QPointF(18, 18));
+    p.drawLine(QPointF(18, 6), QPointF(6, 18));
+    return pixmap;
+}
+
+QPixmap PrintGoGlyph() {
+    QPixmap pixmap = blank(24);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 150, 50), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick(QPointF(5, 13));
+    tick.lineTo(10, 18);
+    tick.lineTo(19, 6);
+    p.drawPath(tick);
+    return pixmap;
+}
+
+} // namespace orvane

@@ -1,0 +1,55 @@
+#pragma once
+// The print canvas over QPrinter: the system's default printer, or a PDF file.
+
+#include "output/print_canvas.h"
+
+#include <QFont>
+#include <QPen>
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+namespace orvane {
+
+class QtPrintCanvas final : public PrintCanvas {
+public:
+    // Prints on the system's default printer, looked up afresh for every document, so a printer
+    // installed while the program runs is found.
+    QtPrintCanvas();
+    // Writes every document to the PDF file at `pdfPath` instead (benchmarks, checks).
+    explicit QtPrintCanvas(const QString& pdfPath);
+    ~QtPrintCanvas() override;
+    QtPrintCanvas(const QtPrintCanvas&) = delete;
+    QtPrintCanvas& operator=(const QtPrintCanvas&) = delete;
+
+    int pageWidth() override;
+    int pageHeight() override;
+    PrintJobStatus beginDocument() override;
+    void newPage() override;
+    PrintJobStatus endDocument() override;
+    void setFont(const std::string& face, int pointSize, bool bold) override;
+    void textOut(int x, int y, const std::string& text) override;
+    int textWidth(const std::string& text) override;
+    int textHeight(const std::string& text) override;
+    void setPenWidth(int width) override;
+    void line(int x1, int y1, int x2, int y2) override;
+    int dotsPerInch(Axis axis) override;
+    int printingOffset(Axis axis) override;
+
+private:
+    // The printer of the document under way or about to begin; after a document has ended, the
+    // default printer is looked up again. Null when the system has no default printer.
+    QPrinter* printer();
+
+    QString m_pdfPath;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    QFont m_font;
+    QPen m_pen;
+    bool m_printerUsed = false;
+    bool m_pageRefused = false;
+};
+
+} // namespace orvane

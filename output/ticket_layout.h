@@ -1,0 +1,38 @@
+#pragma once
+// Where the number boxes sit on the game's paper tickets, in centimetres from the sheet's
+// top-left corner as it passes through the printer.
+
+#include <cstdint>
+#include <span>
+
+namespace orvane {
+
+struct TicketLayout {
+    const char* layoutName;
+    double originX;     // left end of a bar in main-number column 1
+    double originY;     // bars of main-number row 1 of the ticket's first board
+    double columnPitch; // also the pitch of the Thunderball block
+    double rowPitch;
+    double boardPitch; // from one board to the next on the same ticket
+    std::int32_t boardsAcross;
+    std::int32_t boardsDown;
+
+    int boardsPerTicket() const { return boardsAcross * boardsDown; }
+};
+
+// The layouts the program knows, entry 0 being layout 1.
+std::span<const TicketLayout> TicketLayouts();
+
+// Column and row (from 1) of a box within a board's block.
+struct BoxPlace {
+    int column;
+    int row;
+};
+
+// Main number m (1..39) in the block of 8 columns.
+BoxPlace MainNumberBox(int m);
+// Thunderball number t (1..14) in the block of 4 columns right of the main block; its first row
+// holds only 1 and 2, in the middle two columns.
+BoxPlace ThunderballBox(int t);
+
+} // namespace orvane

@@ -1,0 +1,123 @@
+#include "output/ticket_printing.h"
+
+#include "app/session.h"
+#include "output/print_failure.h"
+#include "output/ticket_layout.h"
+#include "wheels/wheel_catalogue.h"
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kCmPerInch = 2.54;
+constexpr double kBarLength = 0.17;
+constexpr double kBarThickness = 0.15;
+constexpr double kNumberOnTopAt = 1.0;
+
+// A bar 0.17 cm long whose left end is at (x, y), as thick as 0.15 cm is tall on the printer.
+void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
+    const int px = CmToPrinterPixels(canvas, settings, Axis::Horizontal, x);
+    const int py = CmToPrinterPixels(canvas, settings, Axis::Vertical, y);
+    const int width = CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kBarThickness) - py;
+    canvas.setPenWidth(width);
+    canvas.line(px, py, CmToPrinterPixels(canvas, settings, Axis::Horizontal, x + kBarLength), py);
+}
+
+void DrawBoard(PrintCanvas& canvas, const AppSettings& settings, const BoardRun& run,
+               const TicketLayout& layout, int slot) {
+    const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
+    for (int m = 1; m <= kMainNumbers; ++m) {
+        if (run.currentBoard(m) != 1)
+            continue;
+        const BoxPlace box = MainNumberBox(m);
+        DrawMark(canvas, settings, layout.originX + (box.column - 1) * layout.columnPitch,
+                 boardTop + (box.row - 1) * layout.rowPitch);
+    }
+    const double thunderballLeft = layout.originX + 8 * layout.columnPitch;
+    for (int t = 1; t <= kThunderballNumbers; ++t) {
+        if (run.currentBoard(ThunderballCell(t)) != 1)
+            continue;
+        const BoxPlace box = ThunderballBox(t);
+        DrawMark(canvas, settings, thunderballLeft + (box.column - 1) * layout.columnPitch,
+                 boardTop + (box.row - 1) * layout.rowPitch);
+    }
+}
+
+} // namespace
+
+int CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis, double cm) {
+    const double dpi = canvas.dotsPerInch(axis);
+    const double printOffset = canvas.printingOffset(axis);
+    const double shiftMm =
+        axis == Axis::Horizontal ? settings.horizontalOffset : settings.verticalOffset;
+    // nearbyint rounds half to even under the default rounding mode, which the program never
+    // changes.
+    return static_cast<int>(
+        std::nearbyint(cm / kCmPerInch * dpi - printOffset + (shiftMm / 10 / kCmPerInch) * dpi));
+}
+
+void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int layout,
+                  PrintMode mode, int first, int last, bool numberOnTop) {
+    const std::span<const TicketLayout> layouts = TicketLayouts();
+    if (layout < 1 || layout > static_cast<int>(layouts.size()))
+        return;
+    const TicketLayout& ticket = layouts[static_cast<std::size_t>(layout - 1)];
+    const int perTicket = ticket.boardsPerTicket();
+
+    session.startRunOfChosenSystem();
+    const int n = session.run.boardCount();
+    if (!BeginDocumentOrReport(canvas, prompts))
+        return;
+    canvas.setFont("Fixedsys", 9, true);
+
+    if (first < 1 || last > n) {
+        first = 1;
+        last = n;
+    }
+    int slot = 0;
+    for (int k = first; k <= last; ++k) {
+        session.buildBoard(k);
+        if (++slot > perTicket) {
+            canvas.newPage();
+            slot = 1;
+            if (mode == PrintMode::TicketByTicket &&
+                prompts.ask(NextTicketPrompt()) == PromptAnswer::Cancel)
+                break;
+        }
+        if (numberOnTop)
+            canvas.textOut(
+                CmToPrinterPixels(canvas, session.settings, Axis::Horizontal, kNumberOnTopAt),
+                CmToPrinterPixels(canvas, session.settings, Axis::Vertical, kNumberOnTopAt),
+                std::to_string(k));
+        DrawBoard(canvas, session.settings, session.run, ticket, slot);
+    }
+    EndDocumentOrReport(canvas, prompts);
+}
+
+bool IsPrintableRange(int first, int last, int boardCount) {
+    return first >= 1 && last <= boardCount && last >= first;
+}
+
+int LeadingNumber(const std::string& text) {
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || value > 99'999'999) // the fields hold 4 characters
+            break;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+Prompt IncorrectRangePrompt() {
+    return {"Incorrect number of boards to print", "Problem !!", PromptIcon::Exclamation,
+            PromptButtons::Ok, false};
+}
+
+Prompt NextTicketPrompt() {
+    return {"Please insert next ticket and press OK", "Tickets printing", PromptIcon::Question,
+            PromptButtons::OkCancel, false};
+}
+
+} // namespace orvane

@@ -1,0 +1,38 @@
+#pragma once
+// Printing the boards of the chosen system onto paper tickets, six boards a ticket, a bar over
+// the box of every number.
+
+#include "app/prompts.h"
+#include "output/print_canvas.h"
+
+#include <string>
+
+namespace orvane {
+
+struct AppSettings;
+struct Session;
+
+enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
+
+// A length on the ticket, in centimetres from the paper's corner, as device pixels on the
+// canvas: the printer's resolution and printing offset and the player's adjustment in
+// millimetres (horizontalOffset or verticalOffset) are read on every call. Ties round to even.
+int CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis, double cm);
+
+// Prints boards first..last of the chosen system (all of them when the range leaves 1..count),
+// in one document with a page per ticket. In TicketByTicket mode the player is asked before every
+// ticket after the first and may cancel the rest. A printer that cannot start or refuses the job
+// is reported through `prompts`.
+void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int layout,
+                  PrintMode mode, int first, int last, bool numberOnTop);
+
+// Whether the options window accepts the range for a system of `boardCount` boards.
+bool IsPrintableRange(int first, int last, int boardCount);
+
+// The value of the leading digits of a range field; 0 when it starts with no digit.
+int LeadingNumber(const std::string& text);
+
+Prompt IncorrectRangePrompt();
+Prompt NextTicketPrompt();
+
+} // namespace orvane

@@ -1,0 +1,49 @@
+#pragma once
+// A CUPS scheduler of the test's own: its configuration, spool and socket in one folder, file
+// queues writing into that folder, and nothing shared with the machine's own printers.
+
+#include <QString>
+#include <QStringList>
+
+namespace orvane::test {
+
+class PrivateCupsScheduler {
+public:
+    // Points every CUPS client of this process at a socket in `folder`; call before the
+    // QApplication is created, since Qt and libcups read the server once.
+    static void DirectClientsTo(const QString& folder);
+
+    // A scheduler listening in `folder` and keeping everything else in a fresh folder inside it,
+    // so one process can start several in turn, each with no printer and no job.
+    explicit PrivateCupsScheduler(const QString& folder);
+    ~PrivateCupsScheduler();
+    PrivateCupsScheduler(const PrivateCupsScheduler&) = delete;
+    PrivateCupsScheduler& operator=(const PrivateCupsScheduler&) = delete;
+
+    // Starts the scheduler and returns once it listens; false with failure() set otherwise.
+    bool start();
+    const QString& failure() const { return m_failure; }
+
+    // Adds a PDF printer whose output is the file `outputName` in the folder, and makes it the
+    // default printer. False with failure() set when the scheduler refuses.
+    bool addDefaultPdfPrinter(const QString& name, const QString& outputName);
+    // Makes the queue refuse every new job, as an administrator may.
+    bool rejectJobs(const QString& name);
+    // True once the scheduler has no job left to process.
+    bool allJobsDone();
+
+    // A file in this scheduler's own folder.
+    QString path(const QString& name) const;
+    // The scheduler's error log, for failure messages.
+    QString log() const;
+
+private:
+    bool run(const QString& program, const QStringList& arguments);
+
+    QString m_socket;
+    QString m_folder;
+    QString m_failure;
+    qint64 m_pid = 0;
+};
+
+} // namespace orvane::test

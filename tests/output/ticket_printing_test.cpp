@@ -1,0 +1,268 @@
+#include "output/ticket_layout.h"
+#include "output/ticket_printing.h"
+
+#include "output/sample_selection.h"
+#include "support/recording_canvas.h"
+#include "support/scripted_prompts.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::test {
+namespace {
+
+using Line = RecordingCanvas::Line;
+
+class TicketPrintingTest : public ::testing::Test {
+protected:
+    void print(int first, int last, PrintMode mode = PrintMode::AllAtOnce,
+               bool numberOnTop = false) {
+        PrintTickets(session, canvas, prompts, 1, mode, first, last, numberOnTop);
+    }
+    // The bars drawn on `page`, in drawing order.
+    std::vector<Line> barsOn(int page) const {
+        std::vector<Line> bars;
+        for (const Line& l : canvas.lines)
+            if (l.page == page)
+                bars.push_back(l);
+        return bars;
+    }
+    // Whether a bar starts at (x, y) on `page`.
+    bool hasBarAt(int page, int x, int y) const {
+        for (const Line& l : canvas.lines)
+            if (l.page == page && l.x1 == x && l.y1 == y)
+                return true;
+        return false;
+    }
+
+    Session session;
+    RecordingCanvas canvas;
+    ScriptedPrompts prompts;
+};
+
+TEST(TicketLayoutTest, HoldsTheThunderballTicket) {
+    ASSERT_EQ(TicketLayouts().size(), 1u);
+    const TicketLayout& t = TicketLayouts()[0];
+    EXPECT_STREQ(t.layoutName, "TICKET THUNDERBALL UK");
+    EXPECT_EQ(t.originX, 0.5);
+    EXPECT_EQ(t.originY, 2.49);
+    EXPECT_EQ(t.columnPitch, 0.63);
+    EXPECT_EQ(t.rowPitch, 0.385);
+    EXPECT_EQ(t.boardPitch, 2.387);
+    EXPECT_EQ(t.boardsPerTicket(), 6);
+}
+
+TEST(TicketLayoutTest, PlacesNumbersInTheirBlocks) {
+    struct Case {
+        bool thunderball;
+        int number, column, row;
+    };
+    const Case cases[] = {{false, 1, 1, 1},  {false, 8, 8, 1}, {false, 9, 1, 2}, {false, 33, 1, 5},
+                          {false, 39, 7, 5}, {true, 1, 2, 1},  {true, 2, 3, 1},  {true, 3, 1, 2},
+                          {true, 6, 4, 2},   {true, 7, 1, 3},  {true, 11, 1, 4}, {true, 14, 4, 4}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << (c.thunderball ? "Thunderball " : "main ") << c.number);
+        const BoxPlace box = c.thunderball ? ThunderballBox(c.number) : MainNumberBox(c.number);
+        EXPECT_EQ(box.column, c.column);
+        EXPECT_EQ(box.row, c.row);
+    }
+}
+
+TEST(CmToPrinterPixelsTest, RoundsTiesToEven) {
+    RecordingCanvas canvas;
+    const AppSettings settings;
+    // 1.27 cm is exactly half an inch, so these land exactly on halves.
+    const std::pair<int, int> dpiAndPixels[] = {{1, 0}, {3, 2}, {5, 2}, {7, 4}};
+    for (const auto& [dpi, pixels] : dpiAndPixels) {
+        SCOPED_TRACE(dpi);
+        canvas.dpiX = dpi;
+        EXPECT_EQ(CmToPrinterPixels(canvas, settings, Axis::Horizontal, 1.27), pixels);
+    }
+}
+
+TEST(CmToPrinterPixelsTest, ReadsThePrinterOnEveryCall) {
+    RecordingCanvas canvas;
+    AppSettings settings;
+    EXPECT_EQ(CmToPrinterPixels(canvas, settings, Axis::Vertical, 2.54), 600);
+    canvas.dpiY = 300;
+    canvas.offsetY = 50;
+    settings.verticalOffset = -254;
+    EXPECT_EQ(CmToPrinterPixels(canvas, settings, Axis::Vertical, 2.54), 300 - 50 - 3000);
+    settings.horizontalOffset = 10;
+    EXPECT_EQ(CmToPrinterPixels(canvas, settings, Axis::Horizontal, 0), 236);
+}
+
+// The marks of board 1 and board 6 of one ticket, in device pixels, for two printers.
+struct MarkCase {
+    const char* printer;
+    int dpi, offsetX, offsetY, horizontalOffset, verticalOffset;
+    struct Bar {
+        const char* mark;
+        int x1, x2, y, width;
+    };
+    std::vector<Bar> bars;
+};
+
+class TicketMarksTest : public TicketPrintingTest,
+                        public ::testing::WithParamInterface<MarkCase> {};
+
+TEST_P(TicketMarksTest, LandOnTheirBoxes) {
+    const MarkCase& c = GetParam();
+    canvas.dpiX = canvas.dpiY = c.dpi;
+    canvas.offsetX = c.offsetX;
+    canvas.offsetY = c.offsetY;
+    session.settings.horizontalOffset = c.horizontalOffset;
+    session.settings.verticalOffset = c.verticalOffset;
+    MarkFixed39(session, {1, 3});
+    print(1, 6);
+
+    for (const MarkCase::Bar& bar : c.bars) {
+        SCOPED_TRACE(bar.mark);
+        const auto found =
+            std::find_if(canvas.lines.begin(), canvas.lines.end(),
+                         [&](const Line& l) { return l.x1 == bar.x1 && l.y1 == bar.y; });
+        ASSERT_NE(found, canvas.lines.end());
+        EXPECT_EQ(found->x2, bar.x2);
+        EXPECT_EQ(found->y2, bar.y);
+        EXPECT_EQ(found->penWidth, bar.width);
+    }
+    // Six boards of five main numbers and two Thunderball numbers each, all on one ticket.
+    EXPECT_EQ(canvas.pages, 1);
+    EXPECT_EQ(canvas.lines.size(), 6u * 7u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printers, TicketMarksTest,
+    ::testing::Values(MarkCase{"600 dpi, no offsets",
+                               600,
+                               0,
+                               0,
+                               0,
+                               0,
+                               {{"main 1", 118, 158, 588, 36},
+                                {"main 39", 1011, 1051, 952, 35},
+                                {"Thunderball 1", 1457, 1498, 588, 36},
+                                {"Thunderball 3", 1309, 1349, 679, 36},
+                                {"board 6, main 1", 118, 158, 3407, 36},
+                                {"board 6, main 39", 1011, 1051, 3771, 36}}},
+                      MarkCase{"300 dpi, printing offset 20/30, adjusted 10 mm right and 5 mm up",
+                               300,
+                               20,
+                               30,
+                               10,
+                               -5,
+                               {{"main 1", 157, 177, 205, 18},
+                                {"main 39", 604, 624, 387, 18},
+                                {"Thunderball 1", 827, 847, 205, 18},
+                                {"Thunderball 3", 752, 773, 251, 17},
+                                {"board 6, main 1", 157, 177, 1615, 17},
+                                {"board 6, main 39", 604, 624, 1797, 17}}}),
+    [](const auto& info) { return "Printer" + std::to_string(info.index); });
+
+TEST_F(TicketPrintingTest, StartsANewTicketAfterSixBoards) {
+    MarkFixed39(session, {1});
+    print(1, 7);
+    EXPECT_EQ(canvas.documentsBegun, 1);
+    EXPECT_EQ(canvas.documentsEnded, 1);
+    EXPECT_EQ(canvas.pages, 2);
+    // Board 7 (1 2 3 6 39 in this system) sits in slot 1 of the second ticket.
+    EXPECT_EQ(barsOn(2).size(), 6u);
+    EXPECT_TRUE(hasBarAt(2, 118, 588)); // main 1, first board's row
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(TicketPrintingTest, CountsSlotsFromTheStartOfTheRange) {
+    MarkFixed39(session, {1});
+    print(4, 4, PrintMode::AllAtOnce, true);
+    EXPECT_EQ(canvas.pages, 1);
+    const std::vector<Line> bars = barsOn(1);
+    ASSERT_EQ(bars.size(), 6u);
+    for (const Line& bar : bars)
+        EXPECT_LT(bar.y1, 1000) << "board 4 drawn below slot 1";
+    ASSERT_EQ(canvas.texts.size(), 1u);
+    EXPECT_EQ(canvas.texts[0].text, "4");
+    EXPECT_EQ(canvas.texts[0].font, "Fixedsys 9 bold");
+    EXPECT_EQ(canvas.texts[0].x, 236); // 1.0 cm at 600 dpi
+    EXPECT_EQ(canvas.texts[0].y, 236);
+}
+
+TEST_F(TicketPrintingTest, TicketByTicketAsksBeforeEveryTicketAfterTheFirst) {
+    MarkFixed39(session, {1});
+    for (const auto& [last, questions] : {std::pair{6, 0}, {7, 1}, {12, 1}, {13, 2}}) {
+        SCOPED_TRACE(last);
+        prompts.shown.clear();
+        print(1, last, PrintMode::TicketByTicket);
+        EXPECT_EQ(prompts.shown.size(), static_cast<std::size_t>(questions));
+        for (const Prompt& shown : prompts.shown)
+            EXPECT_EQ(shown, NextTicketPrompt());
+    }
+    EXPECT_EQ(NextTicketPrompt().text, "Please insert next ticket and press OK");
+    EXPECT_EQ(NextTicketPrompt().caption, "Tickets printing");
+    EXPECT_EQ(NextTicketPrompt().buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(NextTicketPrompt().icon, PromptIcon::Question);
+}
+
+TEST_F(TicketPrintingTest, CancelEndsTheDocumentLeavingTheNewTicketEmpty) {
+    MarkFixed39(session, {1});
+    prompts.answers = {PromptAnswer::Cancel};
+    print(1, 13, PrintMode::TicketByTicket);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(canvas.pages, 2);
+    EXPECT_EQ(barsOn(1).size(), 36u);
+    EXPECT_TRUE(barsOn(2).empty());
+    EXPECT_EQ(canvas.documentsEnded, 1);
+}
+
+TEST_F(TicketPrintingTest, DrawsOneBarPerThunderballNumber) {
+    MarkFixed39(session, {1, 2, 3, 14});
+    print(1, 1);
+    // 0.5 + 8 pitches + (column - 1) pitches, row 1 at 2.49 cm and row 4 at 3.645 cm, at 600 dpi.
+    EXPECT_TRUE(hasBarAt(1, 1457, 588)); // 1: column 2, row 1
+    EXPECT_TRUE(hasBarAt(1, 1606, 588)); // 2: column 3, row 1
+    EXPECT_TRUE(hasBarAt(1, 1309, 679)); // 3: column 1, row 2
+    EXPECT_TRUE(hasBarAt(1, 1755, 861)); // 14: column 4, row 4
+    EXPECT_EQ(canvas.lines.size(), 5u + 4u);
+}
+
+TEST_F(TicketPrintingTest, FallsBackToTheWholeSystemOutsideItsBoards) {
+    MarkFixed39(session, {1});
+    print(0, 3);
+    EXPECT_EQ(canvas.pages, 3); // 15 boards
+    EXPECT_EQ(canvas.lines.size(), 15u * 6u);
+}
+
+TEST_F(TicketPrintingTest, AnEmptyRangeStillBeginsAndEndsTheDocument) {
+    MarkFixed39(session, {1});
+    print(5, 4);
+    EXPECT_EQ(canvas.documentsBegun, 1);
+    EXPECT_EQ(canvas.documentsEnded, 1);
+    EXPECT_TRUE(canvas.lines.empty());
+}
+
+TEST_F(TicketPrintingTest, APrinterThatRefusesIsReportedAndNothingIsDrawn) {
+    MarkFixed39(session, {1});
+    canvas.refusal = "No printer is installed.";
+    print(1, 15);
+    EXPECT_TRUE(canvas.lines.empty());
+    EXPECT_EQ(canvas.documentsEnded, 0);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "Nothing was printed. No printer is installed.");
+}
+
+TEST(PrintableRangeTest, RefusesRangesOutsideTheSystem) {
+    struct Case {
+        const char* first;
+        const char* last;
+        bool accepted;
+    };
+    const Case cases[] = {{"1", "15", true}, {"15", "15", true}, {"0", "15", false},
+                          {"", "15", false}, {"1", "16", false}, {"9", "8", false},
+                          {"3x", "4", true}, {"0007", "", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << '"' << c.first << "\" \"" << c.last << '"');
+        EXPECT_EQ(IsPrintableRange(LeadingNumber(c.first), LeadingNumber(c.last), 15), c.accepted);
+    }
+}
+
+} // namespace
+} // namespace orvane::test

@@ -1,0 +1,74 @@
+#pragma once
+// A PrintCanvas double for tests: a printer of chosen resolution and offsets that records what is
+// drawn, page by page. Text is 10 pixels a character wide and 4 pixels a point tall.
+
+#include "output/print_canvas.h"
+
+#include <string>
+#include <vector>
+
+namespace orvane::test {
+
+class RecordingCanvas final : public PrintCanvas {
+public:
+    struct Line {
+        int page;
+        int penWidth;
+        int x1, y1, x2, y2;
+    };
+    struct Text {
+        int page;
+        std::string font; // "face size" with " bold" when bold
+        int x, y;
+        std::string text;
+    };
+
+    int pageWidth() override { return width; }
+    int pageHeight() override { return height; }
+    PrintJobStatus beginDocument() override {
+        if (!refusal.empty())
+            return {false, refusal};
+        ++documentsBegun;
+        pages = 1;
+        return {true, {}};
+    }
+    void newPage() override { ++pages; }
+    PrintJobStatus endDocument() override {
+        ++documentsEnded;
+        return {true, {}};
+    }
+    void setFont(const std::string& face, int pointSize, bool bold) override {
+        m_font = face + " " + std::to_string(pointSize) + (bold ? " bold" : "");
+        m_pointSize = pointSize;
+    }
+    void textOut(int x, int y, const std::string& text) override {
+        texts.push_back({pages, m_font, x, y, text});
+    }
+    int textWidth(const std::string& text) override { return 10 * static_cast<int>(text.size()); }
+    int textHeight(const std::string&) override { return 4 * m_pointSize; }
+    void setPenWidth(int w) override { m_penWidth = w; }
+    void line(int x1, int y1, int x2, int y2) override {
+        lines.push_back({pages, m_penWidth, x1, y1, x2, y2});
+    }
+    int dotsPerInch(Axis axis) override { return axis == Axis::Horizontal ? dpiX : dpiY; }
+    int printingOffset(Axis axis) override { return axis == Axis::Horizontal ? offsetX : offsetY; }
+
+    // The printer.
+    int width = 4800, height = 6800;
+    int dpiX = 600, dpiY = 600;
+    int offsetX = 0, offsetY = 0;
+    std::string refusal; // non-empty: beginDocument fails with it
+
+    // What was printed.
+    int documentsBegun = 0, documentsEnded = 0;
+    int pages = 0;
+    std::vector<Line> lines;
+    std::vector<Text> texts;
+
+private:
+    std::string m_font;
+    int m_pointSize = 0;
+    int m_penWidth = 1;
+};
+
+} // namespace orvane::test
