@@ -212,8 +212,12 @@ std::string DescribeSystem(int index) {
     if (s.numberCount < 10)
         d += " ";
     d += std::to_string(s.numberCount) + " numbers ";
-    if (s.fixedCount > 0)
-        d += "(" + std::to_string(s.fixedCount) + " fixe )";
+    if (s.fixedCount > 0) {
+        // Appended piece by piece: GCC 12 warns falsely about "(" + std::string.
+        d += '(';
+        d += std::to_string(s.fixedCount);
+        d += " fixe )";
+    }
     d += " in ";
     if (s.boardCount < 100)
         d += " ";

@@ -86,8 +86,9 @@ TEST(BoardRun, BuildsEveryBoardFromThePlayOrder) {
         int mainNumbers = 0;
         for (int c = 1; c <= kMainNumbers; ++c) {
             mainNumbers += run.currentBoard(c);
-            if (run.currentBoard(c))
+            if (run.currentBoard(c)) {
                 EXPECT_NE(grid.state(c), kEmpty);
+            }
         }
         EXPECT_EQ(mainNumbers, 5);
         EXPECT_EQ(run.currentBoard(20), 1); // the fixed number is on every board
