@@ -2,6 +2,7 @@
 
 #include "app/app_pictures.h"
 #include "app/gradient_backdrop.h"
+#include "app/window_style.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -10,24 +11,13 @@
 
 namespace orvane {
 
-namespace {
-
-QFont boxFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
-
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Tapropos"));
     setWindowTitle(QStringLiteral("A propos"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(422, 369);
-    setFont(boxFont(11, false));
+    setFont(WindowFont(false));
     InstallBackdrop(this);
 
     auto* panel = new QFrame(this);
@@ -43,13 +33,13 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* product = new QLabel(QStringLiteral("Orvane"), panel);
     product->setObjectName(QStringLiteral("ProductName"));
-    product->setFont(boxFont(16, true));
+    product->setFont(WindowFont(true, 16));
     product->move(87, 17);
     product->adjustSize();
 
     auto* version = new QLabel(panel);
     version->setObjectName(QStringLiteral("lversion"));
-    version->setFont(boxFont(11, true));
+    version->setFont(WindowFont(true));
     version->move(88, 40);
 
     auto* title = new QLabel(panel);
@@ -68,7 +58,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setFont(boxFont(11, true));
+    ok->setFont(WindowFont(true));
     ok->setGeometry(173, 315, 77, 46);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);

@@ -7,6 +7,7 @@
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "app/window_style.h"
 #include "gamefiles/file_chooser.h"
 #include "gamefiles/game_file_flows.h"
 #include "output/board_list_window.h"
@@ -32,21 +33,6 @@ namespace {
 
 constexpr QSize kClientSize(619, 375);
 
-QFont windowFont(bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->move(at);
-    l->adjustSize();
-    return l;
-}
-
 QToolButton* glyphButton(QWidget* parent, const char* name, const QPixmap& glyph, QRect geometry) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
@@ -67,7 +53,7 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(windowFont(true));
+    setFont(WindowFont(true));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -94,7 +80,7 @@ QPushButton* MainWindow::commandButton(QWidget* parent, const char* name, QRect 
     auto* b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
-    b->setFont(windowFont(false));
+    b->setFont(WindowFont(false));
     return b;
 }
 
@@ -110,7 +96,7 @@ void MainWindow::buildControls(QWidget* client) {
     auto* help = glyphButton(client, "boutaide", HelpGlyph(), QRect(573, 13, 38, 36));
     connect(help, &QToolButton::clicked, this, [this] { OpenHelpFile(m_shell, m_session.programFolder); });
 
-    label(client, "ltitrechoix", QString(), QPoint(15, 47));
+    PlaceLabel(client, "ltitrechoix", QString(), QPoint(15, 47));
 
     m_systemList = new QComboBox(client);
     m_systemList->setObjectName(QStringLiteral("ComboBox1"));
@@ -128,14 +114,14 @@ void MainWindow::buildControls(QWidget* client) {
         connect(m_grid->cell(tag), &GridCell::leftClicked, this, [this](int cell) { casecoch(cell); });
         connect(m_grid->cell(tag), &GridCell::rightPressed, this, [this](int cell) { clickdroit(cell); });
     }
-    label(m_grid, "Label5", QStringLiteral("left click to select/deselect"), QPoint(10, 134))
-        ->setFont(windowFont(false));
-    label(m_grid, "Label6", QStringLiteral("Right click for fixed numbers"), QPoint(10, 150))
-        ->setFont(windowFont(false));
+    PlaceLabel(m_grid, "Label5", QStringLiteral("left click to select/deselect"), QPoint(10, 134))
+        ->setFont(WindowFont(false));
+    PlaceLabel(m_grid, "Label6", QStringLiteral("Right click for fixed numbers"), QPoint(10, 150))
+        ->setFont(WindowFont(false));
     auto* lotteries = new QPushButton(QStringLiteral("Play Worldwide Lotteries"), m_grid);
     lotteries->setObjectName(QStringLiteral("BitBtn1"));
     lotteries->setGeometry(2, 240, 175, 25);
-    lotteries->setFont(windowFont(false));
+    lotteries->setFont(WindowFont(false));
     connect(lotteries, &QPushButton::clicked, this, [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
 
     auto* view = commandButton(client, "bvoirbulletin", QRect(365, 82, 243, 36));
@@ -156,30 +142,30 @@ void MainWindow::buildControls(QWidget* client) {
     auto* counters = new QGroupBox(client);
     counters->setObjectName(QStringLiteral("GroupBox1"));
     counters->setGeometry(189, 214, 156, 69);
-    label(counters, "Label1", QStringLiteral("MAIN BOARD"), QPoint(10, 22));
-    m_mainCount = label(counters, "nbcoch", QStringLiteral("0"), QPoint(96, 22));
-    label(counters, "Label3", QStringLiteral("F"), QPoint(122, 22));
-    m_fixedCount = label(counters, "labnbFix", QStringLiteral("0"), QPoint(134, 22));
-    label(counters, "Label4", QStringLiteral("THUNDERBALL"), QPoint(10, 44));
-    m_thunderballCount = label(counters, "lnbcochb", QStringLiteral("0"), QPoint(96, 44));
+    PlaceLabel(counters, "Label1", QStringLiteral("MAIN BOARD"), QPoint(10, 22));
+    m_mainCount = PlaceLabel(counters, "nbcoch", QStringLiteral("0"), QPoint(96, 22));
+    PlaceLabel(counters, "Label3", QStringLiteral("F"), QPoint(122, 22));
+    m_fixedCount = PlaceLabel(counters, "labnbFix", QStringLiteral("0"), QPoint(134, 22));
+    PlaceLabel(counters, "Label4", QStringLiteral("THUNDERBALL"), QPoint(10, 44));
+    m_thunderballCount = PlaceLabel(counters, "lnbcochb", QStringLiteral("0"), QPoint(96, 44));
     for (QLabel* count : {m_mainCount, m_fixedCount, m_thunderballCount})
         count->setFixedWidth(22);
 
     auto* random = commandButton(client, "bnaleat", QRect(365, 239, 243, 38));
     connect(random, &QPushButton::clicked, this, [this] { aleaclick(); });
     auto* quit = commandButton(client, "bquitter", QRect(365, 282, 243, 69));
-    quit->setFont(windowFont(true));
+    quit->setFont(WindowFont(true));
     connect(quit, &QPushButton::clicked, this, [this] { Quit(); });
 
     auto* strip = new QFrame(client);
     strip->setObjectName(QStringLiteral("Panel1"));
     strip->setGeometry(0, 354, 638, 18);
     strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* information = label(strip, "Label2",
+    auto* information = PlaceLabel(strip, "Label2",
                               QStringLiteral("Mark more numbers than a board holds, choose a system and play "
                                              "every board it gives."),
                               QPoint(6, 2));
-    information->setFont(windowFont(false));
+    information->setFont(WindowFont(false));
 
     // The keyboard visits the list and the commands first, the grid last.
     QWidget* order[] = {m_systemList, view, list, print, compare, clear, quit, counters, strip, m_grid, random};

@@ -1,5 +1,6 @@
 #include "gamefiles/file_chooser.h"
 
+#include "app/window_style.h"
 #include "gamefiles/folder_chain.h"
 
 #include <QComboBox>
@@ -21,12 +22,6 @@ constexpr QSize kClientSize(399, 253);
 
 // The root file system stands in for the drive every machine has.
 const QString kRootDrive = QStringLiteral("/");
-
-QFont windowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    return font;
-}
 
 // A green tick for Ok, a red cross for Abort.
 QPixmap glyph(bool ok) {
@@ -73,7 +68,7 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(kClientSize);
-    setFont(windowFont());
+    setFont(WindowFont());
 
     auto* folders = new QFileSystemModel(this);
     folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);

@@ -3,6 +3,7 @@
 #include "app/app_windows.h"
 #include "app/gradient_backdrop.h"
 #include "app/session.h"
+#include "app/window_style.h"
 #include "output/board_list.h"
 #include "output/output_glyphs.h"
 #include "output/ticket_print_window.h"
@@ -34,9 +35,7 @@ BoardListWindow::BoardListWindow(Session& session, Prompts& prompts, PrintCanvas
     setObjectName(QStringLiteral("TForm5"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(545, 346);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(WindowFont());
     InstallBackdrop(this);
 
     m_list = new QListWidget(this);

@@ -2,6 +2,7 @@
 
 #include "app/gradient_backdrop.h"
 #include "app/session.h"
+#include "app/window_style.h"
 #include "output/output_glyphs.h"
 #include "output/ticket_layout.h"
 #include "output/ticket_printing.h"
@@ -20,13 +21,6 @@
 namespace orvane {
 
 namespace {
-
-QFont windowFont(bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
-}
 
 // The range fields take digits only: every other typed character, Backspace included, is
 // dropped. Keys that type nothing (arrows, Delete, Tab) keep their usual effect.
@@ -83,7 +77,7 @@ TicketPrintWindow::TicketPrintWindow(Session& session, Prompts& prompts, PrintCa
     setObjectName(QStringLiteral("TForm7"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(477, 290);
-    setFont(windowFont(true));
+    setFont(WindowFont(true));
     InstallBackdrop(this);
 
     label(this, "Label3", QPoint(20, 14));

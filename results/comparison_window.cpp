@@ -3,6 +3,7 @@
 #include "app/gradient_backdrop.h"
 #include "app/prompts.h"
 #include "app/session.h"
+#include "app/window_style.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,21 +17,6 @@ namespace orvane {
 namespace {
 
 constexpr QSize kClientSize(638, 386);
-
-QFont windowFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel* heading(QWidget* parent, const char* name, const QString& text, QPoint at) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->move(at);
-    l->adjustSize();
-    return l;
-}
 
 // Choose-only, so every list always names a number: position + 1 is the number drawn.
 QComboBox* drawList(QWidget* parent, const char* name, int numbers, QRect geometry) {
@@ -67,23 +53,23 @@ ComparisonWindow::ComparisonWindow(Session& session, Prompts& prompts, QWidget* 
     setObjectName(QStringLiteral("TForm8"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
-    setFont(windowFont(11, true));
+    setFont(WindowFont(true));
     InstallBackdrop(this);
 
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("listresul"));
     m_results->setGeometry(4, 4, 630, 204);
-    m_results->setFont(windowFont(11, false));
+    m_results->setFont(WindowFont(false));
     m_results->setSortingEnabled(false);
 
-    heading(this, "lbullgagnant", QString(), QPoint(8, 216));
-    heading(this, "Label1", QStringLiteral("MAIN BOARD"), QPoint(8, 238));
+    PlaceLabel(this, "lbullgagnant", QString(), QPoint(8, 216));
+    PlaceLabel(this, "Label1", QStringLiteral("MAIN BOARD"), QPoint(8, 238));
     for (int i = 0; i < kDrawnMainNumbers; ++i) {
         const QByteArray name = "ComboBox" + QByteArray::number(i + 1);
         m_drawLists[static_cast<std::size_t>(i)] =
             drawList(this, name.constData(), kMainNumbers, QRect(8 + i * 50, 254, 46, 22));
     }
-    heading(this, "Label2", QStringLiteral("THUNDERBALL"), QPoint(8, 284));
+    PlaceLabel(this, "Label2", QStringLiteral("THUNDERBALL"), QPoint(8, 284));
     m_drawLists[kDrawnMainNumbers] =
         drawList(this, "ComboBox9", kThunderballNumbers, QRect(8, 300, 46, 22));
 
@@ -110,7 +96,7 @@ ComparisonWindow::ComparisonWindow(Session& session, Prompts& prompts, QWidget* 
         counter->setObjectName(QLatin1String(rank.counter));
         counter->setGeometry(10, 22, 64, 34);
         counter->setAlignment(Qt::AlignCenter);
-        counter->setFont(windowFont(14, true));
+        counter->setFont(WindowFont(true, 14));
         counter->setAutoFillBackground(true);
         QPalette palette = counter->palette();
         palette.setColor(QPalette::Window, Qt::yellow);

@@ -1,6 +1,7 @@
 #include "settings/parameters_window.h"
 
 #include "app/gradient_backdrop.h"
+#include "app/window_style.h"
 #include "settings/app_settings.h"
 #include "settings/offset_text.h"
 
@@ -18,21 +19,6 @@ namespace orvane {
 namespace {
 
 constexpr int kOffsetBoxLength = 5;
-
-QFont windowFont(bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->move(at);
-    l->adjustSize();
-    return l;
-}
 
 QGroupBox* hiddenGroup(QWidget* parent, const char* name, QRect geometry) {
     auto* group = new QGroupBox(parent);
@@ -72,18 +58,18 @@ ParametersWindow::ParametersWindow(AppSettings& settings, QWidget* parent)
     setObjectName(QStringLiteral("TForm9"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(455, 288);
-    setFont(windowFont(false));
+    setFont(WindowFont(false));
     InstallBackdrop(this);
 
     auto* printer = new QGroupBox(this);
     printer->setObjectName(QStringLiteral("GroupBox1"));
     printer->setGeometry(82, 14, 290, 85);
-    label(printer, "ldecalh", QString(), QPoint(17, 30));
+    PlaceLabel(printer, "ldecalh", QString(), QPoint(17, 30));
     m_horizontal = offsetBox(printer, "edech", QRect(130, 26, 67, 21));
-    label(printer, "Label4", QStringLiteral("mm"), QPoint(205, 30));
-    label(printer, "ldecalv", QString(), QPoint(17, 62));
+    PlaceLabel(printer, "Label4", QStringLiteral("mm"), QPoint(205, 30));
+    PlaceLabel(printer, "ldecalv", QString(), QPoint(17, 62));
     m_vertical = offsetBox(printer, "edecv", QRect(131, 58, 67, 21));
-    label(printer, "Label3", QStringLiteral("mm"), QPoint(204, 63));
+    PlaceLabel(printer, "Label3", QStringLiteral("mm"), QPoint(204, 63));
 
     // The language and the grid style have no visible control: these hidden choices carry the
     // settings through OK unchanged, except that a grid style of 0 comes back as Keno's 1.
@@ -96,7 +82,7 @@ ParametersWindow::ParametersWindow(AppSettings& settings, QWidget* parent)
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("bok"));
-    ok->setFont(windowFont(true));
+    ok->setFont(WindowFont(true));
     ok->setGeometry(189, 239, 77, 46);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { bokClick(); });

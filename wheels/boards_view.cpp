@@ -2,6 +2,7 @@
 
 #include "app/gradient_backdrop.h"
 #include "app/session.h"
+#include "app/window_style.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -46,13 +47,6 @@ QPixmap returnGlyph() {
     return pixmap;
 }
 
-QFont viewFont(bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
@@ -60,7 +54,7 @@ BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_s
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(530, 287);
-    setFont(viewFont(true));
+    setFont(WindowFont(true));
     InstallBackdrop(this);
 
     auto* frame = new QGroupBox(this);

@@ -1,0 +1,19 @@
+#pragma once
+// What the program's windows share in looks: their font and how a label is placed.
+
+#include <QFont>
+#include <QPoint>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace orvane {
+
+// The windows' face, "MS Sans Serif" (mapped onto a metric-compatible face), at a pixel height.
+QFont WindowFont(bool bold = false, int pixels = 11);
+
+// A label named `name` with its top-left corner at `at`, sized to its text.
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoint at);
+
+} // namespace orvane
