@@ -145,34 +145,37 @@ std::vector<BoardPositions> sortedTable(const std::vector<PositionMask>& rows) {
     return table;
 }
 
-} // namespace
+// First phase: fresh starts, each annealed until no m-set is missed or its moves run out.
+struct Covering {
+    std::vector<PositionMask> rows; // the best table met, fewest missed sets
+    std::int64_t missed = -1;
+    int attempts = 0;
+    std::int64_t iterations = 0;
+};
 
-SearchResult SearchTable(const WheelParameters& w, const SearchSettings& settings) {
-    RandomSource random(settings.seed);
-    TableState state(w, random);
+Covering coverAll(const WheelParameters& w, const SearchSettings& settings, TableState& state,
+                  RandomSource& random) {
     CoverageTracker promise(w.numberCount, w.guarantee, rangeMask(1, w.fixedCount));
-    SearchResult result;
-    std::vector<PositionMask> best;
-    std::int64_t bestMissed = -1;
+    Covering best;
     const double cooling = std::pow(settings.endTemperature / settings.startTemperature,
                                     1.0 / static_cast<double>(settings.iterationsPerAttempt));
-
-    for (int attempt = 0; attempt < settings.attempts && bestMissed != 0; ++attempt) {
-        ++result.attemptsUsed;
-        if (settings.start == StartKind::Cyclic)
+    for (int attempt = 0; attempt < settings.attempts && best.missed != 0; ++attempt) {
+        ++best.attempts;
+        // Where random starts fail, every other attempt begins from a cyclic table instead.
+        if (settings.start == StartKind::Cyclic || attempt % 2 == 1)
             state.startCyclic();
         else
             state.startRandom();
         auto& rows = state.rows();
         promise.reset(rows);
-        if (bestMissed < 0 || promise.missedCount() < bestMissed) {
-            bestMissed = promise.missedCount();
-            best = rows;
+        if (best.missed < 0 || promise.missedCount() < best.missed) {
+            best.missed = promise.missedCount();
+            best.rows = rows;
         }
         double temperature = settings.startTemperature;
         for (std::int64_t i = 0; i < settings.iterationsPerAttempt && promise.missedCount() > 0;
              ++i, temperature *= cooling) {
-            ++result.iterations;
+            ++best.iterations;
             const PositionMask target = promise.missedSet(static_cast<std::size_t>(
                 random.below(static_cast<std::uint64_t>(promise.missedCount()))));
             const auto row = static_cast<std::size_t>(random.below(rows.size()));
@@ -184,59 +187,95 @@ SearchResult SearchTable(const WheelParameters& w, const SearchSettings& setting
                 continue;
             promise.move(rows[row], move->out, move->in);
             rows[row] = traded(rows[row], *move);
-            if (promise.missedCount() < bestMissed) {
-                bestMissed = promise.missedCount();
-                best = rows;
+            if (promise.missedCount() < best.missed) {
+                best.missed = promise.missedCount();
+                best.rows = rows;
             }
         }
     }
+    return best;
+}
 
+// Second phase: from a table that keeps the guarantee, meet more sets of the stronger promise
+// `beyond`. A move may break the guarantee for a while, each missed set costing as much as
+// `guaranteeWeight` sets of the stronger promise, so the search can leave a table that no single
+// move improves; only tables that keep the guarantee are kept.
+std::vector<PositionMask> goBeyond(const std::vector<PositionMask>& start, const WheelParameters& w,
+                                   Guarantee beyond, const SearchSettings& settings,
+                                   TableState& state, RandomSource& random,
+                                   std::int64_t& iterations) {
+    auto& rows = state.rows();
+    rows = start;
+    CoverageTracker promise(w.numberCount, w.guarantee, rangeMask(1, w.fixedCount));
+    CoverageTracker more(w.numberCount, beyond, rangeMask(1, w.fixedCount));
+    promise.reset(rows);
+    more.reset(rows);
+    std::vector<PositionMask> best = rows;
+    std::int64_t bestUnmet = more.missedCount();
+    const double cooling = std::pow(settings.polishEndTemperature / settings.polishStartTemperature,
+                                    1.0 / static_cast<double>(settings.polishIterations));
+    double temperature = settings.polishStartTemperature;
+    for (std::int64_t i = 0; i < settings.polishIterations && bestUnmet > 0;
+         ++i, temperature *= cooling) {
+        ++iterations;
+        const auto row = static_cast<std::size_t>(random.below(rows.size()));
+        const CoverageTracker& aim =
+            promise.missedCount() > 0 && random.below(2) == 0 ? promise : more;
+        std::optional<Move> move;
+        if (aim.missedCount() > 0 && random.below(2) == 0) {
+            const PositionMask target = aim.missedSet(static_cast<std::size_t>(
+                random.below(static_cast<std::uint64_t>(aim.missedCount()))));
+            move = moveTowards(target, row, rows[row], state.freePositions(), random);
+        } else {
+            move = anyMove(rows, state.freePositions(), random);
+        }
+        if (!move)
+            continue;
+        const PositionMask before = rows[move->row];
+        const int delta = settings.guaranteeWeight * promise.delta(before, move->out, move->in) +
+                          more.delta(before, move->out, move->in);
+        if (!accept(delta, temperature, random) || state.repeats(traded(before, *move), move->row))
+            continue;
+        promise.move(before, move->out, move->in);
+        more.move(before, move->out, move->in);
+        rows[move->row] = traded(before, *move);
+        if (promise.missedCount() == 0 && more.missedCount() < bestUnmet) {
+            bestUnmet = more.missedCount();
+            best = rows;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+SearchResult SearchTable(const WheelParameters& w, const SearchSettings& settings) {
+    RandomSource random(settings.seed);
+    TableState state(w, random);
+    SearchResult result;
     const auto beyond = BeyondGuarantee(w.guarantee);
-    if (bestMissed == 0 && beyond && settings.polishIterations > 0) {
-        // Second phase: keep the guarantee, meet more sets of the stronger promise.
-        auto& rows = state.rows();
-        rows = best;
-        promise.reset(rows);
-        CoverageTracker more(w.numberCount, *beyond, rangeMask(1, w.fixedCount));
-        more.reset(rows);
-        std::int64_t bestUnmet = more.missedCount();
-        const double polishCooling = std::pow(settings.endTemperature / settings.startTemperature,
-                                              1.0 / static_cast<double>(settings.polishIterations));
-        double temperature = settings.startTemperature;
-        for (std::int64_t i = 0; i < settings.polishIterations && more.missedCount() > 0;
-             ++i, temperature *= polishCooling) {
-            ++result.iterations;
-            std::optional<Move> move;
-            if (random.below(2) == 0) {
-                const PositionMask target = more.missedSet(static_cast<std::size_t>(
-                    random.below(static_cast<std::uint64_t>(more.missedCount()))));
-                const auto row = static_cast<std::size_t>(random.below(rows.size()));
-                move = moveTowards(target, row, rows[row], state.freePositions(), random);
-            } else {
-                move = anyMove(rows, state.freePositions(), random);
+    for (int candidate = 0; candidate < settings.candidates; ++candidate) {
+        Covering found = coverAll(w, settings, state, random);
+        result.attemptsUsed += found.attempts;
+        result.iterations += found.iterations;
+        if (found.missed > 0) {
+            if (candidate == 0) {
+                result.rows = sortedTable(found.rows);
+                result.setsMissed = found.missed;
             }
-            if (!move)
-                continue;
-            const PositionMask row = rows[move->row];
-            if (promise.delta(row, move->out, move->in) > 0)
-                continue;
-            if (!accept(more.delta(row, move->out, move->in), temperature, random) ||
-                state.repeats(traded(row, *move), move->row))
-                continue;
-            promise.move(row, move->out, move->in);
-            more.move(row, move->out, move->in);
-            rows[move->row] = traded(row, *move);
-            if (more.missedCount() < bestUnmet) {
-                bestUnmet = more.missedCount();
-                best = rows;
-            }
+            break;
+        }
+        if (beyond && settings.polishIterations > 0)
+            found.rows =
+                goBeyond(found.rows, w, *beyond, settings, state, random, result.iterations);
+        const auto table = sortedTable(found.rows);
+        const std::int64_t met =
+            beyond ? CountSetsMet(table, w.numberCount, w.fixedCount, *beyond) : 0;
+        if (candidate == 0 || met > result.beyondMet) {
+            result.rows = table;
+            result.beyondMet = met;
         }
     }
-
-    result.rows = sortedTable(best);
-    result.setsMissed = bestMissed;
-    if (beyond)
-        result.beyondMet = CountSetsMet(result.rows, w.numberCount, w.fixedCount, *beyond);
     return result;
 }
 

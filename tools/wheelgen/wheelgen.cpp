@@ -5,6 +5,8 @@
 //   wheelgen --systems FIRST LAST [--seed S]         build and report some systems, write nothing
 //   wheelgen --search N F K M B [--seed S] [--attempts A] [--iterations I]
 //                               [--temperature T0 T1] [--cyclic]
+//                               [--candidates C] [--polish P] [--weight W]
+//                               [--polish-temperature T0 T1]
 //                                                    one search for n, f, "k if m", b boards
 
 #include "tools/wheelgen/covering_search.h"
@@ -28,14 +30,19 @@ using namespace orvane::wheelgen;
 constexpr int kFirstGenerated = 14;
 constexpr std::uint64_t kDefaultSeed = 1;
 
-// Search effort per system. Most tables fall to the default schedule within one attempt. The
-// larger "3 if 4" tables sit close to the fewest boards known to work; they need long runs at a
-// lower, slowly falling temperature.
+// Search effort per system. Most tables fall to the default schedule within one attempt, so
+// three of them are built and the one that goes furthest past the guarantee is kept. The larger
+// "3 if 4" tables sit close to the fewest boards known to work; they need long runs at a lower,
+// slowly falling temperature, and one table each (all of theirs reach the same share anyway: five
+// 4-sets on every board).
 SearchSettings settingsFor(int index, std::uint64_t seed) {
     SearchSettings s;
     s.seed = seed * 1000 + static_cast<std::uint64_t>(index);
+    s.candidates = 3;
+    s.polishIterations = 300'000;
     const WheelParameters w = ParametersOfSystem(index);
     if (w.guarantee.k == 3 && w.guarantee.m == 4 && w.numberCount >= 20) {
+        s.candidates = 1;
         s.attempts = 6;
         s.iterationsPerAttempt = 40'000'000;
         s.startTemperature = 0.6;
@@ -159,7 +166,9 @@ int usage() {
     std::fprintf(stderr, "usage: wheelgen [--seed S] [--jobs J] [--root DIR]\n"
                          "       wheelgen --systems FIRST LAST [--seed S] [--jobs J]\n"
                          "       wheelgen --search N F K M B [--seed S] [--attempts A] "
-                         "[--iterations I] [--temperature T0 T1] [--cyclic]\n");
+                         "[--iterations I] [--temperature T0 T1] [--cyclic]\n"
+                         "                [--candidates C] [--polish P] [--weight W] "
+                         "[--polish-temperature T0 T1]\n");
     return 64;
 }
 
@@ -207,10 +216,23 @@ int main(int argc, char** argv) {
         } else if (args[i] == "--iterations") {
             s.iterationsPerAttempt = std::stoll(value());
             ++i;
+        } else if (args[i] == "--polish") {
+            s.polishIterations = std::stoll(value());
+            ++i;
+        } else if (args[i] == "--weight") {
+            s.guaranteeWeight = std::stoi(value());
+            ++i;
+        } else if (args[i] == "--polish-temperature") {
+            s.polishStartTemperature = std::stod(value(1));
+            s.polishEndTemperature = std::stod(value(2));
+            i += 2;
         } else if (args[i] == "--temperature") {
             s.startTemperature = std::stod(value(1));
             s.endTemperature = std::stod(value(2));
             i += 2;
+        } else if (args[i] == "--candidates") {
+            s.candidates = std::max(1, std::stoi(value()));
+            ++i;
         } else if (args[i] == "--cyclic") {
             s.start = StartKind::Cyclic;
         } else {
