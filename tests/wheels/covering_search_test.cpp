@@ -9,20 +9,30 @@ namespace orvane::wheelgen {
 namespace {
 
 TEST(CoveringSearch, FindsKnownSmallTablesFromAFixedSeed) {
-    const WheelParameters cases[] = {
-        {8, 0, {4, 5}, 5}, // system 1's parameters
-        {7, 0, {3, 3}, 5}, // system 38 as settled
-        {9, 1, {3, 4}, 2}, // one fixed position on every row
+    struct Case {
+        WheelParameters parameters;
+        StartKind start;
     };
-    SearchSettings settings;
-    settings.seed = 7;
-    for (const auto& w : cases) {
+    const Case cases[] = {
+        {{8, 0, {4, 5}, 5}, StartKind::Random}, // system 1's parameters
+        {{8, 0, {4, 5}, 5}, StartKind::Cyclic},
+        {{7, 0, {3, 3}, 5}, StartKind::Random}, // system 38 as settled
+        {{9, 1, {3, 4}, 2}, StartKind::Random}, // one fixed position on every row
+        {{9, 1, {3, 4}, 2}, StartKind::Cyclic},
+    };
+    for (const auto& c : cases) {
+        const WheelParameters& w = c.parameters;
         SCOPED_TRACE(std::to_string(w.numberCount) + " numbers, " + std::to_string(w.fixedCount) +
-                     " fixed, " + std::to_string(w.boardCount) + " boards");
+                     " fixed, " + std::to_string(w.boardCount) + " boards, " +
+                     (c.start == StartKind::Cyclic ? "cyclic" : "random") + " start");
+        SearchSettings settings;
+        settings.seed = 7;
+        settings.start = c.start;
         const SearchResult found = SearchTable(w, settings);
         EXPECT_EQ(found.setsMissed, 0);
         const TableCheck check = VerifyTable(found.rows, w);
         EXPECT_TRUE(check.holds()) << check.shapeFault;
+        EXPECT_EQ(found.beyondMet, check.beyondMet);
         EXPECT_EQ(SearchTable(w, settings).rows, found.rows);
     }
 }
