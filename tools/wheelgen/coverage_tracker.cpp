@@ -1,5 +1,6 @@
 #include "tools/wheelgen/coverage_tracker.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace orvane::wheelgen {
