@@ -5,6 +5,8 @@
 
 #include <array>
 
+// clang-format off
+
 namespace orvane {
 
 namespace {
@@ -1148,3 +1150,5 @@ std::span<const BoardPositions> GeneratedTable(int index) {
 }
 
 } // namespace orvane
+
+// clang-format on

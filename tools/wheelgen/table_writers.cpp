@@ -37,8 +37,8 @@ std::string GeneratedTablesSource(const std::vector<ProvenTable>& tables,
          "system's\n";
     s += "// guarantee before it was written. Regenerate from the repository root with:\n";
     s += "//   " + command + "\n";
-    s += "#include \"wheels/generated_tables.h\"\n\n#include <array>\n\nnamespace orvane "
-         "{\n\nnamespace {\n\n";
+    s += "#include \"wheels/generated_tables.h\"\n\n#include <array>\n\n";
+    s += "// clang-format off\n\nnamespace orvane {\n\nnamespace {\n\n";
     for (const auto& t : tables) {
         const WheelParameters w = ParametersOfSystem(t.index);
         s += "// System " + std::to_string(t.index) + ": " + std::to_string(w.numberCount) +
@@ -61,7 +61,8 @@ std::string GeneratedTablesSource(const std::vector<ProvenTable>& tables,
     for (const auto& t : tables)
         s += "    case " + std::to_string(t.index) + ":\n        return kSystem" +
              std::to_string(t.index) + ";\n";
-    s += "    default:\n        return {};\n    }\n}\n\n} // namespace orvane\n";
+    s += "    default:\n        return {};\n    }\n}\n\n} // namespace orvane\n\n// clang-format "
+         "on\n";
     return s;
 }
 
