@@ -215,7 +215,7 @@ std::string DescribeSystem(int index) {
         d += " ";
     d += std::to_string(s.numberCount) + " numbers ";
     if (s.fixedCount > 0)
-        d += '(' + std::to_string(s.fixedCount) + " fixe )";
+        d += "(" + std::to_string(s.fixedCount) + " fixe )";
     d += " in ";
     if (s.boardCount < 100)
         d += " ";
