@@ -56,8 +56,10 @@ constexpr std::array<WheelSystem, kSystemCount> kSystems = {{
     {39, 20, 5, 0, "3 if 5"},
     {48, 21, 5, 0, "3 if 5"},
     {55, 22, 5, 0, "3 if 5"},
-    // 38-52
-    {3, 7, 5, 0, "3 if 3"},
+    // 38-52. System 38 needs five boards: a board of seven numbers leaves out a pair, and a triple
+    // lies on a board iff it avoids that pair, so the left-out pairs must put an edge inside every
+    // four numbers; four edges on seven vertices always leave four independent ones.
+    {5, 7, 5, 0, "3 if 3"},
     {8, 8, 5, 0, "3 if 3"},
     {12, 9, 5, 0, "3 if 3"},
     {17, 10, 5, 0, "3 if 3"},
