@@ -51,10 +51,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     memo->setObjectName(QStringLiteral("Memo1"));
     memo->setReadOnly(true);
     memo->setGeometry(8, 208, 393, 81);
-    memo->setPlainText(QStringLiteral("The author assume no responsabilities from the lost or \n"
-                                      "gains obtained with the use of this software.\n"
-                                      "It also decline responsabilities if any of the wheels of this \n"
-                                      "software has an error."));
+    memo->setPlainText(
+        QStringLiteral("The author assume no responsabilities from the lost or \n"
+                       "gains obtained with the use of this software.\n"
+                       "It also decline responsabilities if any of the wheels of this \n"
+                       "software has an error."));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));

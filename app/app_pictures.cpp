@@ -56,20 +56,24 @@ QPixmap TitlePicture() {
     sub.setPixelSize(12);
     p.setFont(sub);
     p.setPen(QColor(160, 20, 40));
-    p.drawText(QRect(static_cast<int>(bounds.width()) + 22, 8, 352, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Thunderball wheeling systems"));
+    p.drawText(QRect(static_cast<int>(bounds.width()) + 22, 8, 352, 18),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Thunderball wheeling systems"));
     p.setPen(QColor(60, 60, 60));
     sub.setBold(false);
     sub.setPixelSize(11);
     p.setFont(sub);
-    p.drawText(QRect(static_cast<int>(bounds.width()) + 22, 26, 352, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("5 of 39  +  1 of 14"));
+    p.drawText(QRect(static_cast<int>(bounds.width()) + 22, 26, 352, 16),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("5 of 39  +  1 of 14"));
     return pixmap;
 }
 
-QPixmap InformationGlyph() { return roundGlyph(QColor(30, 90, 190), QStringLiteral("i"), 28); }
+QPixmap InformationGlyph() {
+    return roundGlyph(QColor(30, 90, 190), QStringLiteral("i"), 28);
+}
 
-QPixmap HelpGlyph() { return roundGlyph(QColor(30, 140, 60), QStringLiteral("?"), 28); }
+QPixmap HelpGlyph() {
+    return roundGlyph(QColor(30, 140, 60), QStringLiteral("?"), 28);
+}
 
 QIcon ProgramIcon() {
     QIcon icon;

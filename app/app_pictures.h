@@ -6,9 +6,9 @@
 
 namespace orvane {
 
-QPixmap TitlePicture();       // 352 x 47
-QPixmap InformationGlyph();   // for the about-box button
-QPixmap HelpGlyph();          // for the help button
+QPixmap TitlePicture();     // 352 x 47
+QPixmap InformationGlyph(); // for the about-box button
+QPixmap HelpGlyph();        // for the help button
 QIcon ProgramIcon();
 
 } // namespace orvane

@@ -9,7 +9,7 @@ namespace orvane {
 
 class GradientBackdrop final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GradientBackdrop(QWidget* parent);
 
     std::uint32_t startColor() const { return m_startColor; }
@@ -17,11 +17,11 @@ public:
     void setStartColor(std::uint32_t bbggrr);
     void setEndColor(std::uint32_t bbggrr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::uint32_t m_startColor = 0xFF0000;
     std::uint32_t m_endColor = 255;
 };

@@ -18,8 +18,11 @@ Rgb RgbOf(std::uint32_t bbggrr) {
 GradientBand GradientBandAt(int i, int height, std::uint32_t start, std::uint32_t end) {
     const Rgb s = RgbOf(start);
     const Rgb e = RgbOf(end);
-    const auto component = [i](int from, int to) { return (from + MulDiv(i, to - from, 255)) & 0xFF; };
-    return {MulDiv(i, height, kGradientBands), MulDiv(i + 1, height, kGradientBands),
+    const auto component = [i](int from, int to) {
+        return (from + MulDiv(i, to - from, 255)) & 0xFF;
+    };
+    return {MulDiv(i, height, kGradientBands),
+            MulDiv(i + 1, height, kGradientBands),
             {component(s.red, e.red), component(s.green, e.green), component(s.blue, e.blue)}};
 }
 

@@ -1,6 +1,6 @@
 // Orvane: wheeling systems for the Thunderball game.
-#include "app/message_box_prompts.h"
 #include "app/main_window.h"
+#include "app/message_box_prompts.h"
 #include "app/program_folder.h"
 #include "app/program_windows.h"
 #include "app/session.h"
@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     orvane::InstallFontSubstitutes();
 
     orvane::Session session;
-    session.programFolder = orvane::ProgramFolderOf(QCoreApplication::applicationFilePath().toStdString());
+    session.programFolder =
+        orvane::ProgramFolderOf(QCoreApplication::applicationFilePath().toStdString());
     orvane::MessageBoxPrompts prompts;
     orvane::DesktopShellActions shell;
     orvane::ProgramWindows windows(session, prompts, shell);

@@ -51,8 +51,9 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Orvane"));
     setWindowIcon(ProgramIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(WindowFont(true));
 
     auto* client = new QWidget(this);
@@ -94,7 +95,8 @@ void MainWindow::buildControls(QWidget* client) {
     info->setToolTip(QStringLiteral("Informations"));
     connect(info, &QToolButton::clicked, this, [this] { ShowAbout(); });
     auto* help = glyphButton(client, "boutaide", HelpGlyph(), QRect(573, 13, 38, 36));
-    connect(help, &QToolButton::clicked, this, [this] { OpenHelpFile(m_shell, m_session.programFolder); });
+    connect(help, &QToolButton::clicked, this,
+            [this] { OpenHelpFile(m_shell, m_session.programFolder); });
 
     PlaceLabel(client, "ltitrechoix", QString(), QPoint(15, 47));
 
@@ -111,8 +113,10 @@ void MainWindow::buildControls(QWidget* client) {
     m_grid = new TicketGridPanel(GridPlacement::MainWindow, client);
     m_grid->setGeometry(2, 81, 357, 271);
     for (int tag = 1; tag <= kLastScreenCell; ++tag) {
-        connect(m_grid->cell(tag), &GridCell::leftClicked, this, [this](int cell) { casecoch(cell); });
-        connect(m_grid->cell(tag), &GridCell::rightPressed, this, [this](int cell) { clickdroit(cell); });
+        connect(m_grid->cell(tag), &GridCell::leftClicked, this,
+                [this](int cell) { casecoch(cell); });
+        connect(m_grid->cell(tag), &GridCell::rightPressed, this,
+                [this](int cell) { clickdroit(cell); });
     }
     PlaceLabel(m_grid, "Label5", QStringLiteral("left click to select/deselect"), QPoint(10, 134))
         ->setFont(WindowFont(false));
@@ -122,7 +126,8 @@ void MainWindow::buildControls(QWidget* client) {
     lotteries->setObjectName(QStringLiteral("BitBtn1"));
     lotteries->setGeometry(2, 240, 175, 25);
     lotteries->setFont(WindowFont(false));
-    connect(lotteries, &QPushButton::clicked, this, [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
+    connect(lotteries, &QPushButton::clicked, this,
+            [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
 
     auto* view = commandButton(client, "bvoirbulletin", QRect(365, 82, 243, 36));
     connect(view, &QPushButton::clicked, this,
@@ -161,14 +166,16 @@ void MainWindow::buildControls(QWidget* client) {
     strip->setObjectName(QStringLiteral("Panel1"));
     strip->setGeometry(0, 354, 638, 18);
     strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* information = PlaceLabel(strip, "Label2",
-                              QStringLiteral("Mark more numbers than a board holds, choose a system and play "
-                                             "every board it gives."),
-                              QPoint(6, 2));
+    auto* information =
+        PlaceLabel(strip, "Label2",
+                   QStringLiteral("Mark more numbers than a board holds, choose a system and play "
+                                  "every board it gives."),
+                   QPoint(6, 2));
     information->setFont(WindowFont(false));
 
     // The keyboard visits the list and the commands first, the grid last.
-    QWidget* order[] = {m_systemList, view, list, print, compare, clear, quit, counters, strip, m_grid, random};
+    QWidget* order[] = {m_systemList, view,     list,  print,  compare, clear,
+                        quit,         counters, strip, m_grid, random};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -225,9 +232,11 @@ void MainWindow::ApplyMainCaptions() {
     setText("bquitter", "Quit");
     setText("bnaleat", "Random numbers");
     // The six command buttons say what they do; their layout hints are never shown.
-    for (const char* name : {"bvoirbulletin", "bimplistbull", "bimpbull", "bcomparer", "beffacer", "bquitter"})
+    for (const char* name :
+         {"bvoirbulletin", "bimplistbull", "bimpbull", "bcomparer", "beffacer", "bquitter"})
         findChild<QPushButton*>(QLatin1String(name))->setToolTip(QString());
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Numbers selected"));
+    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))
+        ->setTitle(QStringLiteral("Numbers selected"));
     findChild<QToolButton*>(QStringLiteral("boutaide"))->setToolTip(QStringLiteral("Help"));
 
     const auto setMenu = [this](const char* name, const char* text) {
@@ -254,7 +263,7 @@ void MainWindow::ApplyMainCaptions() {
 void MainWindow::RedrawGrid() {
     for (int tag = 1; tag <= kLastScreenCell; ++tag) {
         const CellState s = m_session.grid.state(tag);
-        m_grid->cell(tag)->setPicture(s == kEmpty ? CellPicture::Empty
+        m_grid->cell(tag)->setPicture(s == kEmpty   ? CellPicture::Empty
                                       : s == kFixed ? CellPicture::Fixed
                                                     : CellPicture::Selected);
     }
@@ -271,7 +280,9 @@ void MainWindow::ShowChosenSystem() {
     m_systemList->setCurrentIndex(m_session.systemList.chosenPosition());
 }
 
-void MainWindow::ApplyGridStyle() { m_grid->ApplyGridStyle(m_session.settings.gridStyle); }
+void MainWindow::ApplyGridStyle() {
+    m_grid->ApplyGridStyle(m_session.settings.gridStyle);
+}
 
 void MainWindow::casecoch(int cell) {
     if (m_session.grid.state(cell) == kEmpty) {

@@ -22,7 +22,7 @@ class TicketGridPanel;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     MainWindow(Session& session, Prompts& prompts, ShellActions& shell, AppWindows& windows);
 
     TicketGridPanel* grid() const { return m_grid; }
@@ -49,10 +49,10 @@ public:
     // Checks the selection against the chosen system, then opens `window` modally.
     void OpenBoardsWindow(ThunderballRule rule, QDialog* window);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls(QWidget* client);
     void buildMenus();
     void ApplyMainCaptions();

@@ -8,7 +8,7 @@ class QWidget;
 namespace orvane {
 
 class MessageBoxPrompts final : public Prompts {
-public:
+  public:
     PromptAnswer ask(const Prompt& prompt) override;
 };
 

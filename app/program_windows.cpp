@@ -32,11 +32,14 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_windows.parameters = new ParametersWindow(session.settings, m_windows.main);
 }
 
-ProgramWindows::~ProgramWindows() { delete m_windows.main; }
+ProgramWindows::~ProgramWindows() {
+    delete m_windows.main;
+}
 
 void InstallFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
     QFont::insertSubstitution(QStringLiteral("Fixedsys"), QStringLiteral("Liberation Mono"));
 }

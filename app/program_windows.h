@@ -16,7 +16,7 @@ class PrintCanvas;
 // parameters file and fills the system list before any other window exists. Printing goes to
 // `canvas`, or to the system's default printer when none is given.
 class ProgramWindows {
-public:
+  public:
     ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
                    PrintCanvas* canvas = nullptr);
     ~ProgramWindows();
@@ -25,7 +25,7 @@ public:
 
     AppWindows& windows() { return m_windows; }
 
-private:
+  private:
     std::unique_ptr<PrintCanvas> m_systemPrinter;
     AppWindows m_windows;
 };

@@ -20,7 +20,7 @@ struct Prompt {
 };
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     // Shows the message modally and returns the button the player pressed.
     virtual PromptAnswer ask(const Prompt& prompt) = 0;

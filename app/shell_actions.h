@@ -6,7 +6,7 @@
 namespace orvane {
 
 class ShellActions {
-public:
+  public:
     virtual ~ShellActions() = default;
     // Opens a web address or a local file in the user's browser; false when nothing was opened.
     virtual bool OpenInBrowser(const std::string& target) = 0;
@@ -17,7 +17,7 @@ public:
 };
 
 class DesktopShellActions final : public ShellActions {
-public:
+  public:
     bool OpenInBrowser(const std::string& target) override;
     void OpenDocument(const std::string& path) override;
     void StartProgram(const std::string& path) override;

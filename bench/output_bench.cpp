@@ -17,7 +17,7 @@
 namespace {
 
 class AnswerOk final : public orvane::Prompts {
-public:
+  public:
     orvane::PromptAnswer ask(const orvane::Prompt&) override { return orvane::PromptAnswer::Ok; }
 };
 

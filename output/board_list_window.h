@@ -15,17 +15,17 @@ class PrintCanvas;
 
 class BoardListWindow final : public QDialog {
     Q_OBJECT
-public:
+  public:
     BoardListWindow(Session& session, Prompts& prompts, PrintCanvas& canvas, AppWindows& windows,
                     QWidget* parent = nullptr);
 
     void imprimeliste();      // prints the list of boards
     void bimprimebulletins(); // opens the print options window, without a selection check
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void SetListCaptions();
     void FillBoardList();
 

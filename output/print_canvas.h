@@ -15,7 +15,7 @@ struct PrintJobStatus {
 };
 
 class PrintCanvas {
-public:
+  public:
     virtual ~PrintCanvas() = default;
 
     // Size of the printable area, in device pixels.

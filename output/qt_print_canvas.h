@@ -14,7 +14,7 @@ class QPrinter;
 namespace orvane {
 
 class QtPrintCanvas final : public PrintCanvas {
-public:
+  public:
     // Prints on the system's default printer, looked up afresh for every document, so a printer
     // installed while the program runs is found.
     QtPrintCanvas();
@@ -38,7 +38,7 @@ public:
     int dotsPerInch(Axis axis) override;
     int printingOffset(Axis axis) override;
 
-private:
+  private:
     // The printer of the document under way or about to begin; after a document has ended, the
     // default printer is looked up again. Null when the system has no default printer.
     QPrinter* printer();

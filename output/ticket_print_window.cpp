@@ -25,10 +25,10 @@ namespace {
 // The range fields take digits only: every other typed character, Backspace included, is
 // dropped. Keys that type nothing (arrows, Delete, Tab) keep their usual effect.
 class DigitsOnly final : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);

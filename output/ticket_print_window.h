@@ -17,17 +17,17 @@ class PrintCanvas;
 
 class TicketPrintWindow final : public QDialog {
     Q_OBJECT
-public:
+  public:
     TicketPrintWindow(Session& session, Prompts& prompts, PrintCanvas& canvas,
                       QWidget* parent = nullptr);
 
     // Checks the range, prints and closes; an incorrect range is refused and the window stays.
     void boutlancerClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void SetPrintCaptions();
     void formshow();
     void activate();

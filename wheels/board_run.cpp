@@ -11,7 +11,8 @@ bool SelectionCheck(const SelectionGrid& grid, const SystemList& list, Thunderba
         return false;
     const WheelSystem& system = WheelCatalogue(index);
     const int thunderballs = grid.CountCells(CellKind::Thunderball);
-    const bool thunderballOk = rule == ThunderballRule::ExactlyOne ? thunderballs == 1 : thunderballs >= 1;
+    const bool thunderballOk =
+        rule == ThunderballRule::ExactlyOne ? thunderballs == 1 : thunderballs >= 1;
     int fixedMain = 0;
     for (int c = 1; c <= kMainNumbers; ++c)
         fixedMain += grid.state(c) == kFixed;

@@ -19,11 +19,13 @@ enum class ThunderballRule { ExactlyOne, AtLeastOne };
 bool SelectionCheck(const SelectionGrid& grid, const SystemList& list, ThunderballRule rule);
 
 class BoardRun {
-public:
+  public:
     static constexpr int kPlayOrderSize = 53;
 
     // Cell number at play-order position p (1..53), 0 where none was placed.
-    int playOrder(int position) const { return m_playOrder[static_cast<std::size_t>(position - 1)]; }
+    int playOrder(int position) const {
+        return m_playOrder[static_cast<std::size_t>(position - 1)];
+    }
     // The board last built, indexed by cell 1..53: 1 for its main numbers, the selection's
     // Thunderball states in 40..53.
     int currentBoard(int cell) const { return m_currentBoard[static_cast<std::size_t>(cell - 1)]; }
@@ -45,9 +47,11 @@ public:
     void BuildBoard(int k, const SelectionGrid& grid);
 
     // Called after every board built (the boards view redraws itself from it).
-    void setBoardBuiltListener(std::function<void()> listener) { m_onBoardBuilt = std::move(listener); }
+    void setBoardBuiltListener(std::function<void()> listener) {
+        m_onBoardBuilt = std::move(listener);
+    }
 
-private:
+  private:
     std::array<int, kPlayOrderSize> m_playOrder{};
     std::array<int, kLastScreenCell> m_currentBoard{};
     int m_activeSystem = 0;

@@ -23,8 +23,8 @@ QPixmap arrowGlyph(bool pointsLeft) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QPolygonF arrow;
-    arrow << QPointF(4, 16) << QPointF(16, 5) << QPointF(16, 11) << QPointF(28, 11) << QPointF(28, 21)
-          << QPointF(16, 21) << QPointF(16, 27);
+    arrow << QPointF(4, 16) << QPointF(16, 5) << QPointF(16, 11) << QPointF(28, 11)
+          << QPointF(28, 21) << QPointF(16, 21) << QPointF(16, 27);
     if (!pointsLeft)
         for (QPointF& point : arrow)
             point.setX(32 - point.x());
@@ -130,7 +130,7 @@ void BoardsView::UpdateBoardLabels() {
 void BoardsView::ShowCurrentBoard() {
     for (int tag = 1; tag <= kLastScreenCell; ++tag)
         m_grid->cell(tag)->setPicture(m_session.run.currentBoard(tag) == 0 ? CellPicture::Empty
-                                                                          : CellPicture::Selected);
+                                                                           : CellPicture::Selected);
 }
 
 void BoardsView::FormShow() {

@@ -12,7 +12,7 @@ class TicketGridPanel;
 
 class BoardsView final : public QDialog {
     Q_OBJECT
-public:
+  public:
     BoardsView(Session& session, QWidget* parent = nullptr);
 
     // Draws the board last built on the cells; every board built anywhere ends here.
@@ -20,11 +20,11 @@ public:
     void BitBtn3Click(); // previous board
     void BitBtn4Click(); // next board
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void SetBoardsViewCaptions();
     void UpdateBoardLabels();
     void FormShow();

@@ -15,21 +15,24 @@ struct Layout {
     std::array<int, 4> thunderY;
 };
 
-constexpr Layout kMainWindow{{13, 42, 69, 99, 130, 153, 184, 213},
-                             {32, 49, 65, 81, 100},
-                             {{{272, 296, 0, 0}, {240, 273, 297, 329}, {241, 272, 296, 328}, {240, 272, 296, 328}}},
-                             {33, 49, 67, 83}};
+constexpr Layout kMainWindow{
+    {13, 42, 69, 99, 130, 153, 184, 213},
+    {32, 49, 65, 81, 100},
+    {{{272, 296, 0, 0}, {240, 273, 297, 329}, {241, 272, 296, 328}, {240, 272, 296, 328}}},
+    {33, 49, 67, 83}};
 
-constexpr Layout kBoardsView{{15, 43, 73, 103, 132, 159, 187, 217},
-                             {34, 52, 68, 86, 102},
-                             {{{274, 301, 0, 0}, {246, 274, 301, 330}, {246, 274, 301, 330}, {246, 274, 301, 330}}},
-                             {34, 51, 68, 86}};
+constexpr Layout kBoardsView{
+    {15, 43, 73, 103, 132, 159, 187, 217},
+    {34, 52, 68, 86, 102},
+    {{{274, 301, 0, 0}, {246, 274, 301, 330}, {246, 274, 301, 330}, {246, 274, 301, 330}}},
+    {34, 51, 68, 86}};
 
 QPoint positionIn(const Layout& layout, int cell) {
     if (cell <= kMainNumbers) {
         const int row = (cell - 1) / 8;
         const int column = (cell - 1) % 8;
-        return {layout.mainX[static_cast<std::size_t>(column)], layout.mainY[static_cast<std::size_t>(row)]};
+        return {layout.mainX[static_cast<std::size_t>(column)],
+                layout.mainY[static_cast<std::size_t>(row)]};
     }
     const int t = cell - kMainNumbers; // Thunderball number 1..14
     const int row = t <= 2 ? 0 : (t - 3) / 4 + 1;

@@ -18,13 +18,15 @@ constexpr int kThunderballNumbers = 14;
 constexpr int kFirstThunderballCell = 40;
 constexpr int kLastScreenCell = 53;
 
-constexpr int ThunderballCell(int thunderball) { return thunderball + kMainNumbers; }
+constexpr int ThunderballCell(int thunderball) {
+    return thunderball + kMainNumbers;
+}
 
 enum class CellKind { Main, Thunderball, Fixed };
 enum class CellRange { Main, All }; // 1..39, 1..53
 
 class SelectionGrid {
-public:
+  public:
     CellState state(int cell) const { return m_cells[static_cast<std::size_t>(cell - 1)]; }
     void setState(int cell, CellState s) { m_cells[static_cast<std::size_t>(cell - 1)] = s; }
 
@@ -35,7 +37,7 @@ public:
 
     bool operator==(const SelectionGrid&) const = default;
 
-private:
+  private:
     std::array<CellState, kCellCount> m_cells{};
 };
 

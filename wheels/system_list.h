@@ -8,7 +8,7 @@
 namespace orvane {
 
 class SystemList {
-public:
+  public:
     // Fills the list with the 71 systems and chooses its first entry.
     SystemList();
 
@@ -23,7 +23,7 @@ public:
     // The position of the entry of system `index`, -1 if absent.
     int positionOfSystem(int index) const;
 
-private:
+  private:
     std::vector<std::string> m_entries;
     int m_chosen = -1;
 };

@@ -27,7 +27,8 @@ void GridCell::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap& cross = m_picture == CellPicture::Fixed ? FixedCrossPicture() : SelectedCrossPicture();
+    const QPixmap& cross =
+        m_picture == CellPicture::Fixed ? FixedCrossPicture() : SelectedCrossPicture();
     painter.drawPixmap(rect(), cross);
 }
 
@@ -38,7 +39,8 @@ void GridCell::mousePressEvent(QMouseEvent* event) {
 }
 
 void GridCell::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_leftDown && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_leftDown && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_leftDown = false;
     if (click)
         Q_EMIT leftClicked(m_tag);

@@ -16,22 +16,22 @@ enum class CellPicture { Empty, Selected, Fixed };
 // A picture control over one printed number; its tag is the cell number.
 class GridCell final : public QWidget {
     Q_OBJECT
-public:
+  public:
     GridCell(int tag, QWidget* parent);
     int tag() const { return m_tag; }
     CellPicture picture() const { return m_picture; }
     void setPicture(CellPicture picture);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void leftClicked(int tag);
     void rightPressed(int tag);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int m_tag;
     CellPicture m_picture = CellPicture::Empty;
     bool m_leftDown = false;
@@ -39,7 +39,7 @@ private:
 
 class TicketGridPanel final : public QFrame {
     Q_OBJECT
-public:
+  public:
     TicketGridPanel(GridPlacement placement, QWidget* parent);
 
     GridCell* cell(int tag) const { return m_cells[static_cast<std::size_t>(tag - 1)]; }
@@ -51,7 +51,7 @@ public:
     // Shows the cells up to `limit`, hides the others.
     void ShowCellsUpTo(int limit);
 
-private:
+  private:
     QLabel* m_background;
     std::array<GridCell*, 53> m_cells{};
 };

@@ -197,8 +197,8 @@ std::span<const BoardPositions> CombinationTable(int index) {
 }
 
 bool HasCompleteTable(int index) {
-    return IsSystemIndex(index) &&
-           CombinationTable(index).size() == static_cast<std::size_t>(WheelCatalogue(index).boardCount);
+    return IsSystemIndex(index) && CombinationTable(index).size() ==
+                                       static_cast<std::size_t>(WheelCatalogue(index).boardCount);
 }
 
 Guarantee ParseGuarantee(const char* text) {

@@ -23,7 +23,9 @@ constexpr int kBoardSize = 5;
 // One board: five positions (1-based) into the play order.
 using BoardPositions = std::array<std::uint8_t, kBoardSize>;
 
-constexpr bool IsSystemIndex(int index) { return index >= 1 && index <= kSystemCount; }
+constexpr bool IsSystemIndex(int index) {
+    return index >= 1 && index <= kSystemCount;
+}
 
 // The record of system `index` (1..71).
 const WheelSystem& WheelCatalogue(int index);

@@ -10,7 +10,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(AtomicFile, ReplacesTheOldContentWhole) {
-    const fs::path dir = fs::temp_directory_path() / ("orvane-atomic-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("orvane-atomic-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const fs::path path = dir / "game";
     std::ofstream(path) << "a much longer old content than the new one";

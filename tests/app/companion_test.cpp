@@ -10,7 +10,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(Companion, ProgramIsPreferredOverThePageAndNothingWithoutEither) {
-    const fs::path dir = fs::temp_directory_path() / ("orvane-companion-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("orvane-companion-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     const std::string folder = dir.string() + "/";

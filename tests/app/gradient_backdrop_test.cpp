@@ -30,9 +30,12 @@ TEST(GradientBackdrop, PaintsFromTheStartColourToExactlyTheEndColour) {
         EXPECT_EQ(image.pixel(39, height - 1), rgbOf(kBackdropEndColor));
         // Each row has the colour of the last band that covers it.
         for (int i = 0; i < kGradientBands; ++i) {
-            const GradientBand band = GradientBandAt(i, height, kBackdropStartColor, kBackdropEndColor);
+            const GradientBand band =
+                GradientBandAt(i, height, kBackdropStartColor, kBackdropEndColor);
             if (band.bottom > band.top) {
-                EXPECT_EQ(image.pixel(20, band.top), qRgb(band.color.red, band.color.green, band.color.blue)) << i;
+                EXPECT_EQ(image.pixel(20, band.top),
+                          qRgb(band.color.red, band.color.green, band.color.blue))
+                    << i;
             }
         }
     }
@@ -51,9 +54,11 @@ TEST(GradientBackdrop, FillsItsWindowAndLiesUnderEveryOtherControl) {
     QTemporaryDir dir;
     session.programFolder = dir.path().toStdString() + "/";
     ProgramWindows program(session, prompts, shell);
-    for (QWidget* surface : {program.windows().main->centralWidget(), static_cast<QWidget*>(program.windows().about)}) {
+    for (QWidget* surface : {program.windows().main->centralWidget(),
+                             static_cast<QWidget*>(program.windows().about)}) {
         SCOPED_TRACE(surface->objectName().toStdString());
-        auto* backdrop = surface->findChild<GradientBackdrop*>(QStringLiteral("DegradeClass1"), Qt::FindDirectChildrenOnly);
+        auto* backdrop = surface->findChild<GradientBackdrop*>(QStringLiteral("DegradeClass1"),
+                                                               Qt::FindDirectChildrenOnly);
         ASSERT_NE(backdrop, nullptr);
         EXPECT_EQ(surface->children().indexOf(backdrop), 0) << "bottom-most";
         EXPECT_EQ(backdrop->geometry(), surface->rect());

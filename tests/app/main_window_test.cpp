@@ -16,7 +16,7 @@ namespace orvane::test {
 namespace {
 
 class MainWindowTest : public ProgramFixture {
-protected:
+  protected:
     void writeParameters(std::initializer_list<std::int32_t> fields) {
         std::ofstream out(folder() + "ORVANE.PAR", std::ios::binary);
         for (std::int32_t f : fields)
@@ -51,19 +51,38 @@ TEST_F(MainWindowTest, ShowsTheEnglishTextsEvenWhenTheFileSaysLanguageOne) {
     startProgram();
     EXPECT_EQ(session.settings.language, 2);
     const std::pair<const char*, const char*> texts[] = {
-        {"ltitrechoix", "Choose the system"}, {"bvoirbulletin", "View the boards"},
-        {"bimplistbull", "List of boards"}, {"bimpbull", "Print the tickets"},
-        {"bcomparer", "Compare with the results"}, {"beffacer", "Clear the boards"},
-        {"bquitter", "Quit"}, {"bnaleat", "Random numbers"}, {"GroupBox1", "Numbers selected"},
-        {"Fichier1", "Files"}, {"Chargerbulletin1", "Load game"}, {"EnregistrerBulletin1", "Save game"},
-        {"mQuitter1", "Quit"}, {"Utilisation1", "Utilize"}, {"mVoirlesbulletins1", "View the boards"},
+        {"ltitrechoix", "Choose the system"},
+        {"bvoirbulletin", "View the boards"},
+        {"bimplistbull", "List of boards"},
+        {"bimpbull", "Print the tickets"},
+        {"bcomparer", "Compare with the results"},
+        {"beffacer", "Clear the boards"},
+        {"bquitter", "Quit"},
+        {"bnaleat", "Random numbers"},
+        {"GroupBox1", "Numbers selected"},
+        {"Fichier1", "Files"},
+        {"Chargerbulletin1", "Load game"},
+        {"EnregistrerBulletin1", "Save game"},
+        {"mQuitter1", "Quit"},
+        {"Utilisation1", "Utilize"},
+        {"mVoirlesbulletins1", "View the boards"},
         {"mVoirlalistedesbulletins1", "List of boards"},
         {"mCompareraveclesrsultats1", "Compare with the results"},
-        {"Imprimerlesbulletins1", "Print the tickets"}, {"Options1", "Options"},
-        {"Paramtres1", "Parameters"}, {"Aide1", "Help"}, {"Aideenligne1", "Help"}, {"Infos1", "Infos"},
-        {"Label1", "MAIN BOARD"}, {"Label3", "F"}, {"Label4", "THUNDERBALL"},
-        {"Label5", "left click to select/deselect"}, {"Label6", "Right click for fixed numbers"},
-        {"BitBtn1", "Play Worldwide Lotteries"}, {"nbcoch", "0"}, {"labnbFix", "0"}, {"lnbcochb", "0"},
+        {"Imprimerlesbulletins1", "Print the tickets"},
+        {"Options1", "Options"},
+        {"Paramtres1", "Parameters"},
+        {"Aide1", "Help"},
+        {"Aideenligne1", "Help"},
+        {"Infos1", "Infos"},
+        {"Label1", "MAIN BOARD"},
+        {"Label3", "F"},
+        {"Label4", "THUNDERBALL"},
+        {"Label5", "left click to select/deselect"},
+        {"Label6", "Right click for fixed numbers"},
+        {"BitBtn1", "Play Worldwide Lotteries"},
+        {"nbcoch", "0"},
+        {"labnbFix", "0"},
+        {"lnbcochb", "0"},
     };
     for (const auto& [name, text] : texts)
         EXPECT_EQ(textOf(name), QString::fromUtf8(text)) << name;
@@ -74,22 +93,25 @@ TEST_F(MainWindowTest, ShowsTheEnglishTextsEvenWhenTheFileSaysLanguageOne) {
         headers << a->text();
     EXPECT_EQ(headers, (QStringList{"Files", "Utilize", "Options", "Help"}));
 
-    for (const char* name : {"bvoirbulletin", "bimplistbull", "bimpbull", "bcomparer", "beffacer", "bquitter"})
+    for (const char* name :
+         {"bvoirbulletin", "bimplistbull", "bimpbull", "bcomparer", "beffacer", "bquitter"})
         EXPECT_TRUE(main().findChild<QWidget*>(QLatin1String(name))->toolTip().isEmpty()) << name;
-    EXPECT_EQ(main().findChild<QWidget*>(QStringLiteral("boutaide"))->toolTip(), QStringLiteral("Help"));
-    EXPECT_EQ(main().findChild<QWidget*>(QStringLiteral("SpeedButton2"))->toolTip(), QStringLiteral("Informations"));
+    EXPECT_EQ(main().findChild<QWidget*>(QStringLiteral("boutaide"))->toolTip(),
+              QStringLiteral("Help"));
+    EXPECT_EQ(main().findChild<QWidget*>(QStringLiteral("SpeedButton2"))->toolTip(),
+              QStringLiteral("Informations"));
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheWindowWasDesigned) {
     startProgram();
     const std::pair<const char*, QRect> places[] = {
-        {"Image24", {82, 3, 352, 47}},        {"SpeedButton2", {16, 13, 41, 36}},
-        {"boutaide", {573, 13, 38, 36}},      {"ComboBox1", {4, 58, 590, 21}},
-        {"pgrille", {2, 81, 357, 271}},       {"BitBtn1", {2, 240, 175, 25}},
+        {"Image24", {82, 3, 352, 47}},         {"SpeedButton2", {16, 13, 41, 36}},
+        {"boutaide", {573, 13, 38, 36}},       {"ComboBox1", {4, 58, 590, 21}},
+        {"pgrille", {2, 81, 357, 271}},        {"BitBtn1", {2, 240, 175, 25}},
         {"bvoirbulletin", {365, 82, 243, 36}}, {"bimplistbull", {365, 121, 121, 36}},
-        {"bimpbull", {488, 120, 120, 37}},    {"bcomparer", {365, 158, 243, 36}},
-        {"beffacer", {365, 198, 243, 36}},    {"GroupBox1", {189, 214, 156, 69}},
-        {"bnaleat", {365, 239, 243, 38}},     {"bquitter", {365, 282, 243, 69}},
+        {"bimpbull", {488, 120, 120, 37}},     {"bcomparer", {365, 158, 243, 36}},
+        {"beffacer", {365, 198, 243, 36}},     {"GroupBox1", {189, 214, 156, 69}},
+        {"bnaleat", {365, 239, 243, 38}},      {"bquitter", {365, 282, 243, 69}},
         {"Panel1", {0, 354, 638, 18}},
     };
     for (const auto& [name, rect] : places)
@@ -105,7 +127,8 @@ TEST_F(MainWindowTest, SystemListHoldsEverySystemWithTheFirstChosen) {
     ASSERT_EQ(list->count(), 71);
     EXPECT_EQ(list->currentIndex(), 0);
     for (int i = 0; i < list->count(); ++i)
-        EXPECT_EQ(list->itemText(i).toStdString(), session.systemList.entries()[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(list->itemText(i).toStdString(),
+                  session.systemList.entries()[static_cast<std::size_t>(i)]);
     list->setCurrentIndex(list->findText(QString::fromStdString(SystemListEntry(53))));
     EXPECT_EQ(CurrentSystemIndex(session.systemList), 53);
 }
@@ -143,7 +166,9 @@ TEST_F(MainWindowTest, GridStyleTwoFromTheFileShowsTheThirtySixCellGrid) {
     startProgram();
     main().show();
     for (int cell = 1; cell <= 53; ++cell)
-        EXPECT_EQ(main().findChild<QWidget*>(QStringLiteral("cell%1").arg(cell))->isVisible(), cell <= 36) << cell;
+        EXPECT_EQ(main().findChild<QWidget*>(QStringLiteral("cell%1").arg(cell))->isVisible(),
+                  cell <= 36)
+            << cell;
     EXPECT_TRUE(main().findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
 }
 
@@ -151,10 +176,12 @@ TEST_F(MainWindowTest, HelpAndLotteryPageGoToTheDesktop) {
     startProgram();
     main().findChild<QAbstractButton*>(QStringLiteral("boutaide"))->click();
     main().findChild<QAction*>(QStringLiteral("Aideenligne1"))->trigger();
-    EXPECT_EQ(shell.documents, (std::vector<std::string>{folder() + "orvane.chm", folder() + "orvane.chm"}));
+    EXPECT_EQ(shell.documents,
+              (std::vector<std::string>{folder() + "orvane.chm", folder() + "orvane.chm"}));
     main().findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
     ASSERT_EQ(shell.browsed.size(), 1u);
-    EXPECT_TRUE(QString::fromStdString(shell.browsed[0]).endsWith(QStringLiteral("/thelotteren.php")));
+    EXPECT_TRUE(
+        QString::fromStdString(shell.browsed[0]).endsWith(QStringLiteral("/thelotteren.php")));
 }
 
 TEST_F(MainWindowTest, ClosingStartsTheCompanionProgramRatherThanItsPage) {
@@ -184,9 +211,13 @@ TEST_F(MainWindowTest, InfosTwiceKeepsOneModelessAboutBox) {
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->objectName(), QStringLiteral("Tapropos"));
     EXPECT_EQ(about->windowTitle(), QStringLiteral("A propos"));
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("lversion"))->text(), QStringLiteral("V 1.10"));
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("ProductName"))->text(), QStringLiteral("Orvane"));
-    EXPECT_EQ(about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().split(QLatin1Char('\n')),
+    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("lversion"))->text(),
+              QStringLiteral("V 1.10"));
+    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
+              QStringLiteral("Orvane"));
+    EXPECT_EQ(about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+                  ->toPlainText()
+                  .split(QLatin1Char('\n')),
               (QStringList{"The author assume no responsabilities from the lost or ",
                            "gains obtained with the use of this software.",
                            "It also decline responsabilities if any of the wheels of this ",

@@ -95,8 +95,8 @@ class WindowTextsTest : public ProgramFixture {};
 TEST_F(WindowTextsTest, EveryWindowShowsItsTexts) {
     startProgram();
     AppWindows& w = windows();
-    QWidget* all[] = {w.main, w.boardsView, w.about, w.boardList, w.comparison, w.fileChooser, w.ticketPrint,
-                      w.parameters};
+    QWidget* all[] = {w.main,       w.boardsView,  w.about,       w.boardList,
+                      w.comparison, w.fileChooser, w.ticketPrint, w.parameters};
     // Show each window as the program does, without the modal loop, so its showing routine runs.
     for (QWidget* window : all)
         window->show();
@@ -107,7 +107,8 @@ TEST_F(WindowTextsTest, EveryWindowShowsItsTexts) {
             if (candidate->objectName() == QLatin1String(t.window))
                 window = candidate;
         ASSERT_NE(window, nullptr);
-        QObject* control = *t.control ? window->findChild<QObject*>(QLatin1String(t.control)) : window;
+        QObject* control =
+            *t.control ? window->findChild<QObject*>(QLatin1String(t.control)) : window;
         ASSERT_NE(control, nullptr);
         const QString expected = QString::fromUtf8(t.text);
         if (t.what == Shown::Hint)
@@ -123,7 +124,7 @@ TEST_F(WindowTextsTest, FileMessagesAreFrenchAndTheOthersEnglish) {
     startProgram();
     main().show();
     main().findChild<QAbstractButton*>(QStringLiteral("bvoirbulletin"))->click(); // nothing marked
-    QDir(QString::fromStdString(folder())).mkdir(QStringLiteral("ORVANE.PAR"));   // Quit cannot write
+    QDir(QString::fromStdString(folder())).mkdir(QStringLiteral("ORVANE.PAR")); // Quit cannot write
     main().Quit();
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_EQ(prompts.shown[0].text, "Incorrect Selection");
@@ -135,8 +136,9 @@ TEST_F(WindowTextsTest, FileMessagesAreFrenchAndTheOthersEnglish) {
 TEST_F(WindowTextsTest, EveryWindowButTheChooserHasTheBackdropUnderneath) {
     startProgram();
     AppWindows& w = windows();
-    QWidget* withBackdrop[] = {w.main->centralWidget(), w.boardsView, w.about, w.boardList, w.comparison,
-                               w.ticketPrint, w.parameters};
+    QWidget* withBackdrop[] = {
+        w.main->centralWidget(), w.boardsView, w.about, w.boardList, w.comparison,
+        w.ticketPrint,           w.parameters};
     for (QWidget* surface : withBackdrop) {
         SCOPED_TRACE(surface->objectName().toStdString());
         QWidget* first = qobject_cast<QWidget*>(surface->children().value(0));

@@ -12,7 +12,7 @@ namespace {
 // A run whose current board holds the given numbers, built by the run itself from a system of
 // five numbers: system 4's full wheel of six numbers, board 1 being its five smallest.
 class BoardLineTest : public ::testing::Test {
-protected:
+  protected:
     const BoardRun& boardOf(std::initializer_list<int> mains,
                             std::initializer_list<int> thunderballs) {
         std::vector<int> selected(mains);
@@ -84,7 +84,7 @@ TEST(FillBoardListTest, ListsEveryBoardOfTheChosenSystem) {
 }
 
 class PrintBoardListTest : public ::testing::Test {
-protected:
+  protected:
     Session session;
     RecordingCanvas canvas;
     ScriptedPrompts prompts;

@@ -12,7 +12,7 @@ namespace orvane::test {
 namespace {
 
 class BoardListWindowTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         startProgram();
         // System 8: seven numbers, one fixed, 15 boards.

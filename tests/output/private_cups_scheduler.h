@@ -8,7 +8,7 @@
 namespace orvane::test {
 
 class PrivateCupsScheduler {
-public:
+  public:
     // Points every CUPS client of this process at a socket in `folder`; call before the
     // QApplication is created, since Qt and libcups read the server once.
     static void DirectClientsTo(const QString& folder);
@@ -37,7 +37,7 @@ public:
     // The scheduler's error log, for failure messages.
     QString log() const;
 
-private:
+  private:
     bool run(const QString& program, const QStringList& arguments);
 
     QString m_socket;

@@ -58,7 +58,7 @@ std::optional<InkBox> inkWithin(const QImage& page, double left, double top, dou
 }
 
 class RealPrinterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!scheduler.start())
             GTEST_SKIP() << "the private CUPS scheduler cannot start here: "

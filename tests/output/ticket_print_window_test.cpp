@@ -17,7 +17,7 @@ namespace orvane::test {
 namespace {
 
 class TicketPrintWindowTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         startProgram();
         // System 8: seven numbers, one fixed, 15 boards.

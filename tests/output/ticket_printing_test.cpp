@@ -13,7 +13,7 @@ namespace {
 using Line = RecordingCanvas::Line;
 
 class TicketPrintingTest : public ::testing::Test {
-protected:
+  protected:
     void print(int first, int last, PrintMode mode = PrintMode::AllAtOnce,
                bool numberOnTop = false) {
         PrintTickets(session, canvas, prompts, 1, mode, first, last, numberOnTop);

@@ -11,10 +11,11 @@ namespace {
 namespace fs = std::filesystem;
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        m_folder = fs::temp_directory_path() / ("orvane-settings-" + std::to_string(::getpid()) + "-" +
-                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder = fs::temp_directory_path() /
+                   ("orvane-settings-" + std::to_string(::getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
@@ -25,14 +26,15 @@ protected:
 
     void writeFile(const std::vector<std::uint8_t>& bytes) const {
         std::ofstream out(file(), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     }
     std::vector<std::uint8_t> readFile() const {
         std::ifstream in(file(), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-private:
+  private:
     fs::path m_folder;
 };
 

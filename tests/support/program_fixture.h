@@ -20,7 +20,7 @@
 namespace orvane::test {
 
 class RecordingShell final : public ShellActions {
-public:
+  public:
     bool OpenInBrowser(const std::string& target) override {
         browsed.push_back(target);
         return true;
@@ -32,7 +32,7 @@ public:
 };
 
 class ProgramFixture : public ::testing::Test {
-protected:
+  protected:
     // Creates the windows; call after putting files into folder() where a test needs them.
     void startProgram() {
         session.programFolder = folder();
@@ -82,7 +82,7 @@ protected:
     RecordingCanvas canvas; // the printer every window prints on
     std::unique_ptr<ProgramWindows> program;
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 

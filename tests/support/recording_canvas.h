@@ -10,7 +10,7 @@
 namespace orvane::test {
 
 class RecordingCanvas final : public PrintCanvas {
-public:
+  public:
     struct Line {
         int page;
         int penWidth;
@@ -65,7 +65,7 @@ public:
     std::vector<Line> lines;
     std::vector<Text> texts;
 
-private:
+  private:
     std::string m_font;
     int m_pointSize = 0;
     int m_penWidth = 1;

@@ -9,7 +9,7 @@
 namespace orvane::test {
 
 class ScriptedPrompts final : public Prompts {
-public:
+  public:
     PromptAnswer ask(const Prompt& prompt) override {
         shown.push_back(prompt);
         if (answers.empty())

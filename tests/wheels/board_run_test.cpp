@@ -33,17 +33,21 @@ TEST(SelectionCheck, RequiresTheSystemsExactCounts) {
         bool exactlyOne; // buttons
         bool atLeastOne; // menu items
     } cases[] = {
-        {"8 numbers, no fix, one Thunderball", 1, gridOf({1, 5, 9, 12, 20, 27, 33, 39, t5}), true, true},
+        {"8 numbers, no fix, one Thunderball", 1, gridOf({1, 5, 9, 12, 20, 27, 33, 39, t5}), true,
+         true},
         {"7 numbers: one too few", 1, gridOf({1, 5, 9, 12, 20, 27, 33, t5}), false, false},
         {"9 numbers: one too many", 1, gridOf({1, 5, 9, 12, 20, 27, 33, 38, 39, t5}), false, false},
-        {"a fixed number the system does not take", 1, gridOf({5, 9, 12, 20, 27, 33, 39, t5}, {1}), false, false},
+        {"a fixed number the system does not take", 1, gridOf({5, 9, 12, 20, 27, 33, 39, t5}, {1}),
+         false, false},
         {"no Thunderball", 1, gridOf({1, 5, 9, 12, 20, 27, 33, 39}), false, false},
-        {"two Thunderballs: menu only", 1, gridOf({1, 5, 9, 12, 20, 27, 33, 39, t5, t9}), false, true},
+        {"two Thunderballs: menu only", 1, gridOf({1, 5, 9, 12, 20, 27, 33, 39, t5, t9}), false,
+         true},
         {"7 with one fixed", 8, gridOf({2, 3, 4, 5, 6, 7, t5}, {30}), true, true},
         {"7 selected, none fixed", 8, gridOf({2, 3, 4, 5, 6, 7, 30, t5}), false, false},
         {"5 selected, 2 fixed", 8, gridOf({2, 3, 4, 5, 6, t5}, {7, 30}), false, false},
         // The only fixed mark is a Thunderball: the counts match, but boards would lose a number.
-        {"fixed Thunderball instead of a fixed number", 8, gridOf({2, 3, 4, 5, 6, 7, 30}, {t5}), false, false},
+        {"fixed Thunderball instead of a fixed number", 8, gridOf({2, 3, 4, 5, 6, 7, 30}, {t5}),
+         false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -73,7 +77,8 @@ TEST(BoardRun, PlayOrderPutsFixedCellsFirst) {
 
 TEST(BoardRun, BuildsEveryBoardFromThePlayOrder) {
     // System 8: seven numbers, the first fixed; 15 boards.
-    const SelectionGrid grid = gridOf({3, 11, 18, 24, 35, 39, ThunderballCell(6), ThunderballCell(12)}, {20});
+    const SelectionGrid grid =
+        gridOf({3, 11, 18, 24, 35, 39, ThunderballCell(6), ThunderballCell(12)}, {20});
     BoardRun run;
     run.RebuildPlayOrder(grid);
     run.StartRun(8);

@@ -12,18 +12,23 @@ namespace orvane::test {
 namespace {
 
 class BoardsViewTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         startProgram();
         main().show();
     }
     BoardsView* view() { return program->windows().boardsView; }
-    QString label(const char* name) { return view()->findChild<QLabel*>(QLatin1String(name))->text(); }
-    void press(const char* button) { view()->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
+    QString label(const char* name) {
+        return view()->findChild<QLabel*>(QLatin1String(name))->text();
+    }
+    void press(const char* button) {
+        view()->findChild<QAbstractButton*>(QLatin1String(button))->click();
+    }
     std::vector<int> shownCells() {
         std::vector<int> marked;
         for (int c = 1; c <= 53; ++c)
-            if (view()->findChild<GridCell*>(QStringLiteral("cell%1").arg(c))->picture() != CellPicture::Empty)
+            if (view()->findChild<GridCell*>(QStringLiteral("cell%1").arg(c))->picture() !=
+                CellPicture::Empty)
                 marked.push_back(c);
         return marked;
     }
@@ -39,39 +44,47 @@ protected:
         opener();
         EXPECT_TRUE(ran);
     }
-    void viewButton() { main().findChild<QAbstractButton*>(QStringLiteral("bvoirbulletin"))->click(); }
+    void viewButton() {
+        main().findChild<QAbstractButton*>(QStringLiteral("bvoirbulletin"))->click();
+    }
 };
 
 TEST_F(BoardsViewTest, StepsThroughTheBoardsWithinTheirRange) {
     chooseSystem(4); // six numbers, six boards
     select({4, 8, 15, 16, 23, 38, ThunderballCell(6)});
-    openThrough([this] { viewButton(); }, [this] {
-        EXPECT_EQ(view()->windowTitle(), QStringLiteral("Boards to play"));
-        EXPECT_EQ(view()->findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->title(), QStringLiteral("Wheel selected"));
-        EXPECT_EQ(label("ltitre"), QStringLiteral("Board"));
-        EXPECT_EQ(view()->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->text(), QStringLiteral("Return"));
-        EXPECT_EQ(label("ltitmet").toStdString(), DescribeSystem(4));
-        EXPECT_EQ(label("lnubul"), QStringLiteral("1"));
-        EXPECT_EQ(label("Lnumax"), QStringLiteral("6"));
-        EXPECT_EQ(shownCells(), (std::vector<int>{4, 8, 15, 16, 23, ThunderballCell(6)}));
+    openThrough(
+        [this] { viewButton(); },
+        [this] {
+            EXPECT_EQ(view()->windowTitle(), QStringLiteral("Boards to play"));
+            EXPECT_EQ(view()->findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->title(),
+                      QStringLiteral("Wheel selected"));
+            EXPECT_EQ(label("ltitre"), QStringLiteral("Board"));
+            EXPECT_EQ(view()->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->text(),
+                      QStringLiteral("Return"));
+            EXPECT_EQ(label("ltitmet").toStdString(), DescribeSystem(4));
+            EXPECT_EQ(label("lnubul"), QStringLiteral("1"));
+            EXPECT_EQ(label("Lnumax"), QStringLiteral("6"));
+            EXPECT_EQ(shownCells(), (std::vector<int>{4, 8, 15, 16, 23, ThunderballCell(6)}));
 
-        press("BitBtn3"); // before board 1: nothing
-        EXPECT_EQ(label("lnubul"), QStringLiteral("1"));
-        for (int i = 0; i < 5; ++i)
-            press("BitBtn4");
-        EXPECT_EQ(label("lnubul"), QStringLiteral("6"));
-        EXPECT_EQ(shownCells(), (std::vector<int>{8, 15, 16, 23, 38, ThunderballCell(6)}));
-        press("BitBtn4"); // past the last: nothing
-        EXPECT_EQ(label("lnubul"), QStringLiteral("6"));
-        EXPECT_EQ(session.run.currentBoardNumber(), 6);
-        press("BitBtn3");
-        EXPECT_EQ(label("lnubul"), QStringLiteral("5"));
-    });
+            press("BitBtn3"); // before board 1: nothing
+            EXPECT_EQ(label("lnubul"), QStringLiteral("1"));
+            for (int i = 0; i < 5; ++i)
+                press("BitBtn4");
+            EXPECT_EQ(label("lnubul"), QStringLiteral("6"));
+            EXPECT_EQ(shownCells(), (std::vector<int>{8, 15, 16, 23, 38, ThunderballCell(6)}));
+            press("BitBtn4"); // past the last: nothing
+            EXPECT_EQ(label("lnubul"), QStringLiteral("6"));
+            EXPECT_EQ(session.run.currentBoardNumber(), 6);
+            press("BitBtn3");
+            EXPECT_EQ(label("lnubul"), QStringLiteral("5"));
+        });
     // The next opening starts again at board 1.
-    openThrough([this] { viewButton(); }, [this] {
-        EXPECT_EQ(label("lnubul"), QStringLiteral("1"));
-        EXPECT_EQ(shownCells(), (std::vector<int>{4, 8, 15, 16, 23, ThunderballCell(6)}));
-    });
+    openThrough(
+        [this] { viewButton(); },
+        [this] {
+            EXPECT_EQ(label("lnubul"), QStringLiteral("1"));
+            EXPECT_EQ(shownCells(), (std::vector<int>{4, 8, 15, 16, 23, ThunderballCell(6)}));
+        });
 }
 
 TEST_F(BoardsViewTest, EveryBoardCarriesEveryThunderballOfTheMenuRoad) {
@@ -83,16 +96,20 @@ TEST_F(BoardsViewTest, EveryBoardCarriesEveryThunderballOfTheMenuRoad) {
     EXPECT_EQ(prompts.shown[0], IncorrectSelectionPrompt());
     EXPECT_FALSE(view()->isVisible());
 
-    openThrough([this] { main().findChild<QAction*>(QStringLiteral("mVoirlesbulletins1"))->trigger(); }, [this] {
-        for (int k = 1; k <= 15; ++k) {
-            const std::vector<int> cells = shownCells();
-            EXPECT_EQ(cells.size(), 7u) << k; // five numbers and two Thunderballs
-            EXPECT_NE(std::find(cells.begin(), cells.end(), 30), cells.end()) << k;
-            EXPECT_NE(std::find(cells.begin(), cells.end(), ThunderballCell(1)), cells.end()) << k;
-            EXPECT_NE(std::find(cells.begin(), cells.end(), ThunderballCell(14)), cells.end()) << k;
-            press("BitBtn4");
-        }
-    });
+    openThrough(
+        [this] { main().findChild<QAction*>(QStringLiteral("mVoirlesbulletins1"))->trigger(); },
+        [this] {
+            for (int k = 1; k <= 15; ++k) {
+                const std::vector<int> cells = shownCells();
+                EXPECT_EQ(cells.size(), 7u) << k; // five numbers and two Thunderballs
+                EXPECT_NE(std::find(cells.begin(), cells.end(), 30), cells.end()) << k;
+                EXPECT_NE(std::find(cells.begin(), cells.end(), ThunderballCell(1)), cells.end())
+                    << k;
+                EXPECT_NE(std::find(cells.begin(), cells.end(), ThunderballCell(14)), cells.end())
+                    << k;
+                press("BitBtn4");
+            }
+        });
 }
 
 TEST_F(BoardsViewTest, RefusalsNeverOpenTheView) {
@@ -119,11 +136,16 @@ TEST_F(BoardsViewTest, GridStyleTwoHidesTheThunderballsAndThePicture) {
     session.settings.gridStyle = 2;
     chooseSystem(4);
     select({1, 2, 3, 4, 5, 6, ThunderballCell(6)});
-    openThrough([this] { viewButton(); }, [this] {
-        EXPECT_TRUE(view()->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
-        for (int c = 1; c <= 53; ++c)
-            EXPECT_EQ(view()->findChild<GridCell*>(QStringLiteral("cell%1").arg(c))->isVisible(), c <= 36) << c;
-    });
+    openThrough(
+        [this] { viewButton(); },
+        [this] {
+            EXPECT_TRUE(view()->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+            for (int c = 1; c <= 53; ++c)
+                EXPECT_EQ(
+                    view()->findChild<GridCell*>(QStringLiteral("cell%1").arg(c))->isVisible(),
+                    c <= 36)
+                    << c;
+        });
 }
 
 TEST_F(BoardsViewTest, RedrawsWhileHiddenWheneverABoardIsBuilt) {

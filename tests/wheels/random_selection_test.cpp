@@ -19,7 +19,8 @@ TEST(RandomSelection, MarksDistinctNumbersOfTheGridStyleAndKeepsThunderballs) {
             const int n = 6 + static_cast<int>(seed % 20);
             RandomSelection(grid, n, gridStyle, generator);
             EXPECT_EQ(grid.CountCells(CellKind::Main), n);
-            EXPECT_EQ(grid.CountCells(CellKind::Fixed), 1); // only the fixed Thunderball stays fixed
+            EXPECT_EQ(grid.CountCells(CellKind::Fixed),
+                      1); // only the fixed Thunderball stays fixed
             for (int c = pool + 1; c <= kMainNumbers; ++c)
                 ASSERT_EQ(grid.state(c), kEmpty) << c;
             EXPECT_EQ(grid.state(ThunderballCell(3)), kSelected);

@@ -21,7 +21,9 @@ TEST(SystemList, HoldsEverySystemInCharacterOrderWithTheFirstChosen) {
     EXPECT_EQ(list.entries().front().substr(0, smallest.size()), smallest);
     EXPECT_NE(CurrentSystemIndex(list), 1);
     for (int i = 1; i <= kSystemCount; ++i)
-        EXPECT_EQ(SystemIndexOfEntry(list.entries()[static_cast<std::size_t>(list.positionOfSystem(i))]), i);
+        EXPECT_EQ(
+            SystemIndexOfEntry(list.entries()[static_cast<std::size_t>(list.positionOfSystem(i))]),
+            i);
 }
 
 TEST(SystemList, EntryIsDescriptionHundredBlanksAndIndex) {

@@ -10,7 +10,7 @@ namespace orvane::test {
 namespace {
 
 class TicketGridTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         startProgram();
         main().show();
@@ -24,14 +24,17 @@ protected:
             texts << main().findChild<QLabel*>(QLatin1String(name))->text();
         return texts;
     }
-    void click(const char* button) { main().findChild<QAbstractButton*>(QLatin1String(button))->click(); }
+    void click(const char* button) {
+        main().findChild<QAbstractButton*>(QLatin1String(button))->click();
+    }
 };
 
 TEST_F(TicketGridTest, CellsSitOverTheirPrintedNumbers) {
     const std::pair<int, QRect> places[] = {
-        {1, {13, 32, 20, 13}},  {8, {213, 32, 20, 13}},  {24, {213, 66, 20, 13}}, {29, {130, 82, 20, 13}},
-        {32, {213, 82, 20, 13}}, {33, {13, 100, 20, 13}}, {39, {184, 100, 20, 13}}, {40, {272, 33, 20, 13}},
-        {41, {296, 33, 20, 13}}, {42, {240, 49, 20, 13}}, {46, {241, 66, 20, 13}}, {53, {328, 83, 20, 13}},
+        {1, {13, 32, 20, 13}},    {8, {213, 32, 20, 13}},  {24, {213, 66, 20, 13}},
+        {29, {130, 82, 20, 13}},  {32, {213, 82, 20, 13}}, {33, {13, 100, 20, 13}},
+        {39, {184, 100, 20, 13}}, {40, {272, 33, 20, 13}}, {41, {296, 33, 20, 13}},
+        {42, {240, 49, 20, 13}},  {46, {241, 66, 20, 13}}, {53, {328, 83, 20, 13}},
     };
     for (const auto& [c, rect] : places)
         EXPECT_EQ(cell(c)->geometry(), rect) << c;
@@ -49,8 +52,7 @@ TEST_F(TicketGridTest, LeftAndRightClicksFollowTheMarkingRules) {
         {false, kEmpty, CellPicture::Empty},       // a left click empties a fixed cell
         {true, kFixed, CellPicture::Fixed},        // empty -> fixed
         {true, kEmpty, CellPicture::Empty},        // fixed -> empty
-        {false, kSelected, CellPicture::Selected},
-        {false, kEmpty, CellPicture::Empty},
+        {false, kSelected, CellPicture::Selected}, {false, kEmpty, CellPicture::Empty},
     };
     for (int c : {17, ThunderballCell(3)}) {
         SCOPED_TRACE(c);
@@ -81,7 +83,8 @@ TEST_F(TicketGridTest, ClearEmptiesTheScreenCellsOnly) {
         EXPECT_EQ(cell(c)->picture(), CellPicture::Empty) << c;
     }
     EXPECT_EQ(session.grid.state(60), kSelected);
-    EXPECT_EQ(counters(), (QStringList{"0", "0", "1"})); // cell 60 still counts with the Thunderballs
+    EXPECT_EQ(counters(),
+              (QStringList{"0", "0", "1"})); // cell 60 still counts with the Thunderballs
 }
 
 TEST_F(TicketGridTest, RandomNumbersMarkTheChosenSystemsCount) {
@@ -96,7 +99,9 @@ TEST_F(TicketGridTest, RandomNumbersMarkTheChosenSystemsCount) {
         for (int c = 1; c <= kMainNumbers; ++c) {
             const CellState s = session.grid.state(c);
             EXPECT_TRUE(s == kEmpty || (s == kSelected && c <= (gridStyle == 2 ? 36 : 39))) << c;
-            EXPECT_EQ(cell(c)->picture(), s == kSelected ? CellPicture::Selected : CellPicture::Empty) << c;
+            EXPECT_EQ(cell(c)->picture(),
+                      s == kSelected ? CellPicture::Selected : CellPicture::Empty)
+                << c;
         }
         EXPECT_EQ(session.grid.state(ThunderballCell(4)), kSelected);
         click("beffacer");

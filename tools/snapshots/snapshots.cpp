@@ -27,12 +27,12 @@
 namespace {
 
 class SilentPrompts final : public orvane::Prompts {
-public:
+  public:
     orvane::PromptAnswer ask(const orvane::Prompt&) override { return orvane::PromptAnswer::Ok; }
 };
 
 class NoShell final : public orvane::ShellActions {
-public:
+  public:
     bool OpenInBrowser(const std::string&) override { return false; }
     void OpenDocument(const std::string&) override {}
     void StartProgram(const std::string&) override {}
