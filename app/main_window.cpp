@@ -216,12 +216,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::ApplyMainCaptions() {
     const auto setText = [this](const char* name, const char* text) {
-        if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
-            button->setText(QString::fromUtf8(text));
-        else if (auto* l = findChild<QLabel*>(QLatin1String(name))) {
-            l->setText(QString::fromUtf8(text));
-            l->adjustSize();
-        }
+        SetControlText(this, name, text);
     };
     setText("ltitrechoix", "Choose the system");
     setText("bvoirbulletin", "View the boards");
@@ -235,8 +230,7 @@ void MainWindow::ApplyMainCaptions() {
     for (const char* name :
          {"bvoirbulletin", "bimplistbull", "bimpbull", "bcomparer", "beffacer", "bquitter"})
         findChild<QPushButton*>(QLatin1String(name))->setToolTip(QString());
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))
-        ->setTitle(QStringLiteral("Numbers selected"));
+    setText("GroupBox1", "Numbers selected");
     findChild<QToolButton*>(QStringLiteral("boutaide"))->setToolTip(QStringLiteral("Help"));
 
     const auto setMenu = [this](const char* name, const char* text) {

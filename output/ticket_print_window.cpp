@@ -132,13 +132,7 @@ TicketPrintWindow::TicketPrintWindow(Session& session, Prompts& prompts, PrintCa
 void TicketPrintWindow::SetPrintCaptions() {
     setWindowTitle(QStringLiteral("Print"));
     const auto setText = [this](const char* name, const char* text) {
-        if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
-            button->setText(QString::fromUtf8(text));
-        else if (auto* l = findChild<QLabel*>(QLatin1String(name))) {
-            l->setText(QString::fromUtf8(text));
-            l->adjustSize();
-        } else
-            findChild<QGroupBox*>(QLatin1String(name))->setTitle(QString::fromUtf8(text));
+        SetControlText(this, name, text);
     };
     setText("Label3", "TICKET TYPE");
     setText("GroupBox3", "Boards to print");

@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 #include "support/program_fixture.h"
+#include "support/shown_text.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -32,17 +33,7 @@ class MainWindowTest : public ProgramFixture {
     }
     QString textOf(const char* name) {
         QObject* o = main().findChild<QObject*>(QLatin1String(name));
-        if (auto* b = qobject_cast<QAbstractButton*>(o))
-            return b->text();
-        if (auto* l = qobject_cast<QLabel*>(o))
-            return l->text();
-        if (auto* g = qobject_cast<QGroupBox*>(o))
-            return g->title();
-        if (auto* m = qobject_cast<QMenu*>(o))
-            return m->title();
-        if (auto* a = qobject_cast<QAction*>(o))
-            return a->text();
-        return QStringLiteral("<no control %1>").arg(QLatin1String(name));
+        return o ? ShownText(o) : QStringLiteral("<no control %1>").arg(QLatin1String(name));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
 #include "support/program_fixture.h"
+#include "support/shown_text.h"
 #include "wheels/boards_view.h"
 
 #include <QAbstractButton>
@@ -76,20 +77,6 @@ const WindowText kTexts[] = {
     {"TForm9", "bok", Shown::Text, "OK"},
 };
 
-QString shownText(QObject* o) {
-    if (auto* m = qobject_cast<QMenu*>(o)) // a menu is a window of its own: test it first
-        return m->title();
-    if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow())
-        return w->windowTitle();
-    if (auto* b = qobject_cast<QAbstractButton*>(o))
-        return b->text();
-    if (auto* l = qobject_cast<QLabel*>(o))
-        return l->text();
-    if (auto* g = qobject_cast<QGroupBox*>(o))
-        return g->title();
-    return QStringLiteral("<not a control with a text>");
-}
-
 class WindowTextsTest : public ProgramFixture {};
 
 TEST_F(WindowTextsTest, EveryWindowShowsItsTexts) {
@@ -114,7 +101,7 @@ TEST_F(WindowTextsTest, EveryWindowShowsItsTexts) {
         if (t.what == Shown::Hint)
             EXPECT_EQ(qobject_cast<QWidget*>(control)->toolTip(), expected);
         else
-            EXPECT_EQ(shownText(control), expected);
+            EXPECT_EQ(ShownText(control), expected);
     }
     for (QWidget* window : all)
         window->hide();
