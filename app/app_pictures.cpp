@@ -8,6 +8,12 @@ namespace orvane {
 
 namespace {
 
+QPixmap blankGlyph(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
 QPixmap roundGlyph(const QColor& color, const QString& letter, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -73,6 +79,42 @@ QPixmap InformationGlyph() {
 
 QPixmap HelpGlyph() {
     return roundGlyph(QColor(30, 140, 60), QStringLiteral("?"), 28);
+}
+
+QPixmap ReturnGlyph() {
+    QPixmap pixmap = blankGlyph(32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 80, 170), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath path(QPointF(25, 6));
+    path.lineTo(25, 19);
+    path.lineTo(8, 19);
+    p.drawPath(path);
+    p.drawLine(QPointF(8, 19), QPointF(14, 13));
+    p.drawLine(QPointF(8, 19), QPointF(14, 25));
+    return pixmap;
+}
+
+QPixmap CrossGlyph() {
+    QPixmap pixmap = blankGlyph(24);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(200, 30, 30), 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6, 6), QPointF(18, 18));
+    p.drawLine(QPointF(18, 6), QPointF(6, 18));
+    return pixmap;
+}
+
+QPixmap TickGlyph() {
+    QPixmap pixmap = blankGlyph(24);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 150, 50), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick(QPointF(5, 13));
+    tick.lineTo(10, 18);
+    tick.lineTo(19, 6);
+    p.drawPath(tick);
+    return pixmap;
 }
 
 QIcon ProgramIcon() {

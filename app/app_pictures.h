@@ -1,5 +1,5 @@
 #pragma once
-// The main window's pictures and the program icon, drawn by the program.
+// The program icon and the pictures shared by its windows, drawn by the program.
 
 #include <QIcon>
 #include <QPixmap>
@@ -9,6 +9,9 @@ namespace orvane {
 QPixmap TitlePicture();     // 352 x 47
 QPixmap InformationGlyph(); // for the about-box button
 QPixmap HelpGlyph();        // for the help button
+QPixmap ReturnGlyph();      // 32 x 32, a bent arrow pointing back
+QPixmap CrossGlyph();       // 24 x 24, a red cross: cancel
+QPixmap TickGlyph();        // 24 x 24, a green tick: go ahead
 QIcon ProgramIcon();
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "gamefiles/file_chooser.h"
 
+#include "app/app_pictures.h"
 #include "app/window_style.h"
 #include "gamefiles/folder_chain.h"
 
@@ -8,7 +9,6 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -23,25 +23,9 @@ constexpr QSize kClientSize(399, 253);
 // The root file system stands in for the drive every machine has.
 const QString kRootDrive = QStringLiteral("/");
 
-// A green tick for Ok, a red cross for Abort.
-QPixmap glyph(bool ok) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (ok) {
-        p.setPen(QPen(QColor(0, 140, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
-    } else {
-        p.setPen(QPen(QColor(200, 0, 0), 2.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
-        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
-    }
-    return pixmap;
-}
-
 QPushButton* glyphButton(QWidget* parent, const char* name, bool ok, QRect geometry) {
-    auto* b = new QPushButton(QIcon(glyph(ok)), QString(), parent);
+    auto* b = new QPushButton(QIcon(ok ? TickGlyph() : CrossGlyph()), QString(), parent);
+    b->setIconSize(QSize(16, 16));
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
     // Enter in the folder list opens a folder; it must not also press a button.

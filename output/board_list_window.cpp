@@ -1,5 +1,6 @@
 #include "output/board_list_window.h"
 
+#include "app/app_pictures.h"
 #include "app/app_windows.h"
 #include "app/gradient_backdrop.h"
 #include "app/session.h"

@@ -1,5 +1,6 @@
 #include "output/ticket_print_window.h"
 
+#include "app/app_pictures.h"
 #include "app/gradient_backdrop.h"
 #include "app/session.h"
 #include "app/window_style.h"
@@ -120,9 +121,9 @@ TicketPrintWindow::TicketPrintWindow(Session& session, Prompts& prompts, PrintCa
     m_numberOnTop->move(16, 22);
     m_numberOnTop->adjustSize();
 
-    auto* cancel = glyphButton(this, "boutannule", CancelGlyph(), QRect(20, 232, 150, 44));
+    auto* cancel = glyphButton(this, "boutannule", CrossGlyph(), QRect(20, 232, 150, 44));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* print = glyphButton(this, "boutlancer", PrintGoGlyph(), QRect(307, 232, 150, 44));
+    auto* print = glyphButton(this, "boutlancer", TickGlyph(), QRect(307, 232, 150, 44));
     print->setDefault(true);
     connect(print, &QPushButton::clicked, this, [this] { boutlancerClick(); });
 

@@ -1,5 +1,6 @@
 #include "wheels/boards_view.h"
 
+#include "app/app_pictures.h"
 #include "app/gradient_backdrop.h"
 #include "app/session.h"
 #include "app/window_style.h"
@@ -31,19 +32,6 @@ QPixmap arrowGlyph(bool pointsLeft) {
     p.setPen(QPen(QColor(20, 60, 20), 1.2));
     p.setBrush(QColor(40, 150, 60));
     p.drawPolygon(arrow);
-    return pixmap;
-}
-
-QPixmap returnGlyph() {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(30, 80, 170), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(16, 4), QPointF(16, 12));
-    p.drawLine(QPointF(16, 12), QPointF(5, 12));
-    p.drawLine(QPointF(5, 12), QPointF(9, 8));
-    p.drawLine(QPointF(5, 12), QPointF(9, 16));
     return pixmap;
 }
 
@@ -108,7 +96,8 @@ BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_s
     auto* back = new QPushButton(this);
     back->setObjectName(QStringLiteral("BitBtn1"));
     back->setGeometry(365, 242, 164, 38);
-    back->setIcon(returnGlyph());
+    back->setIcon(ReturnGlyph());
+    back->setIconSize(QSize(20, 20));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     SetBoardsViewCaptions();
