@@ -1,0 +1,26 @@
+#include "app/program.h"
+
+#include "app/main_window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace orvane {
+
+Session Program::sessionIn(const std::string& programFolder) {
+    Session session;
+    session.programFolder = programFolder;
+    return session;
+}
+
+Program::Program(const std::string& programFolder)
+    : m_session(sessionIn(programFolder)), m_windows(m_session, m_prompts, m_shell) {}
+
+void Program::show() {
+    MainWindow* main = m_windows.windows().main;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        main->move(screen->availableGeometry().center() - main->rect().center());
+    main->show();
+}
+
+} // namespace orvane

@@ -1,0 +1,32 @@
+#pragma once
+// One run of Orvane as a player starts it: the program's state, the real message boxes and
+// desktop, the system's printer and every window, with the main window shown centred.
+
+#include "app/message_box_prompts.h"
+#include "app/program_windows.h"
+#include "app/session.h"
+#include "app/shell_actions.h"
+
+#include <string>
+
+namespace orvane {
+
+class Program final {
+  public:
+    // Reads the parameters file of `programFolder` (ending with "/") while creating the windows.
+    explicit Program(const std::string& programFolder);
+
+    // Shows the main window in the middle of the primary screen.
+    void show();
+    AppWindows& windows() { return m_windows.windows(); }
+
+  private:
+    static Session sessionIn(const std::string& programFolder);
+
+    Session m_session;
+    MessageBoxPrompts m_prompts;
+    DesktopShellActions m_shell;
+    ProgramWindows m_windows;
+};
+
+} // namespace orvane
