@@ -1,10 +1,11 @@
 // Tickets and lists printed through Qt's CUPS backend to a private scheduler's PDF queue, then
 // rasterized, to see where the marks land on the paper.
 #include "output/board_list.h"
-#include "output/private_cups_scheduler.h"
 #include "output/qt_print_canvas.h"
 #include "output/sample_selection.h"
 #include "output/ticket_printing.h"
+#include "support/printed_pages.h"
+#include "support/private_cups_scheduler.h"
 #include "support/scripted_prompts.h"
 
 #include <QFile>
@@ -16,46 +17,7 @@
 
 namespace orvane::test {
 
-// The folder of this process's scheduler, set up by main before Qt starts.
-extern QString g_schedulerFolder;
-
 namespace {
-
-constexpr int kRasterDpi = 300;
-constexpr double kTolerance = 0.03; // centimetres
-
-double toCm(double pixels) {
-    return pixels / kRasterDpi * 2.54;
-}
-int toPixels(double cm) {
-    return static_cast<int>(cm / 2.54 * kRasterDpi);
-}
-
-// The dark pixels found in a box of the page, in centimetres from the paper's corner.
-struct InkBox {
-    double left, right, top, bottom;
-    double middle() const { return (top + bottom) / 2; }
-};
-
-std::optional<InkBox> inkWithin(const QImage& page, double left, double top, double right,
-                                double bottom) {
-    int minX = page.width(), maxX = -1, minY = page.height(), maxY = -1;
-    for (int y = std::max(0, toPixels(top)); y < std::min(page.height(), toPixels(bottom)); ++y) {
-        const uchar* row = page.constScanLine(y);
-        for (int x = std::max(0, toPixels(left)); x < std::min(page.width(), toPixels(right));
-             ++x) {
-            if (row[x] >= 128)
-                continue;
-            minX = std::min(minX, x);
-            maxX = std::max(maxX, x);
-            minY = std::min(minY, y);
-            maxY = std::max(maxY, y);
-        }
-    }
-    if (maxX < 0)
-        return std::nullopt;
-    return InkBox{toCm(minX), toCm(maxX + 1), toCm(minY), toCm(maxY + 1)};
-}
 
 class RealPrinterTest : public ::testing::Test {
   protected:
@@ -76,38 +38,7 @@ class RealPrinterTest : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000))
             << "the job never finished\n"
             << scheduler.log().toStdString();
-        const QString pdf = scheduler.path(QStringLiteral("printed.pdf"));
-        if (!QFile::exists(pdf)) {
-            ADD_FAILURE() << "no output from the queue\n" << scheduler.log().toStdString();
-            return {};
-        }
-        QProcess pdftoppm;
-        pdftoppm.start(QStringLiteral("pdftoppm"),
-                       {QStringLiteral("-r"), QString::number(kRasterDpi), QStringLiteral("-gray"),
-                        pdf, scheduler.path(QStringLiteral("page"))});
-        if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0) {
-            ADD_FAILURE() << "pdftoppm failed: " << pdftoppm.readAllStandardError().toStdString();
-            return {};
-        }
-        std::vector<QImage> pages;
-        for (int n = 1;; ++n) {
-            QImage page(scheduler.path(QStringLiteral("page-%1.pgm").arg(n)));
-            if (page.isNull())
-                break;
-            pages.push_back(page.convertToFormat(QImage::Format_Grayscale8));
-        }
-        return pages;
-    }
-
-    // Checks that a bar 0.17 cm long and 0.15 cm thick has its left end at x and its middle at y.
-    static void expectBar(const QImage& page, const char* mark, double x, double y) {
-        SCOPED_TRACE(::testing::Message() << mark << " expected at (" << x << ", " << y << ") cm");
-        const std::optional<InkBox> ink = inkWithin(page, x - 0.2, y - 0.2, x + 0.37, y + 0.2);
-        ASSERT_TRUE(ink.has_value()) << "no mark there";
-        EXPECT_NEAR(ink->left, x, kTolerance);
-        EXPECT_NEAR(ink->right, x + 0.17, kTolerance);
-        EXPECT_NEAR(ink->middle(), y, kTolerance);
-        EXPECT_NEAR(ink->bottom - ink->top, 0.15, kTolerance);
+        return RasterizePdf(scheduler.path(QStringLiteral("printed.pdf")));
     }
 
     QtPrintCanvas canvas;
@@ -127,21 +58,21 @@ TEST_F(RealPrinterTest, TicketMarksLandOnTheirBoxes) {
     const std::vector<QImage> pages = printedPages();
     ASSERT_EQ(pages.size(), 2u);
     const double sixth = 5 * 2.387;
-    expectBar(pages[0], "main 1", 0.5, 2.49);
-    expectBar(pages[0], "main 39", 4.28, 4.03);
-    expectBar(pages[0], "Thunderball 1", 6.17, 2.49);
-    expectBar(pages[0], "Thunderball 3", 5.54, 2.875);
-    expectBar(pages[0], "board 6, main 1", 0.5, 2.49 + sixth);
-    expectBar(pages[0], "board 6, main 39", 4.28, 4.03 + sixth);
-    expectBar(pages[0], "board 6, Thunderball 3", 5.54, 2.875 + sixth);
+    ExpectBar(pages[0], "main 1", 0.5, 2.49);
+    ExpectBar(pages[0], "main 39", 4.28, 4.03);
+    ExpectBar(pages[0], "Thunderball 1", 6.17, 2.49);
+    ExpectBar(pages[0], "Thunderball 3", 5.54, 2.875);
+    ExpectBar(pages[0], "board 6, main 1", 0.5, 2.49 + sixth);
+    ExpectBar(pages[0], "board 6, main 39", 4.28, 4.03 + sixth);
+    ExpectBar(pages[0], "board 6, Thunderball 3", 5.54, 2.875 + sixth);
     // Board 7 opens the second ticket, in the first board's place.
-    expectBar(pages[1], "board 7, main 1", 0.5, 2.49);
-    EXPECT_FALSE(inkWithin(pages[1], 0, 2.49 + 2.387 - 0.3, 21, 29.7).has_value());
+    ExpectBar(pages[1], "board 7, main 1", 0.5, 2.49);
+    EXPECT_FALSE(InkWithin(pages[1], 0, 2.49 + 2.387 - 0.3, 21, 29.7).has_value());
     // The board number on top, its corner at 1 cm / 1 cm.
-    const std::optional<InkBox> number = inkWithin(pages[0], 0.8, 0.8, 2.0, 1.8);
+    const std::optional<InkBox> number = InkWithin(pages[0], 0.8, 0.8, 2.0, 1.8);
     ASSERT_TRUE(number.has_value());
-    EXPECT_GE(number->left, 1.0 - kTolerance);
-    EXPECT_GE(number->top, 1.0 - kTolerance);
+    EXPECT_GE(number->left, 1.0 - kInkTolerance);
+    EXPECT_GE(number->top, 1.0 - kInkTolerance);
     EXPECT_LT(number->right, 1.5);
 }
 
@@ -154,12 +85,12 @@ TEST_F(RealPrinterTest, HorizontalAdjustmentMovesEveryMarkOneCentimetreRight) {
     const std::vector<QImage> pages = printedPages();
     ASSERT_EQ(pages.size(), 1u);
     const double sixth = 5 * 2.387;
-    expectBar(pages[0], "main 1", 1.5, 2.49);
-    expectBar(pages[0], "main 39", 5.28, 4.03);
-    expectBar(pages[0], "Thunderball 1", 7.17, 2.49);
-    expectBar(pages[0], "Thunderball 3", 6.54, 2.875);
-    expectBar(pages[0], "board 6, main 1", 1.5, 2.49 + sixth);
-    EXPECT_FALSE(inkWithin(pages[0], 0, 0, 1.4, 29.7).has_value())
+    ExpectBar(pages[0], "main 1", 1.5, 2.49);
+    ExpectBar(pages[0], "main 39", 5.28, 4.03);
+    ExpectBar(pages[0], "Thunderball 1", 7.17, 2.49);
+    ExpectBar(pages[0], "Thunderball 3", 6.54, 2.875);
+    ExpectBar(pages[0], "board 6, main 1", 1.5, 2.49 + sixth);
+    EXPECT_FALSE(InkWithin(pages[0], 0, 0, 1.4, 29.7).has_value())
         << "ink left of the shifted marks";
 }
 
@@ -198,7 +129,7 @@ TEST_F(RealPrinterTest, WithoutAPrinterThePlayerIsToldAndNothingIsPrinted) {
     EXPECT_EQ(prompts.shown.size(), 2u);
     const std::vector<QImage> pages = printedPages();
     ASSERT_EQ(pages.size(), 1u);
-    expectBar(pages[0], "main 1", 0.5, 2.49);
+    ExpectBar(pages[0], "main 1", 0.5, 2.49);
 }
 
 TEST_F(RealPrinterTest, AQueueThatRefusesJobsIsReportedBeforeAnythingIsDrawn) {

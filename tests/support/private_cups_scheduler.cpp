@@ -1,4 +1,4 @@
-#include "output/private_cups_scheduler.h"
+#include "support/private_cups_scheduler.h"
 
 #include <QDir>
 #include <QFile>

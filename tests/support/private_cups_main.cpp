@@ -1,6 +1,6 @@
-// Runs the real-printer tests against a CUPS scheduler of their own, set up before Qt starts.
+// Runs a test program against a CUPS scheduler of its own, set up before Qt starts.
 #include "app/program_windows.h"
-#include "output/private_cups_scheduler.h"
+#include "support/private_cups_scheduler.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

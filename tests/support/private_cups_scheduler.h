@@ -7,6 +7,9 @@
 
 namespace orvane::test {
 
+// The folder where this test program's schedulers live, set up by its main before Qt starts.
+extern QString g_schedulerFolder;
+
 class PrivateCupsScheduler {
   public:
     // Points every CUPS client of this process at a socket in `folder`; call before the
