@@ -161,7 +161,7 @@ QPixmap ProgramIconPicture(int size) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64, 128})
         icon.addPixmap(ProgramIconPicture(size));
     return icon;
 }
