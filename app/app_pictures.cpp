@@ -117,26 +117,52 @@ QPixmap TickGlyph() {
     return pixmap;
 }
 
+// A red lottery ball lit from the upper left, its white label carrying the program's initial.
+QPixmap ProgramIconPicture(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    const QRectF ball(s / 32 + 0.5, s / 32 + 0.5, s - s / 16 - 1, s - s / 16 - 1);
+
+    QRadialGradient shade(QPointF(s * 0.36, s * 0.3), s * 0.72, QPointF(s * 0.32, s * 0.26));
+    shade.setColorAt(0, QColor(250, 110, 120));
+    shade.setColorAt(0.55, QColor(200, 30, 58));
+    shade.setColorAt(1, QColor(105, 8, 28));
+    p.setPen(size >= 32 ? QPen(QColor(90, 5, 22), s / 96) : Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(ball);
+
+    const QRectF label(s * 0.25, s * 0.25, s * 0.5, s * 0.5);
+    QRadialGradient paper(QPointF(s * 0.44, s * 0.42), s * 0.3);
+    paper.setColorAt(0, Qt::white);
+    paper.setColorAt(1, QColor(232, 226, 214));
+    p.setPen(size >= 32 ? QPen(QColor(130, 20, 40, 140), s / 80) : Qt::NoPen);
+    p.setBrush(paper);
+    p.drawEllipse(label);
+
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(qMax(6, size * 3 / 8));
+    QPainterPath letter;
+    letter.addText(0, 0, font, QStringLiteral("O"));
+    letter.translate(label.center() - letter.boundingRect().center());
+    p.fillPath(letter, QColor(140, 12, 36));
+
+    QLinearGradient gloss(0, ball.top(), 0, ball.top() + s * 0.34);
+    gloss.setColorAt(0, QColor(255, 255, 255, 170));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawEllipse(QRectF(s * 0.2, ball.top() + s * 0.02, s * 0.5, s * 0.3));
+    return pixmap;
+}
+
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(QColor(196, 30, 58));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
-        p.setBrush(QColor(255, 220, 60));
-        p.drawEllipse(QRectF(size * 0.22, size * 0.22, size * 0.56, size * 0.56));
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setBold(true);
-        font.setPixelSize(size / 2);
-        p.setFont(font);
-        p.setPen(QColor(120, 10, 30));
-        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(ProgramIconPicture(size));
     return icon;
 }
 

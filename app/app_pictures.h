@@ -12,6 +12,9 @@ QPixmap HelpGlyph();        // for the help button
 QPixmap ReturnGlyph();      // 32 x 32, a bent arrow pointing back
 QPixmap CrossGlyph();       // 24 x 24, a red cross: cancel
 QPixmap TickGlyph();        // 24 x 24, a green tick: go ahead
+
+// The program icon drawn at size x size: the window shows it, the desktop's icon theme gets it.
+QPixmap ProgramIconPicture(int size);
 QIcon ProgramIcon();
 
 } // namespace orvane

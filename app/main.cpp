@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    // Lets a Wayland desktop match the window to orvane.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
     orvane::InstallFontSubstitutes();
 
     orvane::Program program(

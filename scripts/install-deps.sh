@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
+  desktop-file-utils
 )
 
 missing=()
