@@ -1,6 +1,7 @@
 #include "app/message_box_prompts.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace orvane {
@@ -17,6 +18,18 @@ QMessageBox::Icon iconOf(PromptIcon icon) {
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// A message box is as wide as its text, and window managers cut a longer caption short
+// ("Fichie…ardé !!"): a spacer as wide as the caption plus the title bar's buttons keeps it whole.
+void keepCaptionVisible(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    constexpr int kTitleBarButtons = 120;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
@@ -40,6 +53,7 @@ PromptAnswer MessageBoxPrompts::ask(const Prompt& prompt) {
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
+    keepCaptionVisible(box);
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return PromptAnswer::Cancel;
