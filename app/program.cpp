@@ -13,8 +13,8 @@ Session Program::sessionIn(const std::string& programFolder) {
     return session;
 }
 
-Program::Program(const std::string& programFolder)
-    : m_session(sessionIn(programFolder)), m_windows(m_session, m_prompts, m_shell) {}
+Program::Program(const std::string& programFolder, PrintCanvas* printer)
+    : m_session(sessionIn(programFolder)), m_windows(m_session, m_prompts, m_shell, printer) {}
 
 void Program::show() {
     MainWindow* main = m_windows.windows().main;

@@ -11,10 +11,13 @@
 
 namespace orvane {
 
+class PrintCanvas;
+
 class Program final {
   public:
     // Reads the parameters file of `programFolder` (ending with "/") while creating the windows.
-    explicit Program(const std::string& programFolder);
+    // Printing goes to `printer`, or to the system's default printer when none is given.
+    explicit Program(const std::string& programFolder, PrintCanvas* printer = nullptr);
 
     // Shows the main window in the middle of the primary screen.
     void show();

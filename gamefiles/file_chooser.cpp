@@ -54,10 +54,9 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     setFixedSize(kClientSize);
     setFont(WindowFont());
 
-    auto* folders = new QFileSystemModel(this);
-    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    folders->setRootPath(kRootDrive);
-    m_folders = new FolderChainModel(folders, this);
+    m_fileSystem = new QFileSystemModel(this);
+    m_fileSystem->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folders = new FolderChainModel(m_fileSystem, this);
     m_tree = new FolderChainView(this);
     m_tree->setObjectName(QStringLiteral("DirectoryListBox1"));
     m_tree->setModel(m_folders);
@@ -95,8 +94,9 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     abort->setText(QStringLiteral("Abort"));
     connect(abort, &QPushButton::clicked, this, [this] { boutannuleClick(); });
 
-    // The first showing starts in the folder the program was started from.
-    openFolder(QDir::currentPath());
+    // The first showing starts in the folder the program was started from. The file system is
+    // read from the first folder opened on, not while the program starts.
+    m_folder = QDir::cleanPath(QDir::currentPath());
 }
 
 void FileChooser::setCaption(const std::string& caption) {
@@ -153,6 +153,8 @@ void FileChooser::changelect() {
 }
 
 void FileChooser::openFolder(const QString& path) {
+    if (m_fileSystem->rootPath() != kRootDrive)
+        m_fileSystem->setRootPath(kRootDrive);
     // A folder removed since it was chosen gives way to the nearest one still there.
     QDir dir(QDir::cleanPath(QDir(path).absolutePath()));
     while (!dir.exists() && !dir.isRoot())

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QFileSystemModel;
 class QLineEdit;
 class QListWidget;
 class QTreeView;
@@ -48,6 +49,7 @@ class FileChooser final : public QDialog, public GameFileChooser {
     void pickFile();
 
     QTreeView* m_tree;
+    QFileSystemModel* m_fileSystem;
     FolderChainModel* m_folders;
     QListWidget* m_files;
     QComboBox* m_drives;

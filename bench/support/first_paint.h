@@ -1,0 +1,19 @@
+#pragma once
+// Knowing when a window's pixels have reached the window system.
+
+#include <functional>
+
+class QWidget;
+
+namespace orvane::bench {
+
+// Runs `then` once, after the next paint of `window` (the window itself or any widget in it) has
+// been flushed: the paint events of one repaint are sent together and the backing store is
+// flushed right after them, so `then` runs on the following turn of the event loop.
+void WhenPainted(QWidget* window, std::function<void()> then);
+
+// Turns the event loop until `window` has been painted and flushed, as WhenPainted sees it;
+// false when that has not happened within five seconds.
+bool WaitUntilPainted(QWidget* window);
+
+} // namespace orvane::bench

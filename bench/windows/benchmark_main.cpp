@@ -1,0 +1,49 @@
+// The windows that go through every board, for the largest systems of the catalogue, each next to
+// its bare-Qt baseline:   build/bench/orvane_benchmarks
+#include "app/program_windows.h"
+#include "bench/support/largest_systems.h"
+#include "bench/windows/bench_program.h"
+#include "bench/windows/window_benchmarks.h"
+#include "wheels/wheel_catalogue.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace orvane::bench {
+
+std::string BenchmarkName(const char* what, int systemIndex) {
+    return std::string(what) + "/sys" + std::to_string(systemIndex) + "/" +
+           std::to_string(WheelCatalogue(systemIndex).boardCount) + "boards";
+}
+
+std::string BaselineName(const char* what, int systemIndex, const char* how) {
+    return BenchmarkName(what, systemIndex) + "/baseline:" + how;
+}
+
+void FailOnMessage(benchmark::State& state, const BenchProgram& program) {
+    const std::string message = program.firstMessage();
+    if (!message.empty())
+        state.SkipWithError(("a message box came up: " + message).c_str());
+}
+
+} // namespace orvane::bench
+
+int main(int argc, char* argv[]) {
+    // Headless unless a platform was asked for (xcb under Xvfb, for one).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication app(argc, argv);
+    orvane::InstallFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+
+    const std::vector<int> systems = orvane::bench::LargestSystems(3);
+    orvane::bench::RegisterListWindowBenchmarks(systems);
+    orvane::bench::RegisterComparisonBenchmarks(systems);
+    orvane::bench::RegisterBoardsViewBenchmarks(systems);
+    orvane::bench::RegisterTicketPrintingBenchmarks(systems);
+    orvane::bench::RegisterListPrintingBenchmarks(systems);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

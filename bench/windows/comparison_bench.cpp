@@ -1,0 +1,85 @@
+// The comparison window's "View Results" clicked: every board compared with the draw, listed and
+// counted, and the window painted. Baseline: a bare QListWidget of the same size and font, filled
+// with the same result lines and painted.
+#include "bench/support/first_paint.h"
+#include "bench/support/selection_marking.h"
+#include "bench/windows/bench_program.h"
+#include "bench/windows/window_benchmarks.h"
+#include "results/comparison_window.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+namespace orvane::bench {
+
+namespace {
+
+QListWidget* ResultList(ComparisonWindow& window) {
+    return window.findChild<QListWidget*>(QStringLiteral("listresul"));
+}
+
+void CompareClicked(benchmark::State& state, int system) {
+    BenchProgram program(system);
+    ComparisonWindow& window = *program.windows().comparison;
+    window.show();
+    EnterWinningDraw(window, system);
+    WaitUntilPainted(&window);
+    auto* view = window.findChild<QPushButton*>(QStringLiteral("button1"));
+    for (auto _ : state) {
+        view->click();
+        if (!WaitUntilPainted(&window)) {
+            state.SkipWithError("the comparison window was never painted");
+            break;
+        }
+    }
+    state.counters["lines"] = ResultList(window)->count();
+    FailOnMessage(state, program);
+}
+
+void BareResultList(benchmark::State& state, int system) {
+    BenchProgram program(system);
+    ComparisonWindow& window = *program.windows().comparison;
+    window.show();
+    EnterWinningDraw(window, system);
+    window.findChild<QPushButton*>(QStringLiteral("button1"))->click();
+    const QListWidget& shown = *ResultList(window);
+    QStringList lines;
+    for (int i = 0; i < shown.count(); ++i)
+        lines << shown.item(i)->text();
+    window.hide();
+
+    QListWidget list;
+    list.resize(shown.size());
+    list.setFont(shown.font());
+    list.show();
+    WaitUntilPainted(&list);
+    for (auto _ : state) {
+        list.clear();
+        for (const QString& line : lines)
+            list.addItem(line);
+        if (!WaitUntilPainted(&list)) {
+            state.SkipWithError("the bare list was never painted");
+            break;
+        }
+    }
+    state.counters["lines"] = list.count();
+}
+
+} // namespace
+
+void RegisterComparisonBenchmarks(const std::vector<int>& systems) {
+    for (int system : systems) {
+        benchmark::RegisterBenchmark(BenchmarkName("CompareClicked", system).c_str(),
+                                     CompareClicked, system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(
+            BaselineName("CompareClicked", system, "bare_QListWidget").c_str(), BareResultList,
+            system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+}
+
+} // namespace orvane::bench

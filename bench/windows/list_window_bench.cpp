@@ -1,0 +1,81 @@
+// The list window opened: every board listed on showing, then the window painted. Baseline: a
+// bare QListWidget of the same size and font, filled with the same lines and painted.
+#include "bench/support/first_paint.h"
+#include "bench/windows/bench_program.h"
+#include "bench/windows/window_benchmarks.h"
+#include "output/board_list_window.h"
+
+#include <QListWidget>
+#include <benchmark/benchmark.h>
+
+namespace orvane::bench {
+
+namespace {
+
+QListWidget* BoardList(BoardListWindow& window) {
+    return window.findChild<QListWidget*>(QStringLiteral("listbull"));
+}
+
+void ListWindowShown(benchmark::State& state, int system) {
+    BenchProgram program(system);
+    BoardListWindow& window = *program.windows().boardList;
+    for (auto _ : state) {
+        window.show(); // each showing lists the boards afresh
+        if (!WaitUntilPainted(&window)) {
+            state.SkipWithError("the list window was never painted");
+            break;
+        }
+        state.PauseTiming();
+        window.hide();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = BoardList(window)->count();
+    FailOnMessage(state, program);
+}
+
+void BareListShown(benchmark::State& state, int system) {
+    BenchProgram program(system);
+    BoardListWindow& window = *program.windows().boardList;
+    window.show();
+    const QListWidget& shown = *BoardList(window);
+    QStringList lines;
+    for (int i = 0; i < shown.count(); ++i)
+        lines << shown.item(i)->text();
+    window.hide();
+
+    QListWidget list;
+    list.resize(shown.size());
+    list.setFont(shown.font());
+    for (auto _ : state) {
+        list.clear();
+        for (const QString& line : lines)
+            list.addItem(line);
+        list.show();
+        if (!WaitUntilPainted(&list)) {
+            state.SkipWithError("the bare list was never painted");
+            break;
+        }
+        state.PauseTiming();
+        list.hide();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = list.count();
+}
+
+} // namespace
+
+void RegisterListWindowBenchmarks(const std::vector<int>& systems) {
+    for (int system : systems) {
+        benchmark::RegisterBenchmark(BenchmarkName("ListWindowShown", system).c_str(),
+                                     ListWindowShown, system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(
+            BaselineName("ListWindowShown", system, "bare_QListWidget").c_str(), BareListShown,
+            system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+}
+
+} // namespace orvane::bench

@@ -1,0 +1,65 @@
+// The print options window's "Print" clicked with its opening values: every board of the system
+// printed onto tickets (system 13: 252 boards, 42 tickets) in a PDF file. Baseline: the same marks,
+// recorded once, drawn straight onto a bare QPrinter writing a PDF file.
+#include "bench/support/recorded_drawing.h"
+#include "bench/windows/bench_program.h"
+#include "bench/windows/window_benchmarks.h"
+#include "output/qt_print_canvas.h"
+#include "output/ticket_layout.h"
+#include "output/ticket_print_window.h"
+#include "output/ticket_printing.h"
+#include "wheels/wheel_catalogue.h"
+
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+namespace orvane::bench {
+
+namespace {
+
+void PrintClicked(benchmark::State& state, int system) {
+    BenchProgram program(system);
+    TicketPrintWindow& window = *program.windows().ticketPrint;
+    auto* print = window.findChild<QPushButton*>(QStringLiteral("boutlancer"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.show(); // the range is every board, the first layout chosen
+        state.ResumeTiming();
+        print->click(); // prints, then closes the window
+    }
+    const int perTicket = TicketLayouts().front().boardsPerTicket();
+    state.counters["tickets"] = (WheelCatalogue(system).boardCount + perTicket - 1) / perTicket;
+    FailOnMessage(state, program);
+}
+
+void BarePrinter(benchmark::State& state, int system) {
+    BenchProgram program(system);
+    QtPrintCanvas pdf(program.pdfPath(QStringLiteral("recorded.pdf")));
+    DrawingRecorder recorder(pdf);
+    // As the window prints with its opening values: the first layout, every board, no numbers.
+    PrintTickets(program.session(), recorder, program.prompts(), 1, PrintMode::AllAtOnce, 1,
+                 WheelCatalogue(system).boardCount, false);
+    const QString path = program.pdfPath(QStringLiteral("replayed.pdf"));
+    for (auto _ : state)
+        DrawMarksToPdf(recorder.marks(), path);
+    state.counters["tickets"] = PageCount(recorder.marks());
+    FailOnMessage(state, program);
+}
+
+} // namespace
+
+void RegisterTicketPrintingBenchmarks(const std::vector<int>& systems) {
+    for (int system : systems) {
+        benchmark::RegisterBenchmark(BenchmarkName("TicketsPrinted", system).c_str(), PrintClicked,
+                                     system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(
+            BaselineName("TicketsPrinted", system, "bare_QPrinter_same_marks").c_str(), BarePrinter,
+            system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+}
+
+} // namespace orvane::bench
