@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 namespace orvane {
 
@@ -34,9 +35,7 @@ QPixmap roundGlyph(const QColor& color, const QString& letter, int size) {
     return pixmap;
 }
 
-} // namespace
-
-QPixmap TitlePicture() {
+QPixmap drawTitlePicture() {
     QPixmap pixmap(352, 47);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -70,6 +69,19 @@ QPixmap TitlePicture() {
     p.setFont(sub);
     p.drawText(QRect(static_cast<int>(bounds.width()) + 22, 26, 352, 16),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("5 of 39  +  1 of 14"));
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap TitlePicture() {
+    // Both the main window and the about box show it; it is drawn once.
+    const QString key = QStringLiteral("orvane-title");
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = drawTitlePicture();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -142,12 +154,16 @@ QPixmap ProgramIconPicture(int size) {
     p.setBrush(paper);
     p.drawEllipse(label);
 
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(qMax(6, size * 3 / 8));
+    // The initial "O" is drawn as a ring rather than set in a font: loading a font for each of
+    // the icon's sizes would slow the program's start noticeably.
+    const QRectF letterOutline(label.center().x() - s * 0.13, label.center().y() - s * 0.135,
+                               s * 0.26, s * 0.27);
+    // Thicker at the sides than at the top and bottom, as a bold letter is.
+    const qreal side = qMax(1.5, s * 0.07), top = qMax(1.2, s * 0.05);
     QPainterPath letter;
-    letter.addText(0, 0, font, QStringLiteral("O"));
-    letter.translate(label.center() - letter.boundingRect().center());
+    letter.addEllipse(letterOutline);
+    letter.addEllipse(letterOutline.adjusted(side, top, -side, -top));
+    letter.setFillRule(Qt::OddEvenFill);
     p.fillPath(letter, QColor(140, 12, 36));
 
     QLinearGradient gloss(0, ball.top(), 0, ball.top() + s * 0.34);
