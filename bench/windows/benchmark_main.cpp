@@ -11,13 +11,18 @@
 
 namespace orvane::bench {
 
-std::string BenchmarkName(const char* what, int systemIndex) {
-    return std::string(what) + "/sys" + std::to_string(systemIndex) + "/" +
-           std::to_string(WheelCatalogue(systemIndex).boardCount) + "boards";
-}
-
-std::string BaselineName(const char* what, int systemIndex, const char* how) {
-    return BenchmarkName(what, systemIndex) + "/baseline:" + how;
+void RegisterAgainstBaseline(const char* what, SystemBenchmark measured, const char* how,
+                             SystemBenchmark baseline, const std::vector<int>& systems) {
+    for (const int system : systems) {
+        const std::string name = std::string(what) + "/sys" + std::to_string(system) + "/" +
+                                 std::to_string(WheelCatalogue(system).boardCount) + "boards";
+        benchmark::RegisterBenchmark(name.c_str(), measured, system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark((name + "/baseline:" + how).c_str(), baseline, system)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
 }
 
 void FailOnMessage(benchmark::State& state, const BenchProgram& program) {

@@ -103,17 +103,8 @@ void BareCellLabels(benchmark::State& state, int system) {
 } // namespace
 
 void RegisterBoardsViewBenchmarks(const std::vector<int>& systems) {
-    for (int system : systems) {
-        benchmark::RegisterBenchmark(BenchmarkName("BoardsViewStepped", system).c_str(),
-                                     StepThroughBoards, system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(
-            BaselineName("BoardsViewStepped", system, "bare_QLabel_cells").c_str(), BareCellLabels,
-            system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    }
+    RegisterAgainstBaseline("BoardsViewStepped", StepThroughBoards, "bare_QLabel_cells",
+                            BareCellLabels, systems);
 }
 
 } // namespace orvane::bench

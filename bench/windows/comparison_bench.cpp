@@ -69,17 +69,8 @@ void BareResultList(benchmark::State& state, int system) {
 } // namespace
 
 void RegisterComparisonBenchmarks(const std::vector<int>& systems) {
-    for (int system : systems) {
-        benchmark::RegisterBenchmark(BenchmarkName("CompareClicked", system).c_str(),
-                                     CompareClicked, system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(
-            BaselineName("CompareClicked", system, "bare_QListWidget").c_str(), BareResultList,
-            system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    }
+    RegisterAgainstBaseline("CompareClicked", CompareClicked, "bare_QListWidget", BareResultList,
+                            systems);
 }
 
 } // namespace orvane::bench

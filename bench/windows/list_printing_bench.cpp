@@ -40,17 +40,8 @@ void BarePrinter(benchmark::State& state, int system) {
 } // namespace
 
 void RegisterListPrintingBenchmarks(const std::vector<int>& systems) {
-    for (int system : systems) {
-        benchmark::RegisterBenchmark(BenchmarkName("ListPrinted", system).c_str(), PrintListClicked,
-                                     system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(
-            BaselineName("ListPrinted", system, "bare_QPrinter_same_text").c_str(), BarePrinter,
-            system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    }
+    RegisterAgainstBaseline("ListPrinted", PrintListClicked, "bare_QPrinter_same_text", BarePrinter,
+                            systems);
 }
 
 } // namespace orvane::bench

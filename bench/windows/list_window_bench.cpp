@@ -65,17 +65,8 @@ void BareListShown(benchmark::State& state, int system) {
 } // namespace
 
 void RegisterListWindowBenchmarks(const std::vector<int>& systems) {
-    for (int system : systems) {
-        benchmark::RegisterBenchmark(BenchmarkName("ListWindowShown", system).c_str(),
-                                     ListWindowShown, system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(
-            BaselineName("ListWindowShown", system, "bare_QListWidget").c_str(), BareListShown,
-            system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    }
+    RegisterAgainstBaseline("ListWindowShown", ListWindowShown, "bare_QListWidget", BareListShown,
+                            systems);
 }
 
 } // namespace orvane::bench

@@ -49,17 +49,8 @@ void BarePrinter(benchmark::State& state, int system) {
 } // namespace
 
 void RegisterTicketPrintingBenchmarks(const std::vector<int>& systems) {
-    for (int system : systems) {
-        benchmark::RegisterBenchmark(BenchmarkName("TicketsPrinted", system).c_str(), PrintClicked,
-                                     system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(
-            BaselineName("TicketsPrinted", system, "bare_QPrinter_same_marks").c_str(), BarePrinter,
-            system)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    }
+    RegisterAgainstBaseline("TicketsPrinted", PrintClicked, "bare_QPrinter_same_marks", BarePrinter,
+                            systems);
 }
 
 } // namespace orvane::bench

@@ -19,9 +19,11 @@ void RegisterBoardsViewBenchmarks(const std::vector<int>& systems);
 void RegisterTicketPrintingBenchmarks(const std::vector<int>& systems);
 void RegisterListPrintingBenchmarks(const std::vector<int>& systems);
 
-// "<what>/sys13/252boards", and the same followed by "/baseline:<how>" for its baseline.
-std::string BenchmarkName(const char* what, int systemIndex);
-std::string BaselineName(const char* what, int systemIndex, const char* how);
+// Registers `measured` as "<what>/sys13/252boards" for each system, each followed by `baseline`
+// as "<what>/sys13/252boards/baseline:<how>", both timed in wall-clock milliseconds.
+using SystemBenchmark = void (*)(benchmark::State& state, int systemIndex);
+void RegisterAgainstBaseline(const char* what, SystemBenchmark measured, const char* how,
+                             SystemBenchmark baseline, const std::vector<int>& systems);
 
 // Stops `state` with an error naming the message box that came up, if one did.
 void FailOnMessage(benchmark::State& state, const BenchProgram& program);
