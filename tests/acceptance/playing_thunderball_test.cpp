@@ -155,22 +155,18 @@ class PlayingThunderball : public ::testing::Test {
                 place < boards.size() ? std::optional(boards[place]) : std::nullopt;
             SCOPED_TRACE(::testing::Message()
                          << "ticket " << place / kBoardsPerTicket + 1 << ", board place " << slot);
-            for (int m = 1; m <= 39; ++m) {
-                const TicketBox box = MainNumberBox(m, slot);
-                const std::string mark = "main number " + std::to_string(m);
-                if (board && board->mainNumbers.count(m))
+            const auto expectBox = [&sheet](const std::string& mark, TicketBox box, bool marked) {
+                if (marked)
                     ExpectBar(sheet, mark.c_str(), box.x, box.y);
                 else
                     ExpectNoBar(sheet, mark.c_str(), box.x, box.y);
-            }
-            for (int t = 1; t <= 14; ++t) {
-                const TicketBox box = ThunderballBox(t, slot);
-                const std::string mark = "Thunderball " + std::to_string(t);
-                if (board && board->thunderballs.count(t))
-                    ExpectBar(sheet, mark.c_str(), box.x, box.y);
-                else
-                    ExpectNoBar(sheet, mark.c_str(), box.x, box.y);
-            }
+            };
+            for (int m = 1; m <= 39; ++m)
+                expectBox("main number " + std::to_string(m), MainNumberBox(m, slot),
+                          board && board->mainNumbers.count(m));
+            for (int t = 1; t <= 14; ++t)
+                expectBox("Thunderball " + std::to_string(t), ThunderballBox(t, slot),
+                          board && board->thunderballs.count(t));
         }
     }
 
