@@ -3,6 +3,7 @@
 // with the same result lines and painted.
 #include "bench/support/first_paint.h"
 #include "bench/support/selection_marking.h"
+#include "bench/windows/bare_list.h"
 #include "bench/windows/bench_program.h"
 #include "bench/windows/window_benchmarks.h"
 #include "results/comparison_window.h"
@@ -43,21 +44,14 @@ void BareResultList(benchmark::State& state, int system) {
     window.show();
     EnterWinningDraw(window, system);
     window.findChild<QPushButton*>(QStringLiteral("button1"))->click();
-    const QListWidget& shown = *ResultList(window);
-    QStringList lines;
-    for (int i = 0; i < shown.count(); ++i)
-        lines << shown.item(i)->text();
+    BareList bare(*ResultList(window));
     window.hide();
 
-    QListWidget list;
-    list.resize(shown.size());
-    list.setFont(shown.font());
+    QListWidget& list = bare.widget();
     list.show();
     WaitUntilPainted(&list);
     for (auto _ : state) {
-        list.clear();
-        for (const QString& line : lines)
-            list.addItem(line);
+        bare.fill();
         if (!WaitUntilPainted(&list)) {
             state.SkipWithError("the bare list was never painted");
             break;

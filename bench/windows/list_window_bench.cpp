@@ -1,6 +1,7 @@
 // The list window opened: every board listed on showing, then the window painted. Baseline: a
 // bare QListWidget of the same size and font, filled with the same lines and painted.
 #include "bench/support/first_paint.h"
+#include "bench/windows/bare_list.h"
 #include "bench/windows/bench_program.h"
 #include "bench/windows/window_benchmarks.h"
 #include "output/board_list_window.h"
@@ -37,19 +38,12 @@ void BareListShown(benchmark::State& state, int system) {
     BenchProgram program(system);
     BoardListWindow& window = *program.windows().boardList;
     window.show();
-    const QListWidget& shown = *BoardList(window);
-    QStringList lines;
-    for (int i = 0; i < shown.count(); ++i)
-        lines << shown.item(i)->text();
+    BareList bare(*BoardList(window));
     window.hide();
 
-    QListWidget list;
-    list.resize(shown.size());
-    list.setFont(shown.font());
+    QListWidget& list = bare.widget();
     for (auto _ : state) {
-        list.clear();
-        for (const QString& line : lines)
-            list.addItem(line);
+        bare.fill();
         list.show();
         if (!WaitUntilPainted(&list)) {
             state.SkipWithError("the bare list was never painted");
