@@ -7,17 +7,16 @@
 
 namespace orvane {
 
-namespace {
-
-QPixmap blankGlyph(int size) {
-    QPixmap pixmap(size, size);
+QPixmap BlankPicture(int width, int height) {
+    QPixmap pixmap(width, height);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
+namespace {
+
 QPixmap roundGlyph(const QColor& color, const QString& letter, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPicture(size, size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient shade(size * 0.35, size * 0.3, size * 0.7);
@@ -36,8 +35,7 @@ QPixmap roundGlyph(const QColor& color, const QString& letter, int size) {
 }
 
 QPixmap drawTitlePicture() {
-    QPixmap pixmap(352, 47);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPicture(352, 47);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QFont font(QStringLiteral("Liberation Serif"));
@@ -94,7 +92,7 @@ QPixmap HelpGlyph() {
 }
 
 QPixmap ReturnGlyph() {
-    QPixmap pixmap = blankGlyph(32);
+    QPixmap pixmap = BlankPicture(32, 32);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(30, 80, 170), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -108,7 +106,7 @@ QPixmap ReturnGlyph() {
 }
 
 QPixmap CrossGlyph() {
-    QPixmap pixmap = blankGlyph(24);
+    QPixmap pixmap = BlankPicture(24, 24);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(200, 30, 30), 3.5, Qt::SolidLine, Qt::RoundCap));
@@ -118,7 +116,7 @@ QPixmap CrossGlyph() {
 }
 
 QPixmap TickGlyph() {
-    QPixmap pixmap = blankGlyph(24);
+    QPixmap pixmap = BlankPicture(24, 24);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(30, 150, 50), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -131,8 +129,7 @@ QPixmap TickGlyph() {
 
 // A red lottery ball lit from the upper left, its white label carrying the program's initial.
 QPixmap ProgramIconPicture(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPicture(size, size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = size;

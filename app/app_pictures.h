@@ -6,6 +6,9 @@
 
 namespace orvane {
 
+// A transparent picture to draw a glyph on.
+QPixmap BlankPicture(int width, int height);
+
 QPixmap TitlePicture();     // 352 x 47
 QPixmap InformationGlyph(); // for the about-box button
 QPixmap HelpGlyph();        // for the help button

@@ -1,5 +1,7 @@
 #include "gamefiles/folder_chain.h"
 
+#include "app/app_pictures.h"
+
 #include <QFileSystemModel>
 #include <QPainter>
 
@@ -14,8 +16,7 @@ bool isAncestorOrSelf(const QString& path, const QString& folder) {
 
 // A closed folder, or an open one for the folders of the chain.
 QPixmap folderGlyph(bool open) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPicture(16, 16);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(150, 110, 20));

@@ -1,22 +1,14 @@
 #include "output/output_glyphs.h"
 
+#include "app/app_pictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace orvane {
 
-namespace {
-
-QPixmap blank(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
-} // namespace
-
 QPixmap PrinterGlyph() {
-    QPixmap pixmap = blank(32);
+    QPixmap pixmap = BlankPicture(32, 32);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 60), 1.2));
@@ -35,7 +27,7 @@ QPixmap PrinterGlyph() {
 }
 
 QPixmap TicketGlyph() {
-    QPixmap pixmap = blank(32);
+    QPixmap pixmap = BlankPicture(32, 32);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(170, 40, 40), 1.2));

@@ -19,8 +19,7 @@ namespace orvane {
 namespace {
 
 QPixmap arrowGlyph(bool pointsLeft) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPicture(32, 32);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QPolygonF arrow;

@@ -1,5 +1,6 @@
 #include "wheels/grid_pictures.h"
 
+#include "app/app_pictures.h"
 #include "wheels/grid_geometry.h"
 #include "wheels/selection_grid.h"
 
@@ -49,8 +50,7 @@ QPixmap drawTicketBoard() {
 }
 
 QPixmap drawCross(const QColor& color) {
-    QPixmap pixmap(14, 20);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPicture(14, 20);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(color, 2.4, Qt::SolidLine, Qt::RoundCap));
