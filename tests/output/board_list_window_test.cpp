@@ -15,10 +15,7 @@ class BoardListWindowTest : public ProgramFixture {
   protected:
     void SetUp() override {
         startProgram();
-        // System 8: seven numbers, one fixed, 15 boards.
-        chooseSystem(8);
-        fix({39});
-        select({1, 2, 3, 4, 5, 6, ThunderballCell(2)});
+        markSevenWithFixed39();
     }
 
     // Opens the list window with the main window's button and hands it to `action`.

@@ -60,6 +60,12 @@ class ProgramFixture : public ::testing::Test {
         session.systemList.choose(session.systemList.positionOfSystem(index));
         main().ShowChosenSystem();
     }
+    // System 8 (seven numbers, one fixed, 15 boards) with 39 fixed, 1..6 and Thunderball 2.
+    void markSevenWithFixed39() {
+        chooseSystem(8);
+        fix({39});
+        select({1, 2, 3, 4, 5, 6, ThunderballCell(2)});
+    }
 
     // Runs `action` on the modal window once it is open, then lets the blocking call go on.
     // Queue it before the call that opens the window.
