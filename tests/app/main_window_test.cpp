@@ -176,7 +176,9 @@ TEST_F(MainWindowTest, HelpAndLotteryPageGoToTheDesktop) {
 }
 
 TEST_F(MainWindowTest, ClosingStartsTheCompanionProgramRatherThanItsPage) {
-    QFile(QString::fromStdString(folder() + "VELMORE.EXE")).open(QIODevice::WriteOnly);
+    QFile program(QString::fromStdString(folder() + "VELMORE.EXE"));
+    program.open(QIODevice::WriteOnly);
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile(QString::fromStdString(folder() + "VELMORE.HTM")).open(QIODevice::WriteOnly);
     startProgram();
     main().show();
@@ -188,6 +190,19 @@ TEST_F(MainWindowTest, ClosingStartsTheCompanionProgramRatherThanItsPage) {
     main().show();
     main().close();
     EXPECT_EQ(shell.browsed, (std::vector<std::string>{folder() + "VELMORE.HTM"}));
+}
+
+TEST_F(MainWindowTest, ClosingLeavesAProgramOthersMayChangeAloneAndOpensNoPage) {
+    QFile program(QString::fromStdString(folder() + "VELMORE.EXE"));
+    program.open(QIODevice::WriteOnly);
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                           QFile::WriteGroup | QFile::ExeGroup);
+    QFile(QString::fromStdString(folder() + "VELMORE.HTM")).open(QIODevice::WriteOnly);
+    startProgram();
+    main().show();
+    main().close();
+    EXPECT_TRUE(shell.programs.empty());
+    EXPECT_TRUE(shell.browsed.empty());
 }
 
 TEST_F(MainWindowTest, InfosTwiceKeepsOneModelessAboutBox) {
