@@ -16,6 +16,7 @@
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/random_selection.h"
+#include "wheels/system_list_box.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -100,7 +101,7 @@ void MainWindow::buildControls(QWidget* client) {
 
     PlaceLabel(client, "ltitrechoix", QString(), QPoint(15, 47));
 
-    m_systemList = new QComboBox(client);
+    m_systemList = new SystemListBox(client);
     m_systemList->setObjectName(QStringLiteral("ComboBox1"));
     m_systemList->setGeometry(4, 58, 590, 21);
     m_systemList->setEditable(false);
