@@ -3,6 +3,7 @@
 // program hands to the desktop.
 
 #include <string>
+#include <sys/types.h>
 
 namespace orvane {
 
@@ -15,8 +16,13 @@ struct CompanionLaunch {
     std::string path;
 };
 
-// "VELMORE.EXE" in the program folder is started as a program when present; otherwise
-// "VELMORE.HTM" there is opened in the browser; otherwise nothing happens.
+// "VELMORE.EXE" in the program folder is started as a program when only root or the player could
+// have put it there or changed it: a regular file (not a link) owned by root or the player and
+// writable by neither group nor others, in a folder that passes the same test. Anything else of
+// that name, other than a folder, is left alone, and the page is not opened in its place.
+// Without one, "VELMORE.HTM" there is opened in the browser; otherwise nothing happens.
 CompanionLaunch CompanionToLaunch(const std::string& programFolder);
+// The same, for the player with the user id `player`; CompanionToLaunch uses the effective one.
+CompanionLaunch CompanionToLaunchFor(const std::string& programFolder, uid_t player);
 
 } // namespace orvane

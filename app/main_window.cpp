@@ -16,6 +16,7 @@
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/random_selection.h"
+#include "wheels/system_list_box.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -98,11 +99,15 @@ void MainWindow::buildControls(QWidget* client) {
     connect(help, &QToolButton::clicked, this,
             [this] { OpenHelpFile(m_shell, m_session.programFolder); });
 
-    PlaceLabel(client, "ltitrechoix", QString(), QPoint(15, 47));
+    auto* listTitle = PlaceLabel(client, "ltitrechoix", QString(), QPoint(15, 47));
 
-    m_systemList = new QComboBox(client);
+    m_systemList = new SystemListBox(client);
     m_systemList->setObjectName(QStringLiteral("ComboBox1"));
     m_systemList->setGeometry(4, 58, 590, 21);
+    // The title's line is taller than the room above the list, which would cover its descenders:
+    // the title ends where the list begins and its text sits on that edge.
+    listTitle->setFixedHeight(m_systemList->y() - listTitle->y());
+    listTitle->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     m_systemList->setEditable(false);
     m_systemList->setMaxVisibleItems(16);
     for (const std::string& entry : m_session.systemList.entries())

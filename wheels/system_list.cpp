@@ -45,6 +45,17 @@ int SystemIndexOfEntry(const std::string& entry) {
     return value;
 }
 
+std::string EntryDescription(const std::string& entry) {
+    if (SystemIndexOfEntry(entry) < 0)
+        return entry;
+    std::size_t end = entry.size();
+    while (end > 0 && entry[end - 1] >= '0' && entry[end - 1] <= '9')
+        --end;
+    while (end > 0 && entry[end - 1] == ' ')
+        --end;
+    return entry.substr(0, end);
+}
+
 int CurrentSystemIndex(const SystemList& list) {
     if (list.chosenPosition() < 0)
         return -1;

@@ -35,6 +35,11 @@ std::string SystemListEntry(int index);
 // number.
 int SystemIndexOfEntry(const std::string& entry);
 
+// What the list shows of an entry: its text without the index at its end and the blanks padding
+// up to it, so the index stays out of sight however wide the list is drawn. An entry that does not
+// end in an index is shown whole.
+std::string EntryDescription(const std::string& entry);
+
 // The catalogue index of the chosen entry, or -1 when none is chosen or its text does not end in
 // a number.
 int CurrentSystemIndex(const SystemList& list);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -112,6 +113,43 @@ TEST_F(MainWindowTest, ControlsSitWhereTheWindowWasDesigned) {
     EXPECT_EQ(main().minimumSize(), main().maximumSize());
 }
 
+// How much a label draws when rendered on its own: how far its pixels stray from its background.
+qint64 InkOf(QLabel& label) {
+    const QImage image = label.grab().toImage();
+    const int background = qGray(label.palette().color(label.backgroundRole()).rgb());
+    qint64 ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += std::abs(qGray(image.pixel(x, y)) - background);
+    return ink;
+}
+
+TEST_F(MainWindowTest, TitleOfTheSystemListShowsWhole) {
+    startProgram();
+    main().show();
+    auto* title = main().findChild<QLabel*>(QStringLiteral("ltitrechoix"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->pos(), QPoint(15, 47));
+
+    // Its own box holds the whole line, descenders included: it draws as much as the same text
+    // on a label left at its natural size.
+    QLabel natural(title->text());
+    natural.setFont(title->font());
+    natural.adjustSize();
+    EXPECT_GT(InkOf(natural), 0);
+    EXPECT_EQ(InkOf(*title), InkOf(natural));
+
+    // And no control drawn after it covers any of it (the list below least of all).
+    const QObjectList& siblings = title->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(title) + 1; i < siblings.size(); ++i) {
+        auto* above = qobject_cast<QWidget*>(siblings[i]);
+        if (above && above->isVisible()) {
+            EXPECT_FALSE(above->geometry().intersects(title->geometry()))
+                << above->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, SystemListHoldsEverySystemWithTheFirstChosen) {
     startProgram();
     auto* list = main().findChild<QComboBox*>(QStringLiteral("ComboBox1"));
@@ -176,7 +214,9 @@ TEST_F(MainWindowTest, HelpAndLotteryPageGoToTheDesktop) {
 }
 
 TEST_F(MainWindowTest, ClosingStartsTheCompanionProgramRatherThanItsPage) {
-    QFile(QString::fromStdString(folder() + "VELMORE.EXE")).open(QIODevice::WriteOnly);
+    QFile program(QString::fromStdString(folder() + "VELMORE.EXE"));
+    program.open(QIODevice::WriteOnly);
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile(QString::fromStdString(folder() + "VELMORE.HTM")).open(QIODevice::WriteOnly);
     startProgram();
     main().show();
@@ -188,6 +228,19 @@ TEST_F(MainWindowTest, ClosingStartsTheCompanionProgramRatherThanItsPage) {
     main().show();
     main().close();
     EXPECT_EQ(shell.browsed, (std::vector<std::string>{folder() + "VELMORE.HTM"}));
+}
+
+TEST_F(MainWindowTest, ClosingLeavesAProgramOthersMayChangeAloneAndOpensNoPage) {
+    QFile program(QString::fromStdString(folder() + "VELMORE.EXE"));
+    program.open(QIODevice::WriteOnly);
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                           QFile::WriteGroup | QFile::ExeGroup);
+    QFile(QString::fromStdString(folder() + "VELMORE.HTM")).open(QIODevice::WriteOnly);
+    startProgram();
+    main().show();
+    main().close();
+    EXPECT_TRUE(shell.programs.empty());
+    EXPECT_TRUE(shell.browsed.empty());
 }
 
 TEST_F(MainWindowTest, InfosTwiceKeepsOneModelessAboutBox) {

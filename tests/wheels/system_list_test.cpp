@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -33,6 +34,19 @@ TEST(SystemList, EntryIsDescriptionHundredBlanksAndIndex) {
     EXPECT_EQ(SystemIndexOfEntry(entry), 5);
     EXPECT_EQ(SystemIndexOfEntry(SystemListEntry(12)), 12);
     EXPECT_EQ(SystemIndexOfEntry(SystemListEntry(71)), 71);
+}
+
+TEST(SystemList, ShownPartOfAnEntryIsItsDescriptionAlone) {
+    for (int i = 1; i <= kSystemCount; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(EntryDescription(SystemListEntry(i)), DescribeSystem(i));
+    }
+    // Only an index as the list reads it back is hidden; other texts are shown whole.
+    const std::pair<const char*, const char*> texts[] = {
+        {"boards", "boards"}, {"x 1a", "x 1a"}, {"in  15", "in"}, {"abc12", "abc12"}, {"", ""},
+    };
+    for (const auto& [entry, shown] : texts)
+        EXPECT_EQ(EntryDescription(entry), shown) << entry;
 }
 
 TEST(SystemList, ChosenEntryMapsBackToItsOwnIndex) {

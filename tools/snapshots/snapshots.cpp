@@ -14,10 +14,13 @@
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -43,6 +46,27 @@ bool save(QWidget* window, const QString& folder, const QString& name) {
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The main window with its list of systems opened over it, as the player sees it.
+bool saveWithSystemListOpen(QWidget& main, const QString& folder, const QString& name) {
+    auto* list = main.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    list->showPopup();
+    QApplication::processEvents();
+    QWidget* popup = list->view()->window();
+    const QRect popupPlace(main.mapFromGlobal(popup->geometry().topLeft()), popup->size());
+    const QRect whole = main.rect().united(popupPlace);
+    QPixmap shot(whole.size());
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    painter.drawPixmap(-whole.topLeft(), main.grab());
+    painter.drawPixmap(popupPlace.topLeft() - whole.topLeft(), popup->grab());
+    painter.end();
+    list->hidePopup();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
 }
@@ -92,6 +116,7 @@ int main(int argc, char* argv[]) {
     bool ok = save(w.main, folder, QStringLiteral("main_window_empty"));
     markSample(session, *w.main);
     ok &= save(w.main, folder, QStringLiteral("main_window"));
+    ok &= saveWithSystemListOpen(*w.main, folder, QStringLiteral("main_window_system_list"));
     ok &= save(w.about, folder, QStringLiteral("about_box"));
     w.about->hide();
 
