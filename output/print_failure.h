@@ -6,11 +6,19 @@
 
 namespace orvane {
 
-Prompt PrintingFailedPrompt(const std::string& reason);
+// The boards that earlier jobs of the same run have already handed to the printer; none when
+// last < first.
+struct BoardsPrinted {
+    int first = 1;
+    int last = 0;
+};
+
+// Says what did not print (everything, or all but `printed`) and why.
+Prompt PrintingFailedPrompt(const std::string& reason, BoardsPrinted printed = {});
 
 // Begins the document; on failure tells the player why and returns false.
-bool BeginDocumentOrReport(PrintCanvas& canvas, Prompts& prompts);
-// Ends the document; tells the player when the printer refused the job.
-void EndDocumentOrReport(PrintCanvas& canvas, Prompts& prompts);
+bool BeginDocumentOrReport(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed = {});
+// Ends the document; tells the player when the printer refused the job and returns false.
+bool EndDocumentOrReport(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed = {});
 
 } // namespace orvane

@@ -114,6 +114,44 @@ TEST_F(RealPrinterTest, TheListIsPrintedWithItsTitle) {
         << text.toStdString();
 }
 
+// Stopping after each ticket, the player takes each printed ticket out before feeding the next,
+// then cancels at the third: boards 1..6 and 7..12 have come out, and nothing after them.
+TEST_F(RealPrinterTest, StopAfterEachTicketPrintsEachTicketBeforeAskingForTheNext) {
+    addTicketPrinter();
+    MarkFixed39(session, {1, 3});
+    std::vector<std::vector<QImage>> ticketsTakenOut;
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Cancel};
+    prompts.whenAsked = [this, &ticketsTakenOut](const Prompt&) {
+        const int ticketsSent = static_cast<int>(prompts.shown.size());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return scheduler.allJobsDone() && scheduler.completedJobs() == ticketsSent; },
+            30000))
+            << "ticket " << ticketsSent << " has not come out of the printer";
+        ticketsTakenOut.push_back(RasterizePdf(scheduler.path(QStringLiteral("printed.pdf"))));
+    };
+    PrintTickets(session, canvas, prompts, 1, PrintMode::TicketByTicket, 1, 15, false);
+
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1], NextTicketPrompt());
+    ASSERT_EQ(ticketsTakenOut.size(), 2u);
+    const double sixth = 5 * 2.387;
+    for (std::size_t ticket = 0; ticket < ticketsTakenOut.size(); ++ticket) {
+        SCOPED_TRACE(::testing::Message() << "ticket " << ticket + 1);
+        ASSERT_EQ(ticketsTakenOut[ticket].size(), 1u);
+        const QImage& sheet = ticketsTakenOut[ticket][0];
+        ExpectBar(sheet, "first board, main 1", 0.5, 2.49);
+        ExpectBar(sheet, "first board, Thunderball 1", 6.17, 2.49);
+        ExpectBar(sheet, "sixth board, main 39", 4.28, 4.03 + sixth);
+        ExpectBar(sheet, "sixth board, Thunderball 3", 5.54, 2.875 + sixth);
+    }
+    // Cancel sent no further job: the last sheet out is still the second ticket.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 30000));
+    EXPECT_EQ(scheduler.completedJobs(), 2);
+    const std::vector<QImage> last = printedPages();
+    ASSERT_EQ(last.size(), 1u);
+    ExpectBar(last[0], "second ticket, first board, main 1", 0.5, 2.49);
+}
+
 TEST_F(RealPrinterTest, WithoutAPrinterThePlayerIsToldAndNothingIsPrinted) {
     MarkFixed39(session, {1});
     PrintTickets(session, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 15, false);

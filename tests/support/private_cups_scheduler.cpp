@@ -146,4 +146,14 @@ bool PrivateCupsScheduler::allJobsDone() {
            lpstat.readAllStandardOutput().trimmed().isEmpty();
 }
 
+int PrivateCupsScheduler::completedJobs() {
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), m_socket, QStringLiteral("-W"),
+                                            QStringLiteral("completed"), QStringLiteral("-o")});
+    if (!lpstat.waitForFinished(10000) || lpstat.exitCode() != 0)
+        return -1;
+    const QByteArray listed = lpstat.readAllStandardOutput().trimmed();
+    return listed.isEmpty() ? 0 : static_cast<int>(listed.count('\n')) + 1;
+}
+
 } // namespace orvane::test

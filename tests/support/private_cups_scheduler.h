@@ -34,6 +34,8 @@ class PrivateCupsScheduler {
     bool rejectJobs(const QString& name);
     // True once the scheduler has no job left to process.
     bool allJobsDone();
+    // How many jobs the scheduler has finished handing to their queues' devices.
+    int completedJobs();
 
     // A file in this scheduler's own folder.
     QString path(const QString& name) const;
