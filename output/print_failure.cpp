@@ -10,6 +10,10 @@ Prompt PrintingFailedPrompt(const std::string& reason, BoardsPrinted printed) {
     return {what + reason, "Problem !!", PromptIcon::Exclamation, PromptButtons::Ok, false};
 }
 
+Prompt PrintingWaitsPrompt(const std::string& waiting) {
+    return {waiting, "Problem !!", PromptIcon::Exclamation, PromptButtons::Ok, false};
+}
+
 bool BeginDocumentOrReport(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed) {
     const PrintJobStatus start = canvas.beginDocument();
     if (!start.ok)
@@ -21,6 +25,8 @@ bool EndDocumentOrReport(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted pr
     const PrintJobStatus end = canvas.endDocument();
     if (!end.ok)
         prompts.ask(PrintingFailedPrompt(end.reason, printed));
+    else if (!end.waiting.empty())
+        prompts.ask(PrintingWaitsPrompt(end.waiting));
     return end.ok;
 }
 

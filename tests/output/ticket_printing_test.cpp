@@ -327,6 +327,20 @@ TEST_F(TicketPrintingTest, TicketByTicketStopsAtTheFirstRefusedJobAndSaysWhatWas
     EXPECT_EQ(canvas.documentsBegun, 2);
 }
 
+TEST_F(TicketPrintingTest, AHeldJobIsToldBeforeTheNextTicketIsAskedFor) {
+    MarkFixed39(session, {1});
+    canvas.waiting = "Paused.";
+    print(1, 7, PrintMode::TicketByTicket);
+    EXPECT_EQ(prompts.shown,
+              (std::vector<Prompt>{PrintingWaitsPrompt("Paused."), NextTicketPrompt(),
+                                   PrintingWaitsPrompt("Paused.")}));
+    EXPECT_EQ(canvas.pagesHandedOver, (std::vector<int>{1, 1}));
+
+    prompts.shown.clear();
+    print(1, 7, PrintMode::AllAtOnce);
+    EXPECT_EQ(prompts.shown, std::vector<Prompt>{PrintingWaitsPrompt("Paused.")});
+}
+
 TEST_F(TicketPrintingTest, DrawsOneBarPerThunderballNumber) {
     MarkFixed39(session, {1, 2, 3, 14});
     print(1, 1);

@@ -30,18 +30,18 @@ class RecordingCanvas final : public PrintCanvas {
     int pageHeight() override { return height; }
     PrintJobStatus beginDocument() override {
         if (!refusal.empty())
-            return {false, refusal};
+            return PrintJobStatus::Refused(refusal);
         ++documentsBegun;
         pages = 1;
-        return {true, {}};
+        return PrintJobStatus::Accepted();
     }
     void newPage() override { ++pages; }
     PrintJobStatus endDocument() override {
         ++documentsEnded;
         if (!handOverRefusal.empty())
-            return {false, handOverRefusal};
+            return PrintJobStatus::Refused(handOverRefusal);
         pagesHandedOver.push_back(pages);
-        return {true, {}};
+        return PrintJobStatus::Accepted(waiting);
     }
     void setFont(const std::string& face, int pointSize, bool bold) override {
         m_font = face + " " + std::to_string(pointSize) + (bold ? " bold" : "");
@@ -65,6 +65,7 @@ class RecordingCanvas final : public PrintCanvas {
     int offsetX = 0, offsetY = 0;
     std::string refusal;         // non-empty: beginDocument fails with it
     std::string handOverRefusal; // non-empty: endDocument fails with it
+    std::string waiting;         // non-empty: endDocument takes the job but holds it
 
     // What was printed.
     int documentsBegun = 0, documentsEnded = 0;
