@@ -3,6 +3,7 @@
 // pages, fonts, text and lines, and the printer's resolution and printable-area offset.
 
 #include <string>
+#include <utility>
 
 namespace orvane {
 
@@ -12,6 +13,14 @@ enum class Axis { Horizontal, Vertical };
 struct PrintJobStatus {
     bool ok = false;
     std::string reason;
+    // Set when the printer took the job but will not print it yet (a paused queue): why, and
+    // what lets it print.
+    std::string waiting;
+
+    static PrintJobStatus Accepted(std::string waiting = {}) {
+        return {true, {}, std::move(waiting)};
+    }
+    static PrintJobStatus Refused(std::string reason) { return {false, std::move(reason), {}}; }
 };
 
 class PrintCanvas {
@@ -26,7 +35,8 @@ class PrintCanvas {
     // the job. Nothing may be drawn on a canvas whose document did not start.
     virtual PrintJobStatus beginDocument() = 0;
     virtual void newPage() = 0;
-    // Ends the job and hands it to the printer; the reason is set when the printer refuses it.
+    // Ends the job and hands it to the printer; the reason is set when the printer refuses it,
+    // `waiting` when it holds the job.
     virtual PrintJobStatus endDocument() = 0;
 
     virtual void setFont(const std::string& face, int pointSize, bool bold) = 0;

@@ -2,22 +2,32 @@
 
 namespace orvane {
 
-Prompt PrintingFailedPrompt(const std::string& reason) {
-    return {"Nothing was printed. " + reason, "Problem !!", PromptIcon::Exclamation,
-            PromptButtons::Ok, false};
+Prompt PrintingFailedPrompt(const std::string& reason, BoardsPrinted printed) {
+    const std::string what = printed.last < printed.first
+                                 ? "Nothing was printed. "
+                                 : "Only boards " + std::to_string(printed.first) + " to " +
+                                       std::to_string(printed.last) + " were printed. ";
+    return {what + reason, "Problem !!", PromptIcon::Exclamation, PromptButtons::Ok, false};
 }
 
-bool BeginDocumentOrReport(PrintCanvas& canvas, Prompts& prompts) {
+Prompt PrintingWaitsPrompt(const std::string& waiting) {
+    return {waiting, "Problem !!", PromptIcon::Exclamation, PromptButtons::Ok, false};
+}
+
+bool BeginDocumentOrReport(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed) {
     const PrintJobStatus start = canvas.beginDocument();
     if (!start.ok)
-        prompts.ask(PrintingFailedPrompt(start.reason));
+        prompts.ask(PrintingFailedPrompt(start.reason, printed));
     return start.ok;
 }
 
-void EndDocumentOrReport(PrintCanvas& canvas, Prompts& prompts) {
+bool EndDocumentOrReport(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed) {
     const PrintJobStatus end = canvas.endDocument();
     if (!end.ok)
-        prompts.ask(PrintingFailedPrompt(end.reason));
+        prompts.ask(PrintingFailedPrompt(end.reason, printed));
+    else if (!end.waiting.empty())
+        prompts.ask(PrintingWaitsPrompt(end.waiting));
+    return end.ok;
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "output/qt_print_canvas.h"
 
 #include "output/cups_queue.h"
+#include "output/printer_trouble.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -59,23 +60,22 @@ int QtPrintCanvas::pageHeight() {
 PrintJobStatus QtPrintCanvas::beginDocument() {
     QPrinter* p = printer();
     if (!p)
-        return {false, "No printer is installed on this computer: install one and choose it as "
-                       "the default printer."};
+        return PrintJobStatus::Refused(MissingDefaultPrinter());
     const std::string name = p->printerName().toStdString();
     if (!p->isValid())
-        return {false, "The printer \"" + name + "\" cannot be used."};
+        return PrintJobStatus::Refused(PrinterUnusable(name));
     const std::optional<std::string> refusal =
         m_pdfPath.isEmpty() ? QueueRefusal(name) : std::nullopt;
     if (refusal) {
         m_printerUsed = true;
-        return {false, *refusal};
+        return PrintJobStatus::Refused(*refusal);
     }
     p->setDocName(QStringLiteral("Orvane"));
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(p)) {
         m_painter.reset();
         m_printerUsed = true;
-        return {false, "The printer \"" + name + "\" refused the job."};
+        return PrintJobStatus::Refused("The printer \"" + name + "\" refused the job.");
     }
     // Text goes over an opaque white background, lines in solid black.
     m_painter->setBackgroundMode(Qt::OpaqueMode);
@@ -83,7 +83,7 @@ PrintJobStatus QtPrintCanvas::beginDocument() {
     m_painter->setPen(m_pen);
     m_painter->setFont(m_font);
     m_pageRefused = false;
-    return {true, {}};
+    return PrintJobStatus::Accepted();
 }
 
 void QtPrintCanvas::newPage() {
@@ -93,19 +93,23 @@ void QtPrintCanvas::newPage() {
 
 PrintJobStatus QtPrintCanvas::endDocument() {
     if (!m_painter)
-        return {false, "No print job was under way."};
+        return PrintJobStatus::Refused("No print job was under way.");
     // Ending hands the document to the scheduler; Qt keeps its answer to itself.
     const bool ended = m_painter->end();
     m_painter.reset();
     m_printerUsed = true;
     const std::string name = m_printer->printerName().toStdString();
     if (!ended || m_pageRefused || m_printer->printerState() == QPrinter::Error)
-        return {false, "The printer \"" + name + "\" refused the job."};
-    const std::optional<std::string> refusal =
-        m_pdfPath.isEmpty() ? LastRequestRefusal() : std::nullopt;
-    if (refusal)
-        return {false, "The printer \"" + name + "\" refused the job: " + *refusal};
-    return {true, {}};
+        return PrintJobStatus::Refused("The printer \"" + name + "\" refused the job.");
+    if (!m_pdfPath.isEmpty())
+        return PrintJobStatus::Accepted();
+    // Asked in this order: the scheduler's answer to the submission is the last one only until
+    // the queue is asked about.
+    if (const std::optional<std::string> refusal = LastRequestRefusal())
+        return PrintJobStatus::Refused("The printer \"" + name + "\" refused the job: " + *refusal);
+    if (QueueIsPaused(name))
+        return PrintJobStatus::Accepted(QueuePaused(name));
+    return PrintJobStatus::Accepted();
 }
 
 void QtPrintCanvas::setFont(const std::string& face, int pointSize, bool bold) {

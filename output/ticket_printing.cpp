@@ -45,6 +45,13 @@ void DrawBoard(PrintCanvas& canvas, const AppSettings& settings, const BoardRun&
     }
 }
 
+bool BeginTicketJob(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed) {
+    if (!BeginDocumentOrReport(canvas, prompts, printed))
+        return false;
+    canvas.setFont("Fixedsys", 9, true);
+    return true;
+}
+
 } // namespace
 
 int CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis, double cm) {
@@ -68,23 +75,30 @@ void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int l
 
     session.startRunOfChosenSystem();
     const int n = session.run.boardCount();
-    if (!BeginDocumentOrReport(canvas, prompts))
-        return;
-    canvas.setFont("Fixedsys", 9, true);
-
     if (first < 1 || last > n) {
         first = 1;
         last = n;
     }
+    BoardsPrinted printed{first, first - 1}; // boards of the jobs already handed over
+    if (!BeginTicketJob(canvas, prompts, printed))
+        return;
     int slot = 0;
     for (int k = first; k <= last; ++k) {
         session.buildBoard(k);
         if (++slot > perTicket) {
-            canvas.newPage();
             slot = 1;
-            if (mode == PrintMode::TicketByTicket &&
-                prompts.ask(NextTicketPrompt()) == PromptAnswer::Cancel)
-                break;
+            if (mode == PrintMode::AllAtOnce) {
+                canvas.newPage();
+            } else {
+                // A job per ticket: the ticket in the printer has come out before the player is
+                // asked for the next one, and cancelling costs no blank sheet.
+                if (!EndDocumentOrReport(canvas, prompts, printed))
+                    return;
+                printed.last = k - 1;
+                if (prompts.ask(NextTicketPrompt()) == PromptAnswer::Cancel ||
+                    !BeginTicketJob(canvas, prompts, printed))
+                    return;
+            }
         }
         if (numberOnTop)
             canvas.textOut(
@@ -93,7 +107,7 @@ void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int l
                 std::to_string(k));
         DrawBoard(canvas, session.settings, session.run, ticket, slot);
     }
-    EndDocumentOrReport(canvas, prompts);
+    EndDocumentOrReport(canvas, prompts, printed);
 }
 
 bool IsPrintableRange(int first, int last, int boardCount) {

@@ -20,9 +20,10 @@ enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
 int CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis, double cm);
 
 // Prints boards first..last of the chosen system (all of them when the range leaves 1..count),
-// in one document with a page per ticket. In TicketByTicket mode the player is asked before every
-// ticket after the first and may cancel the rest. A printer that cannot start or refuses the job
-// is reported through `prompts`.
+// a page per ticket. AllAtOnce prints them in one document; TicketByTicket prints each ticket as
+// a document of its own and asks the player before every ticket after the first, so the player
+// may cancel the rest. A printer that cannot start or refuses a job is reported through `prompts`
+// and ends the printing.
 void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int layout,
                   PrintMode mode, int first, int last, bool numberOnTop);
 

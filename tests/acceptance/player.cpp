@@ -157,15 +157,25 @@ void Player::whenWindowOpens(const char* objectName, std::function<void(QWidget*
 }
 
 void Player::whenMessageOpens(const QString& text) {
+    whenMessagesOpen(text, 1, {});
+}
+
+void Player::whenMessagesOpen(const QString& text, int times, std::function<void()> beforeEach) {
+    if (times <= 0)
+        return;
     playWhenOnTop(
         QStringLiteral("the message \"%1\"").arg(text),
         [text](QWidget* modal) {
             const auto* box = qobject_cast<QMessageBox*>(modal);
             return box && box->text() == text;
         },
-        [](QWidget* modal) {
+        [=](QWidget* modal) {
+            if (beforeEach)
+                beforeEach();
             QTest::mouseClick(qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok),
                               Qt::LeftButton);
+            // Waited for only now, so this box is not taken for the next one.
+            whenMessagesOpen(text, times - 1, beforeEach);
         });
 }
 

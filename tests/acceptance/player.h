@@ -36,6 +36,9 @@ class Player {
     static void whenWindowOpens(const char* objectName, std::function<void(QWidget*)> play);
     // Answers the message box with `text` by pressing its OK button.
     static void whenMessageOpens(const QString& text);
+    // Answers `times` message boxes with `text` as each opens in turn, running `beforeEach`
+    // while the box is shown and then pressing its OK button.
+    static void whenMessagesOpen(const QString& text, int times, std::function<void()> beforeEach);
 
     // Controls of any window, found by name.
     static void pressIn(QWidget* window, const char* button);

@@ -120,26 +120,35 @@ class PlayingThunderball : public ::testing::Test {
         EXPECT_EQ(shown, expected);
     }
 
-    // Prints every board of the chosen system onto tickets and returns the printed sheets.
+    // Prints every board of the chosen system onto tickets and returns the printed sheets. Fed
+    // one ticket at a time, the player takes each ticket out of the printer before putting in the
+    // next, so it must have come out by then.
     std::vector<QImage> printEveryTicket(const Command& open, int boardCount,
                                          bool stopAfterEachTicket) {
+        std::vector<QImage> sheets;
+        const auto takeOutWhatWasPrinted = [this, &sheets] {
+            EXPECT_TRUE(QTest::qWaitFor([this] { return m_scheduler.allJobsDone(); }, 60000))
+                << "the printer never finished\n"
+                << m_scheduler.log().toStdString();
+            for (const QImage& sheet :
+                 RasterizePdf(m_scheduler.path(QStringLiteral("printed.pdf"))))
+                sheets.push_back(sheet);
+        };
         Player::whenWindowOpens("TForm7", [&](QWidget* options) {
             EXPECT_EQ(Player::fieldIn(options, "Gpremier"), QStringLiteral("1"));
             EXPECT_EQ(Player::fieldIn(options, "gdernier"), QString::number(boardCount));
             if (stopAfterEachTicket) {
                 QTest::mouseClick(options->findChild<QWidget*>(QStringLiteral("bimpunbull")),
                                   Qt::LeftButton);
-                for (int ticket = 2; ticket <= (boardCount + 5) / kBoardsPerTicket; ++ticket)
-                    Player::whenMessageOpens(
-                        QStringLiteral("Please insert next ticket and press OK"));
+                const int tickets = (boardCount + kBoardsPerTicket - 1) / kBoardsPerTicket;
+                Player::whenMessagesOpen(QStringLiteral("Please insert next ticket and press OK"),
+                                         tickets - 1, takeOutWhatWasPrinted);
             }
             Player::pressIn(options, "boutlancer");
         });
         open();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return m_scheduler.allJobsDone(); }, 60000))
-            << "the printer never finished\n"
-            << m_scheduler.log().toStdString();
-        return RasterizePdf(m_scheduler.path(QStringLiteral("printed.pdf")));
+        takeOutWhatWasPrinted();
+        return sheets;
     }
 
     // Every box of every board on the sheets: a bar where the board has the number, paper

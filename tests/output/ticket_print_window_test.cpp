@@ -137,11 +137,10 @@ TEST_F(TicketPrintWindowTest, PrintsTheRangeWithTheChosenOptionsAndCloses) {
         child<QPushButton>(window, "boutlancer")->click();
         EXPECT_FALSE(window.isVisible());
     });
-    EXPECT_EQ(canvas.documentsEnded, 1);
-    EXPECT_EQ(canvas.pages, 3);
+    // Ticket by ticket: a job per ticket, asked before the second and third.
+    EXPECT_EQ(canvas.pagesHandedOver, (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(canvas.lines.size(), 13u * 6u);
     EXPECT_EQ(canvas.texts.back().text, "14");
-    // Ticket by ticket: asked before the second and third tickets.
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_EQ(prompts.shown[0], NextTicketPrompt());
 }

@@ -1,3 +1,4 @@
+#include "output/print_failure.h"
 #include "output/ticket_layout.h"
 #include "output/ticket_printing.h"
 
@@ -5,7 +6,9 @@
 #include "support/recording_canvas.h"
 #include "support/scripted_prompts.h"
 
+#include <deque>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace orvane::test {
 namespace {
@@ -202,15 +205,140 @@ TEST_F(TicketPrintingTest, TicketByTicketAsksBeforeEveryTicketAfterTheFirst) {
     EXPECT_EQ(NextTicketPrompt().icon, PromptIcon::Question);
 }
 
-TEST_F(TicketPrintingTest, CancelEndsTheDocumentLeavingTheNewTicketEmpty) {
+// What reached the printer for each ticket: its bars and board numbers, wherever the ticket's
+// page lies (a page of the one job, or a job of its own).
+struct PrintedTicket {
+    std::vector<std::tuple<int, int, int, int, int>> bars;             // x1, y1, x2, y2, pen width
+    std::vector<std::tuple<std::string, int, int, std::string>> texts; // font, x, y, text
+};
+
+std::vector<PrintedTicket> PrintedTickets(const RecordingCanvas& canvas, PrintMode mode) {
+    std::vector<PrintedTicket> tickets;
+    const auto ticketOf = [&](int document, int page) -> PrintedTicket& {
+        const std::size_t index =
+            static_cast<std::size_t>(mode == PrintMode::AllAtOnce ? page : document) - 1;
+        if (tickets.size() <= index)
+            tickets.resize(index + 1);
+        return tickets[index];
+    };
+    for (const Line& l : canvas.lines)
+        ticketOf(l.document, l.page).bars.emplace_back(l.x1, l.y1, l.x2, l.y2, l.penWidth);
+    for (const RecordingCanvas::Text& t : canvas.texts)
+        ticketOf(t.document, t.page).texts.emplace_back(t.font, t.x, t.y, t.text);
+    return tickets;
+}
+
+TEST_F(TicketPrintingTest, TicketByTicketHandsEachTicketToThePrinterBeforeAskingForTheNext) {
+    MarkFixed39(session, {1, 3});
+    // At each prompt: the jobs handed over so far, and whether one is still open.
+    std::vector<std::pair<int, bool>> atPrompts;
+    prompts.whenAsked = [&](const Prompt&) {
+        atPrompts.emplace_back(canvas.documentsEnded,
+                               canvas.documentsBegun > canvas.documentsEnded);
+    };
+    print(1, 13, PrintMode::TicketByTicket, true);
+    EXPECT_EQ(atPrompts, (std::vector<std::pair<int, bool>>{{1, false}, {2, false}}));
+    EXPECT_EQ(canvas.documentsBegun, 3);
+    EXPECT_EQ(canvas.pagesHandedOver, (std::vector<int>{1, 1, 1}));
+}
+
+TEST_F(TicketPrintingTest, BothModesPutEveryMarkInTheSamePlaceOnItsTicket) {
+    const struct {
+        PrintMode mode;
+        std::vector<int> pagesHandedOver;
+    } modes[] = {{PrintMode::AllAtOnce, {3}}, {PrintMode::TicketByTicket, {1, 1, 1}}};
+    std::vector<std::vector<PrintedTicket>> printed;
+    for (const auto& [mode, pagesHandedOver] : modes) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        RecordingCanvas fresh;
+        fresh.dpiX = fresh.dpiY = 300;
+        fresh.offsetX = 20;
+        fresh.offsetY = 30;
+        session.settings.horizontalOffset = 10;
+        session.settings.verticalOffset = -5;
+        MarkFixed39(session, {1, 3});
+        PrintTickets(session, fresh, prompts, 1, mode, 2, 14, true);
+        EXPECT_EQ(fresh.pagesHandedOver, pagesHandedOver);
+        printed.push_back(PrintedTickets(fresh, mode));
+    }
+    ASSERT_EQ(printed[0].size(), 3u);
+    EXPECT_EQ(printed[0][0].bars.size(), 6u * 7u);
+    EXPECT_EQ(printed[0][2].bars.size(), 1u * 7u);
+    EXPECT_EQ(printed[0][0].texts.size(), 6u);
+    ASSERT_EQ(printed[1].size(), printed[0].size());
+    for (std::size_t ticket = 0; ticket < printed[0].size(); ++ticket) {
+        SCOPED_TRACE(::testing::Message() << "ticket " << ticket + 1);
+        EXPECT_EQ(printed[1][ticket].bars, printed[0][ticket].bars);
+        EXPECT_EQ(printed[1][ticket].texts, printed[0][ticket].texts);
+    }
+}
+
+TEST_F(TicketPrintingTest, CancelPrintsNothingMore) {
     MarkFixed39(session, {1});
-    prompts.answers = {PromptAnswer::Cancel};
+    const struct {
+        std::deque<PromptAnswer> answers;
+        std::size_t questions;
+        std::vector<int> pagesHandedOver;
+    } cases[] = {{{PromptAnswer::Cancel}, 1, {1}},
+                 {{PromptAnswer::Ok, PromptAnswer::Cancel}, 2, {1, 1}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.questions);
+        canvas = RecordingCanvas();
+        prompts = ScriptedPrompts();
+        prompts.answers = c.answers;
+        print(1, 13, PrintMode::TicketByTicket);
+        EXPECT_EQ(prompts.shown.size(), c.questions);
+        // No job is begun for the refused ticket, so no blank sheet comes out.
+        EXPECT_EQ(canvas.documentsBegun, canvas.documentsEnded);
+        EXPECT_EQ(canvas.pagesHandedOver, c.pagesHandedOver);
+        EXPECT_EQ(canvas.lines.size(), 36u * c.pagesHandedOver.size());
+    }
+}
+
+TEST_F(TicketPrintingTest, TicketByTicketStopsAtTheFirstRefusedJobAndSaysWhatWasPrinted) {
+    MarkFixed39(session, {1});
+    // Refused when the first ticket is handed over: nothing printed, no ticket asked for.
+    canvas.handOverRefusal = "The printer \"Tickets\" refused the job.";
     print(1, 13, PrintMode::TicketByTicket);
-    EXPECT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(canvas.pages, 2);
-    EXPECT_EQ(barsOn(1).size(), 36u);
-    EXPECT_TRUE(barsOn(2).empty());
-    EXPECT_EQ(canvas.documentsEnded, 1);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], PrintingFailedPrompt("The printer \"Tickets\" refused the job."));
+    EXPECT_EQ(prompts.shown[0].text,
+              "Nothing was printed. The printer \"Tickets\" refused the job.");
+    EXPECT_EQ(canvas.documentsBegun, 1);
+
+    // The queue stops taking jobs while the player feeds the second ticket.
+    canvas = RecordingCanvas();
+    prompts = ScriptedPrompts();
+    prompts.whenAsked = [this](const Prompt&) { canvas.refusal = "No more."; };
+    print(3, 15, PrintMode::TicketByTicket);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0], NextTicketPrompt());
+    EXPECT_EQ(prompts.shown[1].text, "Only boards 3 to 8 were printed. No more.");
+    EXPECT_EQ(prompts.shown[1].caption, "Problem !!");
+    EXPECT_EQ(canvas.pagesHandedOver, std::vector<int>{1});
+
+    // The second ticket is refused when handed over.
+    canvas = RecordingCanvas();
+    prompts = ScriptedPrompts();
+    prompts.whenAsked = [this](const Prompt&) { canvas.handOverRefusal = "Refused."; };
+    print(1, 15, PrintMode::TicketByTicket);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1].text, "Only boards 1 to 6 were printed. Refused.");
+    EXPECT_EQ(canvas.documentsBegun, 2);
+}
+
+TEST_F(TicketPrintingTest, AHeldJobIsToldBeforeTheNextTicketIsAskedFor) {
+    MarkFixed39(session, {1});
+    canvas.waiting = "Paused.";
+    print(1, 7, PrintMode::TicketByTicket);
+    EXPECT_EQ(prompts.shown,
+              (std::vector<Prompt>{PrintingWaitsPrompt("Paused."), NextTicketPrompt(),
+                                   PrintingWaitsPrompt("Paused.")}));
+    EXPECT_EQ(canvas.pagesHandedOver, (std::vector<int>{1, 1}));
+
+    prompts.shown.clear();
+    print(1, 7, PrintMode::AllAtOnce);
+    EXPECT_EQ(prompts.shown, std::vector<Prompt>{PrintingWaitsPrompt("Paused.")});
 }
 
 TEST_F(TicketPrintingTest, DrawsOneBarPerThunderballNumber) {

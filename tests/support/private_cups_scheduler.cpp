@@ -43,12 +43,17 @@ PrivateCupsScheduler::PrivateCupsScheduler(const QString& folder)
 }
 
 PrivateCupsScheduler::~PrivateCupsScheduler() {
+    stop();
+}
+
+void PrivateCupsScheduler::stop() {
     if (m_pid <= 0)
         return;
     ::kill(static_cast<pid_t>(m_pid), SIGTERM);
     // Let it finish writing and free the socket before the next one starts.
     if (!QTest::qWaitFor([this] { return ::kill(static_cast<pid_t>(m_pid), 0) != 0; }, 10000))
         qWarning("the private CUPS scheduler did not stop");
+    m_pid = 0;
 }
 
 QString PrivateCupsScheduler::path(const QString& name) const {
@@ -125,12 +130,16 @@ bool PrivateCupsScheduler::start() {
     return true;
 }
 
-bool PrivateCupsScheduler::addDefaultPdfPrinter(const QString& name, const QString& outputName) {
+bool PrivateCupsScheduler::addPdfPrinter(const QString& name, const QString& outputName) {
     return run(QStringLiteral("lpadmin"),
                {QStringLiteral("-h"), m_socket, QStringLiteral("-p"), name, QStringLiteral("-E"),
                 QStringLiteral("-v"), QStringLiteral("file://") + path(outputName),
                 QStringLiteral("-P"), QLatin1String(kGenericPdfDriver), QStringLiteral("-o"),
-                QStringLiteral("PageSize=A4")}) &&
+                QStringLiteral("PageSize=A4")});
+}
+
+bool PrivateCupsScheduler::addDefaultPdfPrinter(const QString& name, const QString& outputName) {
+    return addPdfPrinter(name, outputName) &&
            run(QStringLiteral("lpadmin"),
                {QStringLiteral("-h"), m_socket, QStringLiteral("-d"), name});
 }
@@ -139,11 +148,29 @@ bool PrivateCupsScheduler::rejectJobs(const QString& name) {
     return run(QStringLiteral("cupsreject"), {QStringLiteral("-h"), m_socket, name});
 }
 
+bool PrivateCupsScheduler::pauseQueue(const QString& name) {
+    return run(QStringLiteral("cupsdisable"), {QStringLiteral("-h"), m_socket, name});
+}
+
+bool PrivateCupsScheduler::resumeQueue(const QString& name) {
+    return run(QStringLiteral("cupsenable"), {QStringLiteral("-h"), m_socket, name});
+}
+
 bool PrivateCupsScheduler::allJobsDone() {
     QProcess lpstat;
     lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), m_socket, QStringLiteral("-o")});
     return lpstat.waitForFinished(10000) && lpstat.exitCode() == 0 &&
            lpstat.readAllStandardOutput().trimmed().isEmpty();
+}
+
+int PrivateCupsScheduler::completedJobs() {
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), m_socket, QStringLiteral("-W"),
+                                            QStringLiteral("completed"), QStringLiteral("-o")});
+    if (!lpstat.waitForFinished(10000) || lpstat.exitCode() != 0)
+        return -1;
+    const QByteArray listed = lpstat.readAllStandardOutput().trimmed();
+    return listed.isEmpty() ? 0 : static_cast<int>(listed.count('\n')) + 1;
 }
 
 } // namespace orvane::test

@@ -25,15 +25,24 @@ class PrivateCupsScheduler {
 
     // Starts the scheduler and returns once it listens; false with failure() set otherwise.
     bool start();
+    // Stops the scheduler and returns once it has gone, as when the print service is down.
+    void stop();
     const QString& failure() const { return m_failure; }
 
-    // Adds a PDF printer whose output is the file `outputName` in the folder, and makes it the
-    // default printer. False with failure() set when the scheduler refuses.
+    // Adds a PDF printer whose output is the file `outputName` in the folder. False with
+    // failure() set when the scheduler refuses.
+    bool addPdfPrinter(const QString& name, const QString& outputName);
+    // The same, and makes it the default printer.
     bool addDefaultPdfPrinter(const QString& name, const QString& outputName);
     // Makes the queue refuse every new job, as an administrator may.
     bool rejectJobs(const QString& name);
+    // Pauses the queue, which then holds the jobs it takes, and resumes it.
+    bool pauseQueue(const QString& name);
+    bool resumeQueue(const QString& name);
     // True once the scheduler has no job left to process.
     bool allJobsDone();
+    // How many jobs the scheduler has finished handing to their queues' devices.
+    int completedJobs();
 
     // A file in this scheduler's own folder.
     QString path(const QString& name) const;
