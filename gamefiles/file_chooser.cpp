@@ -178,7 +178,8 @@ void FileChooser::showFolderInTree() {
 
 void FileChooser::readFileList() {
     m_files->clear();
-    // Hidden files, system entries (sockets, devices, broken links) and folders stay out.
+    // Hidden files (the temporaries of a save among them), system entries (sockets, devices,
+    // broken links) and folders stay out.
     m_files->addItems(QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
     m_name->setText(QStringLiteral("*"));
 }

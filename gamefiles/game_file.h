@@ -41,7 +41,8 @@ class GameRecordBuffer {
 // opened or is shorter than a record.
 std::optional<GameRecord> ReadGameRecord(const std::string& path);
 
-// Replaces the file at `path` by the record; the old file stays intact when this fails.
+// Replaces the file at `path` by the record (see WriteFileAtomically); the old file stays intact
+// when this fails.
 bool WriteGameRecord(const std::string& path, const GameRecord& record);
 
 } // namespace orvane
