@@ -69,10 +69,13 @@ bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
     const std::string name = chooser.nameText();
     const std::string path = GameFilePath(chooser.folder(), name);
     std::error_code error;
-    if (!IsUsableGameFileName(name) || !std::filesystem::is_regular_file(path, error)) {
+    const auto status = std::filesystem::status(path, error);
+    if (!IsUsableGameFileName(name) || !std::filesystem::exists(status) ||
+        std::filesystem::is_directory(status)) {
         prompts.ask(problem("Fichier inexistant"));
         return false;
     }
+    // A FIFO or a device is there but is no file that can be read.
     const std::optional<GameRecord> record = ReadGameRecord(path);
     if (!record) {
         prompts.ask(problem("Erreur à la lecture du fichier"));

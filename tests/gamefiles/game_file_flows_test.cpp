@@ -262,6 +262,28 @@ TEST_F(GameFileFlows, RefusesNamesThatAreMasksOrPaths) {
     }
 }
 
+TEST_F(GameFileFlows, AFifoOrADeviceIsNeitherReadNorReplaced) {
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.file("device"));
+    for (const char* name : {"fifo", "device"}) {
+        SCOPED_TRACE(name);
+        markOther();
+        pick(name);
+        prompts.shown.clear();
+        EXPECT_FALSE(LoadGame(session, chooser, prompts));
+        EXPECT_EQ(prompts.shown, std::vector<Prompt>{Problem("Erreur à la lecture du fichier")});
+        expectOtherUntouched();
+
+        prompts.shown.clear();
+        SaveGame(session, chooser, prompts);
+        EXPECT_EQ(prompts.shown, (std::vector<Prompt>{kOverwriteQuestion, SaveFailedPrompt()}));
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(folder.file("fifo"))));
+    std::error_code notALink;
+    EXPECT_EQ(std::filesystem::read_symlink(folder.file("device"), notALink), "/dev/zero");
+    EXPECT_EQ(FolderContents(folder.path()), (std::vector<std::string>{"device", "fifo"}));
+}
+
 TEST_F(GameFileFlows, CarriesTheReservedBytesOfTheLastLoadIntoLaterSaves) {
     markExample();
     pick("before-any-load");

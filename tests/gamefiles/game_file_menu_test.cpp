@@ -156,6 +156,25 @@ TEST_F(GameFileMenu, AKilledSaveShowsNoGameInTheListAndTheNextSaveClearsItAway) 
     EXPECT_EQ(ReadBytes(games.file("game")), Record(ExampleGrid(), 2));
 }
 
+TEST_F(GameFileMenu, AGameFileTurnedIntoAFifoIsAFileThatCannotBeRead) {
+    WriteBytes(games.file("game"), Record(ExampleGrid(), 2));
+    select({8});
+    const SelectionGrid before = session.grid;
+    whenModal([this](QWidget* chooser) {
+        pickInList(chooser, QStringLiteral("game"));
+        // Another program puts a FIFO in the file's place before Ok.
+        std::filesystem::remove(games.file("game"));
+        ASSERT_EQ(::mkfifo(games.file("game").c_str(), 0644), 0);
+        press(chooser, "boutok");
+    });
+    trigger("Chargerbulletin1");
+
+    const Prompt unreadable{"Erreur à la lecture du fichier", "Problème !!", PromptIcon::None,
+                            PromptButtons::Ok, false};
+    EXPECT_EQ(prompts.shown, std::vector<Prompt>{unreadable});
+    EXPECT_EQ(session.grid, before);
+}
+
 TEST_F(GameFileMenu, SavingOntoAFifoOrADeviceFailsAndLeavesItThere) {
     ASSERT_EQ(::mkfifo(games.file("pipe").c_str(), 0644), 0);
     std::filesystem::create_symlink("/dev/null", games.file("null"));

@@ -46,6 +46,37 @@ class ParametersFileAtQuit : public ProgramFixture {
 
 using ParametersFileAtQuitAsPlayer = ParametersFileAtQuit;
 
+TEST_F(ParametersFileAtQuit, AFifoOrADeviceInItsPlaceNeitherHoldsUpTheStartNorIsReplaced) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        std::function<bool(const fs::path&)> stillThere;
+    };
+    const Case cases[] = {
+        {"FIFO", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); },
+         [](const fs::path& p) { return fs::is_fifo(fs::symlink_status(p)); }},
+        {"link to a device", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
+         [](const fs::path& p) { return fs::is_symlink(p) && fs::read_symlink(p) == "/dev/zero"; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(parametersPath());
+        c.make(parametersPath());
+        prompts.shown.clear();
+        session.settings = AppSettings{};
+
+        startProgram();
+        // Read as a file that cannot be read: no defaults, only the language start-up sets.
+        EXPECT_EQ(session.settings, (AppSettings{0, kLanguageEnglish, 0, 0, 0}));
+
+        session.settings.horizontalOffset = 4;
+        quit();
+        EXPECT_EQ(prompts.shown, std::vector<Prompt>{SaveFailedPrompt()});
+        EXPECT_TRUE(c.stillThere(parametersPath()));
+        program.reset();
+    }
+}
+
 TEST_F(ParametersFileAtQuit, ALinkIsReadAndWrittenThroughToTheFileItNames) {
     fs::create_directory(folder() + "kept-elsewhere");
     const fs::path target = folder() + "kept-elsewhere/orvane.par";
