@@ -138,6 +138,44 @@ TEST_F(GameFileMenu, SavingWithTheMaskAsNameWritesNothing) {
     EXPECT_TRUE(FolderContents(games.path()).empty());
 }
 
+TEST_F(GameFileMenu, SavesAndLoadsAGameUnderAnyNameTheFileSystemTakes) {
+    // Files a wildcard pattern would match stay as they are: every name is taken literally.
+    const Bytes decoy = Record(SelectionGrid{}, 7);
+    for (const char* name : {"game1", "games", "same", "gxme"})
+        WriteBytes(games.file(name), decoy);
+    const Prompt missing{"Fichier inexistant", "Problème !!", PromptIcon::None, PromptButtons::Ok,
+                         false};
+
+    for (const std::string& name :
+         {std::string("game[1]"), std::string("*"), std::string("g?me"), std::string("[gs]ame*"),
+          std::string("a name of 255 bytes ") + std::string(235, 'n')}) {
+        SCOPED_TRACE(name);
+        prompts.shown.clear();
+        main().beffacerClick();
+        markExample();
+        saveAs(name);
+        EXPECT_TRUE(prompts.shown.empty());
+        EXPECT_EQ(ReadBytes(games.file(name)), Record(ExampleGrid(), 2));
+
+        main().beffacerClick();
+        chooseSystem(1);
+        loadPicking(name);
+        EXPECT_TRUE(prompts.shown.empty());
+        EXPECT_EQ(session.grid, ExampleGrid());
+        EXPECT_EQ(shownSystemPosition(), 2);
+        EXPECT_EQ(counter("nbcoch"), QStringLiteral("3"));
+    }
+    for (const char* name : {"game1", "games", "same", "gxme"})
+        EXPECT_EQ(ReadBytes(games.file(name)), decoy) << name;
+
+    // With a file named "*" there, Ok without a pick loads it; without one there is none to load.
+    std::filesystem::remove(games.file("*"));
+    whenModal([](QWidget* chooser) { press(chooser, "boutok"); });
+    prompts.shown.clear();
+    trigger("Chargerbulletin1");
+    EXPECT_EQ(prompts.shown, std::vector<Prompt>{missing});
+}
+
 TEST_F(GameFileMenu, AKilledSaveShowsNoGameInTheListAndTheNextSaveClearsItAway) {
     WriteBytes(games.file("game"), Record(ExampleGrid(), 2));
     ASSERT_TRUE(SaveKilledHalfWay(games.file("game"), Record(SelectionGrid{}, 5)));
