@@ -3,12 +3,58 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace orvane {
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// Temporary files are hidden, so no file list shows them, and their names are short, so any name
+// the file system accepts for the target can be saved. The prefix tells ours from anyone else's.
+constexpr std::string_view kTemporaryPrefix = ".orvane-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kTemporaryLetters = 6;
+constexpr std::string_view kLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+// As many links as the kernel itself follows before it gives up.
+constexpr int kMostLinksFollowed = 40;
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(Descriptor&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return m_fd; }
+    explicit operator bool() const { return m_fd >= 0; }
+
+  private:
+    int m_fd;
+};
+
+Descriptor openFile(const fs::path& path, int flags, mode_t mode = 0) {
+    return Descriptor(::open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, mode));
+}
 
 bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
@@ -24,25 +70,173 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
+// Whether `path` still names the file open as `fd`: someone may have removed or replaced it.
+bool namesOpenFile(const fs::path& path, int fd) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+bool isTemporaryName(std::string_view name) {
+    if (name.size() != kTemporaryPrefix.size() + kTemporaryLetters + kTemporarySuffix.size() ||
+        !name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix))
+        return false;
+    return name.substr(kTemporaryPrefix.size(), kTemporaryLetters).find_first_not_of(kLetters) ==
+           std::string_view::npos;
+}
+
+fs::path temporaryName(const fs::path& folder) {
+    static std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> letter(0, kLetters.size() - 1);
+    std::string name(kTemporaryPrefix);
+    for (std::size_t i = 0; i < kTemporaryLetters; ++i)
+        name += kLetters[letter(random)];
+    name += kTemporarySuffix;
+    return folder / name;
+}
+
+// Where a write to `path` lands: symbolic links followed to the file they name, which need not
+// exist yet. Nothing when a link cannot be read or the links go round in a loop.
+std::optional<fs::path> followLinks(fs::path path) {
+    for (int followed = 0; followed <= kMostLinksFollowed; ++followed) {
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(path, error);
+        if (status.type() == fs::file_type::not_found)
+            return path;
+        if (error)
+            return std::nullopt;
+        if (status.type() != fs::file_type::symlink)
+            return path;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error)
+            return std::nullopt;
+        path = path.parent_path() / target; // an absolute target replaces the whole path
+    }
+    return std::nullopt;
+}
+
+fs::path folderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// Removes the temporaries of saves that died half-way. A save holds a lock on its temporary
+// until it is renamed, so a locked one belongs to a save running right now, here or in another
+// program, and stays.
+void removeStaleTemporaries(const fs::path& folder) {
+    std::vector<fs::path> candidates;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (isTemporaryName(it->path().filename().native()))
+            candidates.push_back(it->path());
+
+    for (const fs::path& candidate : candidates) {
+        const Descriptor fd = openFile(candidate, O_RDONLY | O_NONBLOCK);
+        struct stat st {};
+        if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && namesOpenFile(candidate, fd.get()))
+            ::unlink(candidate.c_str());
+    }
+}
+
+// A new temporary file in `folder`, locked for as long as it is open. On failure `error` says why.
+Descriptor createTemporary(const fs::path& folder, mode_t mode, fs::path& name, int& error) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        name = temporaryName(folder);
+        Descriptor fd = openFile(name, O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (!fd) {
+            if (errno == EEXIST)
+                continue;
+            error = errno;
+            return Descriptor();
+        }
+        // Between the creation and the lock, another save may have taken the new file for a dead
+        // one's and be removing it: then this one takes another name. A file system without
+        // locks still gets its file saved.
+        const bool locked = ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0;
+        if (!locked && errno != EWOULDBLOCK)
+            return fd;
+        if (locked && namesOpenFile(name, fd.get()))
+            return fd;
+    }
+    error = EEXIST;
+    return Descriptor();
+}
+
+// The new file takes the old one's permission bits, and its owner and group as far as this
+// process may give them: only root gives a file away, anyone may give it one of their groups, and
+// failing both it stays the saver's own, as any file it creates. The bits come last since a
+// change of owner clears the set-id ones.
+bool takeOwnerAndMode(int fd, const struct stat& old) {
+    [[maybe_unused]] const bool ownershipKept =
+        ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+enum class Replacement { Done, FolderRefuses, Failed };
+
+Replacement replaceThroughTemporary(const fs::path& target, const struct stat* old,
+                                    const std::uint8_t* data, std::size_t size) {
+    fs::path temporary;
+    int error = 0;
+    // A new file gets the usual permissions through the umask; a replacement stays private until
+    // it has the old file's.
+    const Descriptor fd = createTemporary(folderOf(target), old ? 0600 : 0666, temporary, error);
+    if (!fd)
+        return error == EACCES || error == EPERM ? Replacement::FolderRefuses : Replacement::Failed;
+
+    const bool written = writeAll(fd.get(), data, size) &&
+                         (!old || takeOwnerAndMode(fd.get(), *old)) && ::fsync(fd.get()) == 0;
+    if (written && std::rename(temporary.c_str(), target.c_str()) == 0)
+        return Replacement::Done;
+    error = errno;
+    ::unlink(temporary.c_str());
+    // A folder with the sticky bit lets only a file's owner replace it.
+    if (written && (error == EPERM || error == EACCES))
+        return Replacement::FolderRefuses;
+    return Replacement::Failed;
+}
+
+bool overwriteInPlace(int fd, const std::uint8_t* data, std::size_t size) {
+    // Writing over the old bytes before cutting the rest keeps the file whole as long as possible.
+    return writeAll(fd, data, size) && ::ftruncate(fd, static_cast<off_t>(size)) == 0 &&
+           ::fsync(fd) == 0;
+}
+
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::string temp = path + ".tmpXXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    const std::optional<fs::path> target = followLinks(path);
+    if (!target)
         return false;
-    // mkstemp creates the file private to its owner; give it the usual permissions of a new file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
 
-    bool ok = writeAll(fd, data, size) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(temp.c_str());
-    return ok;
+    // Anything but a regular file is left alone, unopened: opening a FIFO or a device may block
+    // or act on the device. Opening a regular file for writing tests whether it may be written.
+    struct stat old {};
+    Descriptor existing;
+    if (::lstat(target->c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode))
+            return false;
+        existing = openFile(*target, O_WRONLY | O_NONBLOCK);
+        if (!existing || ::fstat(existing.get(), &old) != 0 || !S_ISREG(old.st_mode))
+            return false;
+    } else if (errno != ENOENT) {
+        return false;
+    }
+
+    removeStaleTemporaries(folderOf(*target));
+    switch (replaceThroughTemporary(*target, existing ? &old : nullptr, data, size)) {
+    case Replacement::Done:
+        return true;
+    case Replacement::FolderRefuses:
+        return existing && overwriteInPlace(existing.get(), data, size);
+    case Replacement::Failed:
+        return false;
+    }
+    return false;
 }
 
 } // namespace orvane

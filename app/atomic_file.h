@@ -7,9 +7,15 @@
 
 namespace orvane {
 
-// Writes `size` bytes to a temporary file in the folder of `path`, flushes it to disk, then
-// renames it over `path`. On failure the temporary file is removed, `path` is untouched, and the
-// result is false.
+// Writes `size` bytes as the whole content of the regular file at `path`, creating it if need be;
+// a symbolic link is written through to its target and stays a link. Where the target's folder
+// allows it, the bytes go to a hidden temporary file there that is then renamed over the target,
+// so a failure or a crash leaves the old file whole; a file that may be written in a folder that
+// may not is overwritten in place instead. A replaced file keeps its permission bits.
+//
+// Fails, leaving everything as it was, when the target may not be written or is anything but a
+// regular file (a folder, a FIFO, a device). On the way it removes the temporary files that saves
+// killed half-way left in that folder, never one a running save still holds.
 bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size);
 
 } // namespace orvane

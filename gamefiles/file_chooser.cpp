@@ -86,6 +86,7 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     m_name = new QLineEdit(QStringLiteral("*"), this);
     m_name->setObjectName(QStringLiteral("Edit1"));
     m_name->setGeometry(161, 223, 145, 22);
+    connect(m_name, &QLineEdit::textEdited, this, [this] { m_nameFromPlayer = true; });
 
     auto* ok = glyphButton(this, "boutok", true, QRect(316, 8, 75, 25));
     ok->setText(QStringLiteral("Ok"));
@@ -109,6 +110,7 @@ void FileChooser::setNameReadOnly(bool readOnly) {
 
 void FileChooser::setNameText(const std::string& text) {
     m_name->setText(QString::fromStdString(text));
+    m_nameFromPlayer = false;
 }
 
 void FileChooser::showModal() {
@@ -117,6 +119,10 @@ void FileChooser::showModal() {
 
 std::string FileChooser::nameText() const {
     return m_name->text().toStdString();
+}
+
+bool FileChooser::nameIsUntouchedMask() const {
+    return !m_nameFromPlayer && m_name->text() == QStringLiteral("*");
 }
 
 void FileChooser::fillDrives() {
@@ -178,9 +184,11 @@ void FileChooser::showFolderInTree() {
 
 void FileChooser::readFileList() {
     m_files->clear();
-    // Hidden files, system entries (sockets, devices, broken links) and folders stay out.
+    // Hidden files (the temporaries of a save among them), system entries (sockets, devices,
+    // broken links) and folders stay out.
     m_files->addItems(QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
     m_name->setText(QStringLiteral("*"));
+    m_nameFromPlayer = false;
 }
 
 void FileChooser::pickFile() {
@@ -189,6 +197,7 @@ void FileChooser::pickFile() {
         return;
     m_name->setText(picked.first()->text());
     m_name->selectAll();
+    m_nameFromPlayer = true;
 }
 
 void FileChooser::boutokClick() {

@@ -28,6 +28,7 @@ class FileChooser final : public QDialog, public GameFileChooser {
     bool chosen() const override { return m_chosen; }
     std::string folder() const override { return m_folder.toStdString(); }
     std::string nameText() const override;
+    bool nameIsUntouchedMask() const override;
 
     QString currentFolder() const { return m_folder; }
     // Makes `path` the folder whose files are listed, as opening it in the folder list does.
@@ -57,6 +58,7 @@ class FileChooser final : public QDialog, public GameFileChooser {
     QString m_folder;
     QString m_driveRoot;
     bool m_chosen = false;
+    bool m_nameFromPlayer = false; // typed or picked since the field was last set
 };
 
 } // namespace orvane

@@ -1,8 +1,7 @@
 #include "gamefiles/game_file.h"
 
 #include "app/atomic_file.h"
-
-#include <fstream>
+#include "app/regular_file_read.h"
 
 namespace orvane {
 
@@ -60,12 +59,8 @@ void GameRecordBuffer::copyCellsInto(SelectionGrid& grid) const {
 }
 
 std::optional<GameRecord> ReadGameRecord(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::in);
-    if (!file)
-        return std::nullopt;
     GameRecord record{};
-    file.read(reinterpret_cast<char*>(record.data()), static_cast<std::streamsize>(record.size()));
-    if (file.gcount() != static_cast<std::streamsize>(record.size()))
+    if (ReadRegularFileStart(path, record) != record.size())
         return std::nullopt;
     return record;
 }

@@ -38,10 +38,11 @@ class GameRecordBuffer {
 };
 
 // The first 292 bytes of the file at `path`, opened for reading only; nothing when it cannot be
-// opened or is shorter than a record.
+// opened, is shorter than a record or is not a regular file (a FIFO, a device).
 std::optional<GameRecord> ReadGameRecord(const std::string& path);
 
-// Replaces the file at `path` by the record; the old file stays intact when this fails.
+// Replaces the file at `path` by the record (see WriteFileAtomically); the old file stays intact
+// when this fails.
 bool WriteGameRecord(const std::string& path, const GameRecord& record);
 
 } // namespace orvane

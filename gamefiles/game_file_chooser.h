@@ -21,6 +21,8 @@ class GameFileChooser {
     // The folder whose files the chooser lists, as a full path.
     virtual std::string folder() const = 0;
     virtual std::string nameText() const = 0;
+    // Whether the name field still holds the mask "*" it starts with, neither typed nor picked.
+    virtual bool nameIsUntouchedMask() const = 0;
 };
 
 } // namespace orvane

@@ -23,8 +23,8 @@ Prompt OverwriteQuestion() {
 } // namespace
 
 bool IsUsableGameFileName(const std::string& name) {
-    // The name field starts as the mask "*"; a mask or a path is never a game file's name.
-    return !name.empty() && name.find_first_of(std::string("*?[/\0", 5)) == std::string::npos;
+    // Wildcards are letters like any other in a file's name; only a path is not one name.
+    return !name.empty() && name.find_first_of(std::string("/\0", 2)) == std::string::npos;
 }
 
 std::string GameFilePath(const std::string& folder, const std::string& name) {
@@ -41,8 +41,9 @@ void SaveGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
     if (!chooser.chosen())
         return;
 
+    // The mask the name field starts with is no name the player gave.
     const std::string name = chooser.nameText();
-    if (!IsUsableGameFileName(name)) {
+    if (chooser.nameIsUntouchedMask() || !IsUsableGameFileName(name)) {
         prompts.ask(SaveFailedPrompt());
         return;
     }
@@ -69,10 +70,13 @@ bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
     const std::string name = chooser.nameText();
     const std::string path = GameFilePath(chooser.folder(), name);
     std::error_code error;
-    if (!IsUsableGameFileName(name) || !std::filesystem::is_regular_file(path, error)) {
+    const auto status = std::filesystem::status(path, error);
+    if (!IsUsableGameFileName(name) || !std::filesystem::exists(status) ||
+        std::filesystem::is_directory(status)) {
         prompts.ask(problem("Fichier inexistant"));
         return false;
     }
+    // A FIFO or a device is there but is no file that can be read.
     const std::optional<GameRecord> record = ReadGameRecord(path);
     if (!record) {
         prompts.ask(problem("Erreur à la lecture du fichier"));

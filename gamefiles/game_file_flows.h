@@ -11,15 +11,16 @@ class GameFileChooser;
 class Prompts;
 
 // Writes the grid and the chosen list position to the file the player names. Failures are
-// reported with the save-failure message; an existing file is replaced only on Yes and survives a
-// failed write.
+// reported with the save-failure message, and so is the name field's untouched mask; an existing
+// file is replaced only on Yes and survives a failed write.
 void SaveGame(Session& session, GameFileChooser& chooser, Prompts& prompts);
 
 // Replaces the grid, and the chosen entry when the file names one in the list, by the file the
 // player picks. Returns true when the selection changed; on false nothing did.
 bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts);
 
-// A name the player may save to or load from: not empty, no folder in it, no wildcard.
+// A name the player may save to or load from: not empty and no folder in it. Wildcard characters
+// are part of the name.
 bool IsUsableGameFileName(const std::string& name);
 
 // The chooser's folder joined with the name.

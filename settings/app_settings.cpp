@@ -1,10 +1,11 @@
 #include "settings/app_settings.h"
 
 #include "app/atomic_file.h"
+#include "app/regular_file_read.h"
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 
 namespace orvane {
 
@@ -46,7 +47,7 @@ void OverlaySettingsBytes(AppSettings& s, const std::uint8_t* bytes, std::size_t
 }
 
 void LoadSettings(AppSettings& settings, const std::string& programFolder) {
-    const std::filesystem::path path = programFolder + kParametersFileName;
+    const std::string path = programFolder + kParametersFileName;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
         settings.language = 1;
@@ -55,14 +56,11 @@ void LoadSettings(AppSettings& settings, const std::string& programFolder) {
         settings.gridStyle = 1;
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return;
+    // Anything but a regular file (a FIFO, a device) is a file that cannot be read.
     SettingsRecord bytes{};
-    in.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
-    const auto got = in.gcount();
-    if (got > 0)
-        OverlaySettingsBytes(settings, bytes.data(), static_cast<std::size_t>(got));
+    const std::optional<std::size_t> got = ReadRegularFileStart(path, bytes);
+    if (got)
+        OverlaySettingsBytes(settings, bytes.data(), *got);
 }
 
 bool SaveSettings(const AppSettings& settings, const std::string& programFolder) {

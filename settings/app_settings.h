@@ -32,8 +32,9 @@ void OverlaySettingsBytes(AppSettings& settings, const std::uint8_t* bytes, std:
 // file that cannot be read, or is short, silently leaves whatever could be read.
 void LoadSettings(AppSettings& settings, const std::string& programFolder);
 
-// Writes "ORVANE.PAR" into `programFolder` through a temporary file renamed over the old one, so
-// a failed write never leaves a damaged parameters file behind. Returns false on any failure.
+// Writes "ORVANE.PAR" into `programFolder`, so that a failed write never leaves a damaged
+// parameters file behind where the folder allows it (see WriteFileAtomically). Returns false on
+// any failure, a read-only file or one that is not a regular file among them.
 bool SaveSettings(const AppSettings& settings, const std::string& programFolder);
 
 } // namespace orvane

@@ -1,8 +1,16 @@
 #include "app/atomic_file.h"
 
+#include "support/killed_save.h"
+#include "support/player_only.h"
+
+#include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <sys/file.h>
+#include <sys/stat.h>
 
 namespace orvane {
 namespace {
@@ -28,6 +36,241 @@ TEST(AtomicFile, ReplacesTheOldContentWhole) {
 TEST(AtomicFile, MissingFolderFails) {
     const std::uint8_t data[] = {1};
     EXPECT_FALSE(WriteFileAtomically("/nonexistent-orvane-folder/file", data, sizeof data));
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A fresh folder to write into, with what the tests look at there.
+class AtomicFileFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "orvane-atomic-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override {
+        // Give back what a test took away, so everything can go.
+        for (const auto& entry : fs::recursive_directory_iterator(m_dir))
+            if (fs::is_directory(entry.symlink_status()))
+                ::chmod(entry.path().c_str(), 0755);
+        ::chmod(m_dir.c_str(), 0755);
+        fs::remove_all(m_dir);
+    }
+
+    fs::path file(const std::string& name) const { return m_dir / name; }
+    static bool write(const fs::path& path, const Bytes& bytes) {
+        return WriteFileAtomically(path.string(), bytes.data(), bytes.size());
+    }
+    static void plant(const fs::path& path, const Bytes& bytes) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    static Bytes read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static mode_t modeOf(const fs::path& path) {
+        struct stat st {};
+        ::lstat(path.c_str(), &st);
+        return st.st_mode & 07777;
+    }
+    std::vector<std::string> contents(const fs::path& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::vector<std::string> contents() const { return contents(m_dir); }
+
+    const Bytes oldBytes{'o', 'l', 'd', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't'};
+    const Bytes newBytes{1, 2, 3, 4};
+
+  private:
+    fs::path m_dir;
+};
+
+using AtomicFileTarget = AtomicFileFolder;
+using AtomicFileTemporaries = AtomicFileFolder;
+using AtomicFileAsPlayer = AtomicFileFolder;
+
+TEST_F(AtomicFileTarget, AReplacedFileKeepsItsPermissionBits) {
+    for (const mode_t mode : {0600, 0640, 0660, 0604, 0755}) {
+        SCOPED_TRACE(mode);
+        plant(file("game"), oldBytes);
+        ::chmod(file("game").c_str(), mode);
+
+        ASSERT_TRUE(write(file("game"), newBytes));
+        EXPECT_EQ(read(file("game")), newBytes);
+        EXPECT_EQ(modeOf(file("game")), mode);
+    }
+    plant(file("other"), oldBytes);
+    EXPECT_EQ(contents(), (std::vector<std::string>{"game", "other"}));
+}
+
+TEST_F(AtomicFileTarget, WritesThroughSymbolicLinksAndKeepsThem) {
+    fs::create_directory(file("elsewhere"));
+    struct Case {
+        const char* what;
+        const char* link;
+        fs::path pointsTo;
+        const char* target; // relative to the folder
+        bool targetExists;
+    };
+    const Case cases[] = {
+        {"relative link in the same folder", "near", "near-target", "near-target", true},
+        {"absolute link to another folder", "far", file("elsewhere/far-target"),
+         "elsewhere/far-target", true},
+        {"link to a link", "chain", "near", "near-target", true},
+        {"relative link into a subfolder", "down", "elsewhere/down-target", "elsewhere/down-target",
+         true},
+        {"link to a file not there yet", "dangling", "elsewhere/new-target", "elsewhere/new-target",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.targetExists && !fs::exists(file(c.target)))
+            plant(file(c.target), oldBytes);
+        if (c.targetExists)
+            ::chmod(file(c.target).c_str(), 0640);
+        fs::create_symlink(c.pointsTo, file(c.link));
+
+        ASSERT_TRUE(write(file(c.link), newBytes));
+        EXPECT_TRUE(fs::is_symlink(file(c.link)));
+        std::error_code notALink;
+        EXPECT_EQ(fs::read_symlink(file(c.link), notALink), c.pointsTo);
+        EXPECT_EQ(read(file(c.target)), newBytes);
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file(c.target))));
+        if (c.targetExists) {
+            EXPECT_EQ(modeOf(file(c.target)), 0640u);
+        }
+    }
+    EXPECT_EQ(contents(), (std::vector<std::string>{"chain", "dangling", "down", "elsewhere", "far",
+                                                    "near", "near-target"}));
+    EXPECT_EQ(contents(file("elsewhere")),
+              (std::vector<std::string>{"down-target", "far-target", "new-target"}));
+}
+
+TEST_F(AtomicFileTarget, LeavesAnythingButARegularFileAsItWas) {
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", file("link-to-fifo"));
+    fs::create_symlink("/dev/null", file("device"));
+    fs::create_directory(file("folder"));
+    fs::create_symlink("link-to-itself", file("link-to-itself"));
+
+    for (const char* name : {"fifo", "link-to-fifo", "device", "folder", "link-to-itself"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(write(file(name), newBytes));
+    }
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(file("fifo"))));
+    std::error_code notALink;
+    EXPECT_EQ(fs::read_symlink(file("link-to-fifo"), notALink), "fifo");
+    EXPECT_EQ(fs::read_symlink(file("device"), notALink), "/dev/null");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_empty(file("folder")));
+    EXPECT_EQ(contents(), (std::vector<std::string>{"device", "fifo", "folder", "link-to-fifo",
+                                                    "link-to-itself"}))
+        << "no temporary left";
+}
+
+TEST_F(AtomicFileTemporaries, EveryNameTheFileSystemTakesCanBeWritten) {
+    for (const std::size_t length : {1, 245, 246, 250, 255}) {
+        SCOPED_TRACE(length);
+        const std::string name(length, 'n');
+        plant(file(name), oldBytes); // a name the file system takes
+        ASSERT_TRUE(fs::exists(file(name)));
+        EXPECT_TRUE(write(file(name), newBytes));
+        EXPECT_EQ(read(file(name)), newBytes);
+        fs::remove(file(name));
+        EXPECT_TRUE(write(file(name), newBytes)) << "a new file of that name";
+        EXPECT_EQ(read(file(name)), newBytes);
+        fs::remove(file(name));
+    }
+    EXPECT_FALSE(write(file(std::string(256, 'n')), newBytes)) << "longer than any file name";
+    EXPECT_TRUE(contents().empty());
+}
+
+TEST_F(AtomicFileTemporaries, AKilledSaveLeavesAHiddenTemporaryThatTheNextSaveRemoves) {
+    ASSERT_TRUE(write(file("game"), oldBytes));
+    // A player's own files that merely look alike are no business of the saves.
+    const std::vector<std::string> lookalikes = {".orvane-notes", ".orvane-ab.tmp",
+                                                 "game.tmpAbC123", ".orvane-AbC123.tmp~"};
+    for (const std::string& name : lookalikes)
+        plant(file(name), oldBytes);
+    // What the folder holds besides the games and the look-alikes.
+    const auto debris = [&] {
+        std::vector<std::string> names = contents();
+        std::erase_if(names, [&](const std::string& n) {
+            return n == "game" || n == "other game" ||
+                   std::find(lookalikes.begin(), lookalikes.end(), n) != lookalikes.end();
+        });
+        return names;
+    };
+
+    ASSERT_TRUE(test::SaveKilledHalfWay(file("game").string(), Bytes(292, 7)));
+    EXPECT_EQ(read(file("game")), oldBytes) << "the killed save never touched the file";
+    ASSERT_EQ(debris().size(), 1u) << "the killed save's temporary";
+    const std::string killed = debris()[0];
+    EXPECT_EQ(killed.front(), '.') << "hidden from file lists";
+    EXPECT_LE(killed.size(), 20u);
+    EXPECT_EQ(fs::file_size(file(killed)), 146u) << "cut off half-way";
+
+    // The same temporary seen while its save still runs, elsewhere: that save holds its lock.
+    const int running = ::open(file(killed).c_str(), O_RDONLY);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(::flock(running, LOCK_EX | LOCK_NB), 0);
+    ASSERT_TRUE(test::SaveKilledHalfWay(file("game").string(), Bytes(292, 8)));
+    ASSERT_EQ(debris().size(), 2u) << "a second killed save left its own";
+
+    ASSERT_TRUE(write(file("other game"), newBytes));
+    std::vector<std::string> expected = lookalikes;
+    expected.insert(expected.end(), {killed, "game", "other game"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(contents(), expected) << "the dead save's temporary goes, the running one's stays";
+
+    ::close(running);
+    ASSERT_TRUE(write(file("game"), newBytes));
+    expected.erase(std::find(expected.begin(), expected.end(), killed));
+    EXPECT_EQ(contents(), expected);
+    EXPECT_EQ(read(file("game")), newBytes);
+}
+
+TEST_F(AtomicFileAsPlayer, WritesWhatThePlayerMayWriteAndKeepsTheRestByteForByte) {
+    ORVANE_SKIP_AS_ROOT();
+    struct Case {
+        const char* what;
+        mode_t folderMode;
+        mode_t fileMode; // 0: no file there
+        bool written;
+    };
+    const Case cases[] = {
+        {"read-only file in a writable folder", 0755, 0444, false},
+        {"read-only file in a read-only folder", 0555, 0444, false},
+        {"writable file in a read-only folder", 0555, 0644, true},
+        {"private writable file in a read-only folder", 0555, 0600, true},
+        {"new file in a read-only folder", 0555, 0, false},
+        {"writable file in a writable folder", 0755, 0640, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path folder = file(c.what);
+        fs::create_directory(folder);
+        const fs::path game = folder / "game";
+        if (c.fileMode != 0) {
+            plant(game, oldBytes);
+            ::chmod(game.c_str(), c.fileMode);
+        }
+        ::chmod(folder.c_str(), c.folderMode);
+
+        EXPECT_EQ(write(game, newBytes), c.written);
+        if (c.fileMode != 0) {
+            EXPECT_EQ(read(game), c.written ? newBytes : oldBytes);
+            EXPECT_EQ(modeOf(game), c.fileMode);
+        }
+        EXPECT_EQ(contents(folder),
+                  c.fileMode != 0 ? std::vector<std::string>{"game"} : std::vector<std::string>{});
+    }
 }
 
 } // namespace

@@ -162,6 +162,40 @@ TEST_F(FileChooserTest, TheNameCanBeTypedOnlyWhenTheCallerAllowsIt) {
     }
 }
 
+TEST_F(FileChooserTest, TellsTheUntouchedMaskFromAStarThePlayerTypedOrPicked) {
+    touch(QStringLiteral("*"));
+    struct Case {
+        const char* how;
+        std::function<void()> act;
+        bool untouched;
+    };
+    const Case cases[] = {
+        {"left as it was", [] {}, true},
+        {"typed",
+         [this] {
+             nameField()->selectAll();
+             QTest::keyClicks(nameField(), QStringLiteral("*"));
+         },
+         false},
+        {"picked", [this] { pickInList(QStringLiteral("*")); }, false},
+        {"typed, then the list read again",
+         [this] {
+             QTest::keyClicks(nameField(), QStringLiteral("x"));
+             chooser().openFolder(games());
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        showAs(false, [&c](QWidget* modal) {
+            c.act();
+            press(modal, "boutok");
+        });
+        EXPECT_EQ(chooser().nameText(), "*");
+        EXPECT_EQ(chooser().nameIsUntouchedMask(), c.untouched);
+    }
+}
+
 TEST_F(FileChooserTest, OpeningAFolderInTheTreeListsItsFilesWithoutClosing) {
     auto* tree = chooser().findChild<QTreeView*>(QStringLiteral("DirectoryListBox1"));
     // The line of a subfolder of the current folder, once the folder list has read it.

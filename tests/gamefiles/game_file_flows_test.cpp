@@ -20,6 +20,7 @@ class ScriptedChooser final : public GameFileChooser {
     bool chosen() const override { return answerChosen; }
     std::string folder() const override { return answerFolder; }
     std::string nameText() const override { return answerName; }
+    bool nameIsUntouchedMask() const override { return answerUntouched && answerName == "*"; }
 
     std::string caption, preparedName;
     bool readOnly = false;
@@ -27,6 +28,7 @@ class ScriptedChooser final : public GameFileChooser {
 
     bool answerChosen = true;
     std::string answerFolder, answerName;
+    bool answerUntouched = false; // the name field kept the text it was prepared with
 };
 
 Prompt Problem(const char* text) {
@@ -42,6 +44,7 @@ class GameFileFlows : public ::testing::Test {
         chooser.answerChosen = true;
         chooser.answerFolder = folder.path();
         chooser.answerName = name;
+        chooser.answerUntouched = false;
     }
     // The selection of the example, with the third list entry chosen.
     void markExample() {
@@ -240,15 +243,16 @@ TEST_F(GameFileFlows, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     EXPECT_TRUE(SaveFailedPrompt().beepFirst);
 }
 
-TEST_F(GameFileFlows, RefusesNamesThatAreMasksOrPaths) {
+TEST_F(GameFileFlows, RefusesTheUntouchedMaskAndWhatIsNoFileName) {
     std::filesystem::create_directory(folder.file("sub"));
     WriteBytes(folder.file("sub/game"), Record(ExampleGrid(), 2));
     const std::vector<std::string> before = FolderContents(folder.path());
     markOther();
 
-    for (const char* name : {"", "*", "game*", "g?me", "[gs]ame", "sub/game", ".", ".."}) {
+    for (const char* name : {"*", "", "sub/game", ".", ".."}) {
         SCOPED_TRACE(name);
         pick(name);
+        chooser.answerUntouched = true;
         prompts.shown.clear();
         SaveGame(session, chooser, prompts);
         EXPECT_EQ(prompts.shown, std::vector<Prompt>{SaveFailedPrompt()});
@@ -260,6 +264,61 @@ TEST_F(GameFileFlows, RefusesNamesThatAreMasksOrPaths) {
         EXPECT_EQ(prompts.shown, std::vector<Prompt>{Problem("Fichier inexistant")});
         expectOtherUntouched();
     }
+}
+
+TEST_F(GameFileFlows, TakesWildcardCharactersAsPartOfTheName) {
+    // Files a pattern would match are no business of a name that merely looks like one.
+    const Bytes decoy = Record(SelectionGrid{}, 7);
+    const std::vector<std::string> decoys = {"game", "game1", "gxme", "same"};
+    for (const std::string& name : decoys)
+        WriteBytes(folder.file(name), decoy);
+
+    for (const char* name : {"*", "game*", "g?me", "[gs]ame", "game[1]", "*?[]"}) {
+        SCOPED_TRACE(name);
+        markExample();
+        pick(name); // typed by the player, "*" included
+        prompts.shown.clear();
+        SaveGame(session, chooser, prompts);
+        EXPECT_TRUE(prompts.shown.empty());
+        EXPECT_EQ(ReadBytes(folder.file(name)), Record(ExampleGrid(), 2));
+
+        markOther();
+        EXPECT_TRUE(LoadGame(session, chooser, prompts));
+        EXPECT_EQ(session.grid, ExampleGrid());
+        EXPECT_EQ(session.systemList.chosenPosition(), 2);
+        EXPECT_TRUE(prompts.shown.empty());
+    }
+    for (const std::string& name : decoys)
+        EXPECT_EQ(ReadBytes(folder.file(name)), decoy) << name;
+
+    // The untouched mask loads a file of that name, there being one.
+    pick("*");
+    chooser.answerUntouched = true;
+    markOther();
+    EXPECT_TRUE(LoadGame(session, chooser, prompts));
+    EXPECT_EQ(session.grid, ExampleGrid());
+}
+
+TEST_F(GameFileFlows, AFifoOrADeviceIsNeitherReadNorReplaced) {
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.file("device"));
+    for (const char* name : {"fifo", "device"}) {
+        SCOPED_TRACE(name);
+        markOther();
+        pick(name);
+        prompts.shown.clear();
+        EXPECT_FALSE(LoadGame(session, chooser, prompts));
+        EXPECT_EQ(prompts.shown, std::vector<Prompt>{Problem("Erreur à la lecture du fichier")});
+        expectOtherUntouched();
+
+        prompts.shown.clear();
+        SaveGame(session, chooser, prompts);
+        EXPECT_EQ(prompts.shown, (std::vector<Prompt>{kOverwriteQuestion, SaveFailedPrompt()}));
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(folder.file("fifo"))));
+    std::error_code notALink;
+    EXPECT_EQ(std::filesystem::read_symlink(folder.file("device"), notALink), "/dev/zero");
+    EXPECT_EQ(FolderContents(folder.path()), (std::vector<std::string>{"device", "fifo"}));
 }
 
 TEST_F(GameFileFlows, CarriesTheReservedBytesOfTheLastLoadIntoLaterSaves) {

@@ -105,6 +105,15 @@ TEST(ReadGameRecord, ReadsAFileThatMayNotBeWritten) {
     EXPECT_TRUE(std::equal(record->begin(), record->end(), bytes.begin()));
 }
 
+TEST(ReadGameRecord, ReadsNothingFromAFifoOrADevice) {
+    const TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.file("device"));
+    // Neither waits for a writer nor takes a device's endless zeros for a record.
+    EXPECT_FALSE(ReadGameRecord(folder.file("fifo")));
+    EXPECT_FALSE(ReadGameRecord(folder.file("device")));
+}
+
 TEST(WriteGameRecord, LeavesTheOldFileWholeWhenTheWriteStopsHalfWay) {
     const TempFolder folder;
     const Bytes old = Record(ExampleGrid(), 9, 0x01020304);

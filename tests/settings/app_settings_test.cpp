@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace orvane {
@@ -90,6 +92,31 @@ TEST_F(SettingsFileTest, UnreadableFileIsSilentAndLeavesTheFields) {
     AppSettings s{0, 0, 5, 6, 0};
     LoadSettings(s, folder());
     EXPECT_EQ(s, (AppSettings{0, 0, 5, 6, 0}));
+}
+
+TEST_F(SettingsFileTest, AFifoOrADeviceIsAFileThatCannotBeReadOrWritten) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        std::function<bool(const fs::path&)> stillThere;
+    };
+    const Case cases[] = {
+        {"FIFO", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); },
+         [](const fs::path& p) { return fs::is_fifo(fs::symlink_status(p)); }},
+        {"link to a device", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
+         [](const fs::path& p) { return fs::is_symlink(p) && fs::read_symlink(p) == "/dev/zero"; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(file());
+        c.make(file());
+
+        AppSettings s{1, 2, 5, 6, 2};
+        LoadSettings(s, folder());
+        EXPECT_EQ(s, (AppSettings{1, 2, 5, 6, 2})) << "neither blocked nor read";
+        EXPECT_FALSE(SaveSettings({0, 2, 3, 0, 1}, folder()));
+        EXPECT_TRUE(c.stillThere(file()));
+    }
 }
 
 TEST_F(SettingsFileTest, SaveWritesExactlyTwentyBytesOverALongerFile) {
