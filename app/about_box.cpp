@@ -1,8 +1,8 @@
 #include "app/about_box.h"
 
-#include "app/app_pictures.h"
-#include "app/gradient_backdrop.h"
-#include "app/window_style.h"
+#include "common/gradient_backdrop.h"
+#include "common/pictures.h"
+#include "common/window_style.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "gamefiles/game_file.h"
 
-#include "app/atomic_file.h"
-#include "app/regular_file_read.h"
+#include "common/atomic_file.h"
+#include "common/regular_file_read.h"
 
 namespace orvane {
 
