@@ -67,7 +67,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
 void AboutBox::showEvent(QShowEvent* event) {
     auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
-    version->setText(QStringLiteral("V 1.10"));
+    version->setText(QStringLiteral("V " ORVANE_VERSION));
     version->adjustSize();
     QDialog::showEvent(event);
 }
