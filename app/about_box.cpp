@@ -1,8 +1,8 @@
 #include "app/about_box.h"
 
-#include "app/app_pictures.h"
-#include "app/gradient_backdrop.h"
-#include "app/window_style.h"
+#include "common/gradient_backdrop.h"
+#include "common/pictures.h"
+#include "common/window_style.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -67,7 +67,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
 void AboutBox::showEvent(QShowEvent* event) {
     auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
-    version->setText(QStringLiteral("V 1.10"));
+    version->setText(QStringLiteral("V " ORVANE_VERSION));
     version->adjustSize();
     QDialog::showEvent(event);
 }

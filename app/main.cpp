@@ -1,6 +1,6 @@
 // Orvane: wheeling systems for the Thunderball game.
 #include "app/program.h"
-#include "app/program_folder.h"
+#include "common/program_folder.h"
 
 #include <QApplication>
 

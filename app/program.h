@@ -2,10 +2,10 @@
 // One run of Orvane as a player starts it: the program's state, the real message boxes and
 // desktop, the system's printer and every window, with the main window shown centred.
 
-#include "app/message_box_prompts.h"
 #include "app/program_windows.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "common/message_box_prompts.h"
 
 #include <string>
 

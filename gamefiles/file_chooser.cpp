@@ -1,7 +1,7 @@
 #include "gamefiles/file_chooser.h"
 
-#include "app/app_pictures.h"
-#include "app/window_style.h"
+#include "common/pictures.h"
+#include "common/window_style.h"
 #include "gamefiles/folder_chain.h"
 
 #include <QComboBox>

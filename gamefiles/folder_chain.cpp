@@ -1,6 +1,6 @@
 #include "gamefiles/folder_chain.h"
 
-#include "app/app_pictures.h"
+#include "common/pictures.h"
 
 #include <QFileSystemModel>
 #include <QPainter>

@@ -1,7 +1,8 @@
 #include "gamefiles/game_file.h"
 
-#include "app/atomic_file.h"
-#include "app/regular_file_read.h"
+#include "common/atomic_file.h"
+#include "common/little_endian.h"
+#include "common/regular_file_read.h"
 
 namespace orvane {
 
@@ -10,19 +11,6 @@ namespace {
 constexpr std::array<std::uint8_t, 4> kMagic{3, 'G', 'R', 'I'};
 constexpr std::size_t kPositionOffset = 4;
 constexpr std::size_t kCellsOffset = 8;
-
-void putInt32(GameRecord& bytes, std::size_t offset, std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    for (std::size_t i = 0; i < 4; ++i)
-        bytes[offset + i] = static_cast<std::uint8_t>(u >> (8 * i));
-}
-
-std::int32_t getInt32(const GameRecord& bytes, std::size_t offset) {
-    std::uint32_t u = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        u |= static_cast<std::uint32_t>(bytes[offset + i]) << (8 * i);
-    return static_cast<std::int32_t>(u);
-}
 
 std::size_t cellOffset(int c) {
     return kCellsOffset + 4 * static_cast<std::size_t>(c - 1);
@@ -33,9 +21,9 @@ std::size_t cellOffset(int c) {
 void GameRecordBuffer::fill(int systemPosition, const SelectionGrid& grid) {
     for (std::size_t i = 0; i < kMagic.size(); ++i)
         m_bytes[i] = kMagic[i];
-    putInt32(m_bytes, kPositionOffset, systemPosition);
+    PutInt32(&m_bytes[kPositionOffset], systemPosition);
     for (int c = 1; c <= kCellCount; ++c)
-        putInt32(m_bytes, cellOffset(c), grid.state(c));
+        PutInt32(&m_bytes[cellOffset(c)], grid.state(c));
 }
 
 bool GameRecordBuffer::hasMagic() const {
@@ -46,11 +34,11 @@ bool GameRecordBuffer::hasMagic() const {
 }
 
 int GameRecordBuffer::systemPosition() const {
-    return getInt32(m_bytes, kPositionOffset);
+    return GetInt32(&m_bytes[kPositionOffset]);
 }
 
 CellState GameRecordBuffer::cell(int c) const {
-    return getInt32(m_bytes, cellOffset(c));
+    return GetInt32(&m_bytes[cellOffset(c)]);
 }
 
 void GameRecordBuffer::copyCellsInto(SelectionGrid& grid) const {

@@ -1,7 +1,7 @@
 #include "gamefiles/game_file_flows.h"
 
-#include "app/prompts.h"
 #include "app/session.h"
+#include "common/prompts.h"
 #include "gamefiles/game_file.h"
 #include "gamefiles/game_file_chooser.h"
 

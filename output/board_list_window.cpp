@@ -1,12 +1,12 @@
 #include "output/board_list_window.h"
 
-#include "app/app_pictures.h"
 #include "app/app_windows.h"
-#include "app/gradient_backdrop.h"
 #include "app/session.h"
-#include "app/window_style.h"
+#include "common/glyphs.h"
+#include "common/gradient_backdrop.h"
+#include "common/pictures.h"
+#include "common/window_style.h"
 #include "output/board_list.h"
-#include "output/output_glyphs.h"
 #include "output/ticket_print_window.h"
 
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // Telling the player that a print job could not start, was refused, or waits in the queue.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 #include "output/print_canvas.h"
 
 namespace orvane {

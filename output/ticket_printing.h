@@ -2,7 +2,7 @@
 // Printing the boards of the chosen system onto paper tickets, six boards a ticket, a bar over
 // the box of every number.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 #include "output/print_canvas.h"
 
 #include <string>

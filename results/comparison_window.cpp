@@ -1,9 +1,9 @@
 #include "results/comparison_window.h"
 
-#include "app/gradient_backdrop.h"
-#include "app/prompts.h"
 #include "app/session.h"
-#include "app/window_style.h"
+#include "common/gradient_backdrop.h"
+#include "common/prompts.h"
+#include "common/window_style.h"
 
 #include <QComboBox>
 #include <QGroupBox>

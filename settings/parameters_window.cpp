@@ -1,7 +1,7 @@
 #include "settings/parameters_window.h"
 
-#include "app/gradient_backdrop.h"
-#include "app/window_style.h"
+#include "common/gradient_backdrop.h"
+#include "common/window_style.h"
 #include "settings/app_settings.h"
 #include "settings/offset_text.h"
 

@@ -1,40 +1,20 @@
 #include "wheels/boards_view.h"
 
-#include "app/app_pictures.h"
-#include "app/gradient_backdrop.h"
 #include "app/session.h"
-#include "app/window_style.h"
+#include "common/glyphs.h"
+#include "common/gradient_backdrop.h"
+#include "common/pictures.h"
+#include "common/window_style.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 
 namespace orvane {
-
-namespace {
-
-QPixmap arrowGlyph(bool pointsLeft) {
-    QPixmap pixmap = BlankPicture(32, 32);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPolygonF arrow;
-    arrow << QPointF(4, 16) << QPointF(16, 5) << QPointF(16, 11) << QPointF(28, 11)
-          << QPointF(28, 21) << QPointF(16, 21) << QPointF(16, 27);
-    if (!pointsLeft)
-        for (QPointF& point : arrow)
-            point.setX(32 - point.x());
-    p.setPen(QPen(QColor(20, 60, 20), 1.2));
-    p.setBrush(QColor(40, 150, 60));
-    p.drawPolygon(arrow);
-    return pixmap;
-}
-
-} // namespace
 
 BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("TForm2"));
@@ -80,14 +60,14 @@ BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_s
     auto* previous = new QPushButton(this);
     previous->setObjectName(QStringLiteral("BitBtn3"));
     previous->setGeometry(366, 93, 80, 38);
-    previous->setIcon(arrowGlyph(true));
+    previous->setIcon(ArrowGlyph(true));
     previous->setIconSize(QSize(32, 32));
     previous->setToolTip(QStringLiteral("Previous board"));
     connect(previous, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
     auto* next = new QPushButton(this);
     next->setObjectName(QStringLiteral("BitBtn4"));
     next->setGeometry(448, 93, 80, 38);
-    next->setIcon(arrowGlyph(false));
+    next->setIcon(ArrowGlyph(false));
     next->setIconSize(QSize(32, 32));
     next->setToolTip(QStringLiteral("Next board"));
     connect(next, &QPushButton::clicked, this, [this] { BitBtn4Click(); });

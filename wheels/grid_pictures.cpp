@@ -1,6 +1,6 @@
 #include "wheels/grid_pictures.h"
 
-#include "app/app_pictures.h"
+#include "common/pictures.h"
 #include "wheels/grid_geometry.h"
 #include "wheels/selection_grid.h"
 

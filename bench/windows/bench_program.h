@@ -3,9 +3,9 @@
 // one system marked and checked as the main window's buttons check it.
 
 #include "app/app_windows.h"
-#include "app/prompts.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
+#include "common/prompts.h"
 #include "output/qt_print_canvas.h"
 
 #include <QTemporaryDir>

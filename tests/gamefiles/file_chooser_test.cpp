@@ -1,6 +1,6 @@
 #include "gamefiles/file_chooser.h"
 
-#include "app/gradient_backdrop.h"
+#include "common/gradient_backdrop.h"
 #include "support/program_fixture.h"
 
 #include <QComboBox>

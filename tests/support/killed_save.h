@@ -3,7 +3,7 @@
 // process saves under a file size limit with the default action of SIGXFSZ, so the kernel kills
 // it at the first write past the limit.
 
-#include "app/atomic_file.h"
+#include "common/atomic_file.h"
 
 #include <csignal>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // A Prompts double for tests: records every message and answers from a script.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 #include <deque>
 #include <functional>

@@ -1,7 +1,7 @@
 // Renders the program icon, as the window shows it, into the icon theme's layout:
 //   build/tools/icons/icons OUTPUT_FOLDER SIZE...
 // writes OUTPUT_FOLDER/<SIZE>x<SIZE>/apps/orvane.png for every SIZE. It needs no screen.
-#include "app/app_pictures.h"
+#include "common/pictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 #include "app/about_box.h"
-#include "app/gradient_backdrop.h"
+#include "common/gradient_backdrop.h"
 #include "support/program_fixture.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "app/regular_file_read.h"
+#include "common/regular_file_read.h"
 
 #include <cerrno>
 #include <fcntl.h>

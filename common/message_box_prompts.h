@@ -1,7 +1,7 @@
 #pragma once
 // The program's messages shown as Qt message boxes.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 class QWidget;
 

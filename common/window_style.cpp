@@ -1,4 +1,4 @@
-#include "app/window_style.h"
+#include "common/window_style.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

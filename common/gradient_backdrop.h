@@ -1,7 +1,7 @@
 #pragma once
 // The vertical colour gradient painted under every window's controls.
 
-#include "app/gradient_bands.h"
+#include "common/gradient_bands.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/app_pictures.h"
+#include "common/pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "app/gradient_backdrop.h"
+#include "common/gradient_backdrop.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "output/output_glyphs.h"
+#include "common/glyphs.h"
 
-#include "app/app_pictures.h"
+#include "common/pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -41,6 +41,22 @@ QPixmap TicketGlyph() {
     for (const QPointF& at : {QPointF(13, 7.2), QPointF(9, 11.7), QPointF(21, 16.2),
                               QPointF(17, 20.7), QPointF(9, 25.2)})
         p.drawLine(at, at + QPointF(2.5, 0));
+    return pixmap;
+}
+
+QPixmap ArrowGlyph(bool pointsLeft) {
+    QPixmap pixmap = BlankPicture(32, 32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF arrow;
+    arrow << QPointF(4, 16) << QPointF(16, 5) << QPointF(16, 11) << QPointF(28, 11)
+          << QPointF(28, 21) << QPointF(16, 21) << QPointF(16, 27);
+    if (!pointsLeft)
+        for (QPointF& point : arrow)
+            point.setX(32 - point.x());
+    p.setPen(QPen(QColor(20, 60, 20), 1.2));
+    p.setBrush(QColor(40, 150, 60));
+    p.drawPolygon(arrow);
     return pixmap;
 }
 

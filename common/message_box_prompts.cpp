@@ -1,4 +1,4 @@
-#include "app/message_box_prompts.h"
+#include "common/message_box_prompts.h"
 
 #include <QApplication>
 #include <QGridLayout>

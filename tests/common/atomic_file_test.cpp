@@ -1,4 +1,4 @@
-#include "app/atomic_file.h"
+#include "common/atomic_file.h"
 
 #include "support/killed_save.h"
 #include "support/player_only.h"

@@ -1,4 +1,4 @@
-#include "app/gradient_bands.h"
+#include "common/gradient_bands.h"
 
 namespace orvane {
 

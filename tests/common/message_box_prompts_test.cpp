@@ -1,5 +1,5 @@
 // The program's messages as the player meets them: real Qt message boxes, answered by clicking.
-#include "app/message_box_prompts.h"
+#include "common/message_box_prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
