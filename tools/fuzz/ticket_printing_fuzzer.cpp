@@ -128,7 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every mark within reach is drawn: five main numbers and the Thunderballs on every board.
     const int n = WheelCatalogue(index).boardCount;
     const bool whole = first < 1 || last > n;
-    const std::size_t boards = whole ? n : static_cast<std::size_t>(std::max(0, last - first + 1));
+    const std::int64_t range = std::int64_t{last} - first + 1; // first and last may be far apart
+    const std::size_t boards =
+        static_cast<std::size_t>(whole ? n : std::max<std::int64_t>(0, range));
     Require(canvas.lines.size() == boards * static_cast<std::size_t>(kBoardSize + thunderballs),
             "every mark within reach is drawn");
     Require(canvas.texts.size() == (numberOnTop ? boards : 0), "every number on top is drawn");
