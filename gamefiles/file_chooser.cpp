@@ -155,6 +155,7 @@ void FileChooser::changelect() {
         m_drives->setCurrentIndex(m_drives->findData(kRootDrive));
         root = kRootDrive;
     }
+    m_driveRoot = root;
     openFolder(root);
 }
 
@@ -166,7 +167,11 @@ void FileChooser::openFolder(const QString& path) {
     while (!dir.exists() && !dir.isRoot())
         dir.setPath(QDir::cleanPath(dir.absoluteFilePath(QStringLiteral(".."))));
     m_folder = dir.absolutePath();
-    showDriveOf(m_folder);
+    // Only the drive list changes the drive: a mount point opened from the folder list is a folder
+    // of the drive shown, whose chain from the drive's top stays. A folder off that drive (the
+    // first one, or one whose drive has gone) brings the drive it lies on.
+    if (m_driveRoot.isEmpty() || !isOnDrive(m_folder, m_driveRoot))
+        showDriveOf(m_folder);
     showFolderInTree();
     readFileList();
 }

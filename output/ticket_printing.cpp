@@ -6,6 +6,9 @@
 #include "wheels/wheel_catalogue.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 
 namespace orvane {
 
@@ -16,13 +19,32 @@ constexpr double kBarLength = 0.17;
 constexpr double kBarThickness = 0.15;
 constexpr double kNumberOnTopAt = 1.0;
 
-// A bar 0.17 cm long whose left end is at (x, y), as thick as 0.15 cm is tall on the printer.
+// A bar 0.17 cm long whose left end is at (x, y), as thick as 0.15 cm is tall on the printer. A
+// bar with an end or an edge beyond the device's reach lies far off the paper and is left out.
 void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
-    const int px = CmToPrinterPixels(canvas, settings, Axis::Horizontal, x);
-    const int py = CmToPrinterPixels(canvas, settings, Axis::Vertical, y);
-    const int width = CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kBarThickness) - py;
-    canvas.setPenWidth(width);
-    canvas.line(px, py, CmToPrinterPixels(canvas, settings, Axis::Horizontal, x + kBarLength), py);
+    const std::optional<int> px = CmToPrinterPixels(canvas, settings, Axis::Horizontal, x);
+    const std::optional<int> py = CmToPrinterPixels(canvas, settings, Axis::Vertical, y);
+    const std::optional<int> right =
+        CmToPrinterPixels(canvas, settings, Axis::Horizontal, x + kBarLength);
+    const std::optional<int> bottom =
+        CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kBarThickness);
+    if (!px || !py || !right || !bottom)
+        return;
+    const std::int64_t width = std::int64_t{*bottom} - *py;
+    if (width < std::numeric_limits<int>::min() || width > std::numeric_limits<int>::max())
+        return;
+    canvas.setPenWidth(static_cast<int>(width));
+    canvas.line(*px, *py, *right, *py);
+}
+
+// Board k's number near the ticket's top-left corner, unless the adjustment puts it beyond reach.
+void DrawNumberOnTop(PrintCanvas& canvas, const AppSettings& settings, int k) {
+    const std::optional<int> x =
+        CmToPrinterPixels(canvas, settings, Axis::Horizontal, kNumberOnTopAt);
+    const std::optional<int> y =
+        CmToPrinterPixels(canvas, settings, Axis::Vertical, kNumberOnTopAt);
+    if (x && y)
+        canvas.textOut(*x, *y, std::to_string(k));
 }
 
 void DrawBoard(PrintCanvas& canvas, const AppSettings& settings, const BoardRun& run,
@@ -54,15 +76,20 @@ bool BeginTicketJob(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed
 
 } // namespace
 
-int CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis, double cm) {
+std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis,
+                                     double cm) {
     const double dpi = canvas.dotsPerInch(axis);
     const double printOffset = canvas.printingOffset(axis);
     const double shiftMm =
         axis == Axis::Horizontal ? settings.horizontalOffset : settings.verticalOffset;
     // nearbyint rounds half to even under the default rounding mode, which the program never
     // changes.
-    return static_cast<int>(
-        std::nearbyint(cm / kCmPerInch * dpi - printOffset + (shiftMm / 10 / kCmPerInch) * dpi));
+    const double pixels =
+        std::nearbyint(cm / kCmPerInch * dpi - printOffset + (shiftMm / 10 / kCmPerInch) * dpi);
+    // Both limits are exact doubles; a NaN fails the test too.
+    if (!(pixels >= std::numeric_limits<int>::min() && pixels <= std::numeric_limits<int>::max()))
+        return std::nullopt;
+    return static_cast<int>(pixels);
 }
 
 void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int layout,
@@ -101,10 +128,7 @@ void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int l
             }
         }
         if (numberOnTop)
-            canvas.textOut(
-                CmToPrinterPixels(canvas, session.settings, Axis::Horizontal, kNumberOnTopAt),
-                CmToPrinterPixels(canvas, session.settings, Axis::Vertical, kNumberOnTopAt),
-                std::to_string(k));
+            DrawNumberOnTop(canvas, session.settings, k);
         DrawBoard(canvas, session.settings, session.run, ticket, slot);
     }
     EndDocumentOrReport(canvas, prompts, printed);

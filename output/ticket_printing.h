@@ -5,6 +5,7 @@
 #include "common/prompts.h"
 #include "output/print_canvas.h"
 
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -17,7 +18,10 @@ enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
 // A length on the ticket, in centimetres from the paper's corner, as device pixels on the
 // canvas: the printer's resolution and printing offset and the player's adjustment in
 // millimetres (horizontalOffset or verticalOffset) are read on every call. Ties round to even.
-int CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis, double cm);
+// Nothing when the position lies beyond the device's int coordinates, where an adjustment of
+// tens of metres or more from the parameters file puts it: far off any paper.
+std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis,
+                                     double cm);
 
 // Prints boards first..last of the chosen system (all of them when the range leaves 1..count),
 // a page per ticket. AllAtOnce prints them in one document; TicketByTicket prints each ticket as

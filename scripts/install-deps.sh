@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and its tests need,
-# and does nothing on a machine that already has them.
+# Installs the Debian packages the build, the program and its tests need, and any more named
+# as arguments, and does nothing on a machine that already has them.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
   desktop-file-utils
+  "$@"
 )
 
 missing=()

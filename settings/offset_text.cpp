@@ -6,8 +6,6 @@ namespace orvane {
 
 namespace {
 
-constexpr std::size_t kOffsetTextLength = 7;
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -16,7 +14,7 @@ bool isDigit(char c) {
 
 std::string OffsetText(std::int32_t millimetres) {
     std::string text = std::to_string(millimetres);
-    if (text.size() > kOffsetTextLength)
+    if (text.size() > std::size_t{kOffsetTextLength})
         text.resize(kOffsetTextLength);
     return text;
 }

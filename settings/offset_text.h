@@ -7,7 +7,12 @@
 
 namespace orvane {
 
-// An adjustment as the edit boxes first show it: signed decimal, at most seven characters.
+// The longest text an adjustment box shows a stored value with, and the longest text typing may
+// leave in a box.
+constexpr int kOffsetTextLength = 7;
+constexpr int kOffsetTypedLength = 5;
+
+// An adjustment as the edit boxes first show it: signed decimal, cut to kOffsetTextLength.
 std::string OffsetText(std::int32_t millimetres);
 
 // Reads an adjustment the way the OK button does: leading blanks skipped, an optional sign, then

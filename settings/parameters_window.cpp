@@ -18,8 +18,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kOffsetBoxLength = 5;
-
 QGroupBox* hiddenGroup(QWidget* parent, const char* name, QRect geometry) {
     auto* group = new QGroupBox(parent);
     group->setObjectName(QLatin1String(name));
@@ -49,6 +47,12 @@ std::optional<char32_t> typedCharacter(const QKeyEvent& key) {
     if (c < 0x20 || c == 0x7F)
         return std::nullopt;
     return c;
+}
+
+// Whether typing one character into the box leaves it within the typed length, once the typed
+// character has replaced the selection.
+bool hasRoomToType(const QLineEdit& box) {
+    return box.text().size() - box.selectedText().size() < kOffsetTypedLength;
 }
 
 } // namespace
@@ -96,7 +100,9 @@ QLineEdit* ParametersWindow::offsetBox(QWidget* parent, const char* name, QRect 
     auto* box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
-    box->setMaxLength(kOffsetBoxLength);
+    // Only typing is held to the typed length (in the key filter): a longer value from the file
+    // is shown whole, up to the length of its text.
+    box->setMaxLength(kOffsetTextLength);
     // Composed input would reach the box without a key press and slip past the filter.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
@@ -147,7 +153,8 @@ void ParametersWindow::showEvent(QShowEvent* event) {
 bool ParametersWindow::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == m_horizontal || watched == m_vertical) && event->type() == QEvent::KeyPress) {
         const std::optional<char32_t> typed = typedCharacter(*static_cast<QKeyEvent*>(event));
-        if (typed && !IsOffsetCharacter(*typed))
+        if (typed &&
+            (!IsOffsetCharacter(*typed) || !hasRoomToType(*static_cast<QLineEdit*>(watched))))
             return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -6,9 +6,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTest>
 #include <QTreeView>
 
@@ -63,9 +65,56 @@ class FileChooserTest : public ProgramFixture {
         chooser().showModal();
     }
 
+    QTreeView* folderList() {
+        return chooser().findChild<QTreeView*>(QStringLiteral("DirectoryListBox1"));
+    }
+    // Opens the subfolder `name` of the current folder as the player does, by its line in the
+    // folder list and Enter, once the list has read it.
+    void openSubfolderLine(const QString& name) {
+        QTreeView* tree = folderList();
+        QModelIndex line;
+        const bool found = QTest::qWaitFor([&] {
+            const QModelIndex current = tree->currentIndex();
+            for (int row = 0; row < tree->model()->rowCount(current); ++row) {
+                const QModelIndex sub = tree->model()->index(row, 0, current);
+                if (sub.data().toString() == name) {
+                    line = sub;
+                    return true;
+                }
+            }
+            return false;
+        });
+        ASSERT_TRUE(found) << "no line " << name.toStdString() << " below "
+                           << chooser().currentFolder().toStdString();
+        tree->setCurrentIndex(line);
+        QTest::keyClick(tree, Qt::Key_Return);
+    }
+    // The lines of the folder list from its top line down to the current one, joined by "|".
+    std::string chainShown() {
+        QStringList chain;
+        for (QModelIndex up = folderList()->currentIndex();
+             up.isValid() && up != folderList()->rootIndex(); up = up.parent())
+            chain.prepend(up.data().toString());
+        return chain.join(QLatin1Char('|')).toStdString();
+    }
+
   private:
     QTemporaryDir m_games;
 };
+
+// A folder of its own file system below the root, preferably /dev/shm, which every Linux has.
+QString MountPointBelowTheRoot() {
+    QStringList candidates{QStringLiteral("/dev/shm")};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        candidates << volume.rootPath();
+    for (const QString& path : candidates) {
+        const QFileInfo folder(path);
+        if (path != QStringLiteral("/") && folder.isDir() && folder.isReadable() &&
+            folder.isExecutable() && QStorageInfo(path).rootPath() == path)
+            return path;
+    }
+    return {};
+}
 
 TEST_F(FileChooserTest, IsTheDesignedWindowWithoutBackdrop) {
     EXPECT_EQ(chooser().objectName(), QStringLiteral("TForm6"));
@@ -234,6 +283,46 @@ TEST_F(FileChooserTest, ADriveThatIsNotReadyGivesWayToTheRoot) {
     EXPECT_EQ(chooser().currentFolder(), QStringLiteral("/"));
     EXPECT_EQ(listed(),
               QDir(QStringLiteral("/")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+// A mount point is a folder like any other in the folder list: opening it keeps the chain from
+// the root down to it, so the way back up stays open, on this showing and the next. Only the
+// drive list makes a drive's own folder the top line.
+TEST_F(FileChooserTest, OpeningAMountPointKeepsTheChainFromTheRoot) {
+    const QString mountPoint = MountPointBelowTheRoot();
+    if (mountPoint.isEmpty())
+        GTEST_SKIP() << "no readable mount point below / on this machine";
+    const QStringList below = mountPoint.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const std::string fromTheRoot = "/|" + below.join(QLatin1Char('|')).toStdString();
+    // Listed as a drive, as a second disk or a separate /home is (Qt leaves the file systems
+    // under /dev out of the list).
+    auto* drives = chooser().findChild<QComboBox*>(QStringLiteral("DriveComboBox1"));
+    if (drives->findData(mountPoint) < 0)
+        drives->addItem(mountPoint, mountPoint);
+    chooser().openFolder(QStringLiteral("/"));
+
+    showAs(true, [&](QWidget* modal) {
+        for (const QString& name : below)
+            openSubfolderLine(name);
+        EXPECT_EQ(chooser().currentFolder().toStdString(), mountPoint.toStdString());
+        EXPECT_EQ(chainShown(), fromTheRoot);
+        EXPECT_EQ(drives->currentData().toString().toStdString(), "/");
+        press(modal, "boutannule");
+    });
+    showAs(true, [&](QWidget* modal) {
+        EXPECT_EQ(chooser().currentFolder().toStdString(), mountPoint.toStdString());
+        EXPECT_EQ(chainShown(), fromTheRoot);
+        // One line up, and Enter: back in the folder above the mount point.
+        folderList()->setCurrentIndex(folderList()->currentIndex().parent());
+        QTest::keyClick(folderList(), Qt::Key_Return);
+        EXPECT_EQ(chooser().currentFolder().toStdString(),
+                  QFileInfo(mountPoint).absolutePath().toStdString());
+
+        drives->setCurrentIndex(drives->findData(mountPoint));
+        EXPECT_EQ(chooser().currentFolder().toStdString(), mountPoint.toStdString());
+        EXPECT_EQ(chainShown(), below.last().toStdString());
+        press(modal, "boutannule");
+    });
 }
 
 } // namespace

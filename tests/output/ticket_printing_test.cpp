@@ -8,6 +8,8 @@
 
 #include <deque>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 #include <tuple>
 
 namespace orvane::test {
@@ -95,6 +97,36 @@ TEST(CmToPrinterPixelsTest, ReadsThePrinterOnEveryCall) {
     EXPECT_EQ(CmToPrinterPixels(canvas, settings, Axis::Horizontal, 0), 236);
 }
 
+// At 254 dpi a centimetre is 100 pixels and a millimetre of adjustment 10, so the edges of the
+// device's coordinates can be reached exactly.
+TEST(CmToPrinterPixelsTest, HasNoPixelsBeyondTheReachOfTheDevice) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    struct Case {
+        std::int32_t adjustment;
+        int printingOffset;
+        std::optional<int> pixels; // of 0 cm
+    };
+    const Case cases[] = {
+        {214'748'364, -7, kMax},         {214'748'364, -8, std::nullopt}, {-214'748'364, 8, kMin},
+        {-214'748'364, 9, std::nullopt}, {kMax, 0, std::nullopt},         {kMin, 0, std::nullopt},
+        {kMax, kMax, std::nullopt},      {kMin, kMin, std::nullopt},
+    };
+    for (const Axis axis : {Axis::Horizontal, Axis::Vertical}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message()
+                         << (axis == Axis::Horizontal ? "horizontal " : "vertical ") << c.adjustment
+                         << " mm, offset " << c.printingOffset);
+            RecordingCanvas canvas;
+            canvas.dpiX = canvas.dpiY = 254;
+            canvas.offsetX = canvas.offsetY = c.printingOffset;
+            AppSettings settings;
+            settings.horizontalOffset = settings.verticalOffset = c.adjustment;
+            EXPECT_EQ(CmToPrinterPixels(canvas, settings, axis, 0), c.pixels);
+        }
+    }
+}
+
 // The marks of board 1 and board 6 of one ticket, in device pixels, for two printers.
 struct MarkCase {
     const char* printer;
@@ -161,6 +193,56 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"board 6, main 1", 157, 177, 1615, 17},
                                 {"board 6, main 39", 604, 624, 1797, 17}}}),
     [](const auto& info) { return "Printer" + std::to_string(info.index); });
+
+// The parameters file may hold any adjustment. A mark, or the number on top, that the device
+// cannot reach is not drawn at all, and whatever it can reach is drawn where the arithmetic puts
+// it, on the paper or not.
+TEST_F(TicketPrintingTest, MarksBeyondTheReachOfTheDeviceAreLeftOut) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    struct Case {
+        const char* what;
+        std::int32_t horizontalOffset, verticalOffset;
+        std::size_t bars; // of the 7 of board 1 (main 1 2 3 4 39, Thunderballs 1 and 3)
+        std::size_t texts;
+    };
+    const Case cases[] = {
+        {"the largest adjustment right", kMax, 0, 0, 0},
+        {"the largest adjustment left", kMin, 0, 0, 0},
+        {"the largest adjustment down", 0, kMax, 0, 0},
+        {"the largest adjustment up", 0, kMin, 0, 0},
+        {"both at their largest", kMax, kMin, 0, 0},
+        // Main 1 starts 50 px right of the adjustment's 2'147'483'590 px, within reach, and ends
+        // 17 px further, beyond it; every other column lies further still.
+        {"a bar starting within reach and ending beyond it", 214'748'359, 0, 0, 0},
+        // The tops of the bars of row 1 (2.49 cm) are within reach, 15 px short of their
+        // thickness; the lower rows are beyond it, the number on top (1 cm) is not.
+        {"a bar's top within reach and its thickness beyond it", 0, 214'748'339, 0, 1},
+        {"only the number on top within reach downwards", 0, 214'748'340, 0, 1},
+        // 200'000'000 mm: 2'000'000'000 px, and every bar stays within reach.
+        {"far off the paper but within reach", 200'000'000, 200'000'000, 7, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        canvas = RecordingCanvas{};
+        canvas.dpiX = canvas.dpiY = 254;
+        session.settings.horizontalOffset = c.horizontalOffset;
+        session.settings.verticalOffset = c.verticalOffset;
+        MarkFixed39(session, {1, 3});
+        print(1, 1, PrintMode::AllAtOnce, true);
+        EXPECT_EQ(canvas.documentsBegun, 1);
+        EXPECT_EQ(canvas.documentsEnded, 1);
+        EXPECT_EQ(canvas.lines.size(), c.bars);
+        EXPECT_EQ(canvas.texts.size(), c.texts);
+    }
+    // Where the last case puts main 1: 2'000'000'000 px plus 0.5 cm, 2.49 cm and 0.17 cm long.
+    ASSERT_FALSE(canvas.lines.empty());
+    const Line& main1 = canvas.lines.front();
+    EXPECT_EQ(main1.x1, 2'000'000'050);
+    EXPECT_EQ(main1.x2, 2'000'000'067);
+    EXPECT_EQ(main1.y1, 2'000'000'249);
+    EXPECT_EQ(main1.penWidth, 15);
+}
 
 TEST_F(TicketPrintingTest, StartsANewTicketAfterSixBoards) {
     MarkFixed39(session, {1});

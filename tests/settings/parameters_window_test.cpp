@@ -10,6 +10,7 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace orvane {
 namespace {
@@ -57,7 +58,7 @@ TEST_F(ParametersWindowTest, CreationFillsTheBoxesAndSetsTheTexts) {
 struct KeyCase {
     const char* what;
     std::function<void(QLineEdit*)> press;
-    const char* expected; // from "12" with the cursor at the end
+    const char* expected; // the box's text afterwards
 };
 
 TEST_F(ParametersWindowTest, BoxesTakeDigitsAndSignsOnly) {
@@ -98,9 +99,100 @@ TEST_F(ParametersWindowTest, BoxesTakeDigitsAndSignsOnly) {
         for (const KeyCase& c : cases) {
             SCOPED_TRACE(std::string(name) + ": " + c.what);
             QLineEdit* b = box(name);
-            b->setText(QStringLiteral("12"));
+            b->setText(QStringLiteral("12")); // the cursor goes to the end
             c.press(b);
             EXPECT_EQ(b->text(), QLatin1String(c.expected));
+        }
+    }
+}
+
+// A stored adjustment too long to type is shown up to its seventh character, and OK stores the
+// value shown, whatever it was cut from.
+TEST_F(ParametersWindowTest, StoredAdjustmentsShowSevenCharactersAndOkStoresWhatIsShown) {
+    struct Case {
+        std::int32_t stored;
+        const char* shown;
+        std::int32_t afterOk;
+    };
+    const Case cases[] = {
+        {-123456789, "-123456", -123456},
+        {123456789, "1234567", 1234567},
+        {1234567, "1234567", 1234567},
+        {-123456, "-123456", -123456},
+        {-12345, "-12345", -12345},
+        {99999, "99999", 99999},
+        {std::numeric_limits<std::int32_t>::min(), "-214748", -214748},
+        {std::numeric_limits<std::int32_t>::max(), "2147483", 2147483},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        settings.horizontalOffset = c.stored;
+        settings.verticalOffset = c.stored;
+        create();
+        EXPECT_EQ(box("edech")->text().toStdString(), c.shown);
+        EXPECT_EQ(box("edecv")->text().toStdString(), c.shown);
+        window->show();
+        QTest::mouseClick(ok(), Qt::LeftButton);
+        EXPECT_EQ(settings.horizontalOffset, c.afterOk);
+        EXPECT_EQ(settings.verticalOffset, c.afterOk);
+    }
+}
+
+// Only typing is held to five characters: a longer value shown from the file can be shortened,
+// but a typed character never makes a box hold more than five.
+TEST_F(ParametersWindowTest, TypingNeverMakesABoxLongerThanFiveCharacters) {
+    const auto home = [](QLineEdit* b, int deletes) {
+        QTest::keyClick(b, Qt::Key_Home);
+        for (int i = 0; i < deletes; ++i)
+            QTest::keyClick(b, Qt::Key_Delete);
+    };
+    const KeyCase cases[] = {
+        {"a digit at the end", [](QLineEdit* b) { QTest::keyClick(b, '8'); }, "1234567"},
+        {"Delete", [&](QLineEdit* b) { home(b, 1); }, "234567"},
+        {"a digit after one Delete",
+         [&](QLineEdit* b) {
+             home(b, 1);
+             QTest::keyClick(b, '9');
+         },
+         "234567"},
+        {"a digit after two Deletes",
+         [&](QLineEdit* b) {
+             home(b, 2);
+             QTest::keyClick(b, '9');
+         },
+         "34567"},
+        {"a digit after three Deletes",
+         [&](QLineEdit* b) {
+             home(b, 3);
+             QTest::keyClick(b, '9');
+         },
+         "94567"},
+        {"a digit over two selected characters",
+         [](QLineEdit* b) {
+             QTest::keyClick(b, Qt::Key_Home);
+             QTest::keyClick(b, Qt::Key_Right, Qt::ShiftModifier);
+             QTest::keyClick(b, Qt::Key_Right, Qt::ShiftModifier);
+             QTest::keyClick(b, '9');
+         },
+         "1234567"},
+        {"a new number over the whole text",
+         [](QLineEdit* b) {
+             b->selectAll();
+             QTest::keyClicks(b, "-98765");
+         },
+         "-9876"},
+    };
+    settings.horizontalOffset = 1234567;
+    settings.verticalOffset = 1234567;
+    for (const char* name : {"edech", "edecv"}) {
+        for (const KeyCase& c : cases) {
+            SCOPED_TRACE(std::string(name) + ": " + c.what);
+            create();
+            window->show();
+            QLineEdit* b = box(name);
+            ASSERT_EQ(b->text().toStdString(), "1234567");
+            c.press(b);
+            EXPECT_EQ(b->text().toStdString(), c.expected);
         }
     }
 }
