@@ -29,7 +29,8 @@ void BarePrinter(benchmark::State& state, int system) {
     BenchProgram program(system);
     QtPrintCanvas pdf(program.pdfPath(QStringLiteral("recorded.pdf")));
     DrawingRecorder recorder(pdf);
-    PrintBoardList(program.session(), recorder, program.prompts());
+    Session& session = program.session();
+    PrintBoardList(session.run, session.grid, session.systemList, recorder, program.prompts());
     const QString path = program.pdfPath(QStringLiteral("replayed.pdf"));
     for (auto _ : state)
         DrawMarksToPdf(recorder.marks(), path);

@@ -37,8 +37,10 @@ void BarePrinter(benchmark::State& state, int system) {
     QtPrintCanvas pdf(program.pdfPath(QStringLiteral("recorded.pdf")));
     DrawingRecorder recorder(pdf);
     // As the window prints with its opening values: the first layout, every board, no numbers.
-    PrintTickets(program.session(), recorder, program.prompts(), 1, PrintMode::AllAtOnce, 1,
-                 WheelCatalogue(system).boardCount, false);
+    Session& session = program.session();
+    PrintTickets(session.run, session.grid, session.systemList, session.settings, recorder,
+                 program.prompts(), 1, PrintMode::AllAtOnce, 1, WheelCatalogue(system).boardCount,
+                 false);
     const QString path = program.pdfPath(QStringLiteral("replayed.pdf"));
     for (auto _ : state)
         DrawMarksToPdf(recorder.marks(), path);

@@ -152,8 +152,8 @@ TEST_F(BoardsViewTest, RedrawsWhileHiddenWheneverABoardIsBuilt) {
     chooseSystem(4);
     select({1, 2, 3, 4, 5, 6, ThunderballCell(6)});
     session.run.RebuildPlayOrder(session.grid);
-    session.startRunOfChosenSystem();
-    session.buildBoard(6);
+    session.run.StartRun(CurrentSystemIndex(session.systemList));
+    session.run.BuildBoard(6, session.grid);
     EXPECT_EQ(shownCells(), (std::vector<int>{2, 3, 4, 5, 6, ThunderballCell(6)}));
 }
 
