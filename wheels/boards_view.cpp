@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -84,7 +85,11 @@ BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemLis
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     SetBoardsViewCaptions();
-    m_run.setBoardBuiltListener([this] { ShowCurrentBoard(); });
+    // The run outlives any view of it: once the view is gone, the boards built go unshown.
+    m_run.setBoardBuiltListener([view = QPointer<BoardsView>(this)] {
+        if (view)
+            view->ShowCurrentBoard();
+    });
 }
 
 void BoardsView::SetBoardsViewCaptions() {
