@@ -36,7 +36,7 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     // The list window opens ticket printing as the main window's menu does, without a selection
     // check.
     QObject::connect(m_windows.boardList, &BoardListWindow::ticketPrintingAsked,
-                     m_windows.ticketPrint, [print = m_windows.ticketPrint] { print->exec(); });
+                     m_windows.ticketPrint, &QDialog::exec);
     // Last of all: it mirrors the settings as the main window's creation left them.
     m_windows.parameters = new ParametersWindow(session.settings, m_windows.main);
 }
