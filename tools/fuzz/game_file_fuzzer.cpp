@@ -33,6 +33,7 @@ class PickedFile final : public GameFileChooser {
     bool chosen() const override { return true; }
     std::string folder() const override { return ScratchFolder(); }
     std::string nameText() const override { return kGameName; }
+    bool nameIsUntouchedMask() const override { return false; }
 };
 
 // A record as saving writes it: system `index` chosen and the cells marked.
