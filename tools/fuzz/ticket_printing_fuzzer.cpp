@@ -9,7 +9,7 @@
 #include "output/ticket_printing.h"
 #include "settings/app_settings.h"
 #include "support/recording_canvas.h"
-#include "support/scripted_prompts.h"
+#include "tests/doubles/scripted_prompts.h"
 #include "wheels/board_run.h"
 #include "wheels/wheel_catalogue.h"
 
