@@ -37,10 +37,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     product->move(87, 17);
     product->adjustSize();
 
-    auto* version = new QLabel(panel);
+    auto* version = new QLabel(QStringLiteral("V " ORVANE_VERSION), panel);
     version->setObjectName(QStringLiteral("lversion"));
     version->setFont(WindowFont(true));
     version->move(88, 40);
+    version->adjustSize();
 
     auto* title = new QLabel(panel);
     title->setObjectName(QStringLiteral("TitlePicture"));
@@ -63,13 +64,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     ok->setGeometry(173, 315, 77, 46);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
-}
-
-void AboutBox::showEvent(QShowEvent* event) {
-    auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
-    version->setText(QStringLiteral("V " ORVANE_VERSION));
-    version->adjustSize();
-    QDialog::showEvent(event);
 }
 
 } // namespace orvane

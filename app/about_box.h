@@ -9,9 +9,6 @@ class AboutBox final : public QDialog {
     Q_OBJECT
   public:
     explicit AboutBox(QWidget* parent = nullptr);
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace orvane

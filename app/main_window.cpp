@@ -34,14 +34,20 @@ namespace {
 
 constexpr QSize kClientSize(619, 375);
 
-QToolButton* glyphButton(QWidget* parent, const char* name, const QPixmap& glyph, QRect geometry) {
-    auto* b = new QToolButton(parent);
+// A state read from a game file other than the three marks shows as selected.
+CellPicture PictureOf(CellState s) {
+    return s == kEmpty   ? CellPicture::Empty
+           : s == kFixed ? CellPicture::Fixed
+                         : CellPicture::Selected;
+}
+
+// A command button named `name`, in the windows' regular face. The commands say what they do, so
+// no hint is shown.
+QPushButton* commandButton(QWidget* parent, const char* name, const char* text, QRect geometry) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
     b->setObjectName(QLatin1String(name));
-    b->setAutoRaise(true);
-    b->setIcon(glyph);
-    b->setIconSize(glyph.size());
     b->setGeometry(geometry);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFont(WindowFont(false));
     return b;
 }
 
@@ -73,17 +79,8 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     ShowChosenSystem();
     m_session.grid.ClearCells(CellRange::All);
     RedrawGrid();
-    ApplyMainCaptions();
     ApplyGridStyle();
     setFixedSize(sizeHint());
-}
-
-QPushButton* MainWindow::commandButton(QWidget* parent, const char* name, QRect geometry) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setFont(WindowFont(false));
-    return b;
 }
 
 void MainWindow::buildControls(QWidget* client) {
@@ -92,14 +89,18 @@ void MainWindow::buildControls(QWidget* client) {
     title->setGeometry(82, 3, 352, 47);
     title->setPixmap(TitlePicture());
 
-    auto* info = glyphButton(client, "SpeedButton2", InformationGlyph(), QRect(16, 13, 41, 36));
+    auto* info = MakeGlyphToolButton(client, "SpeedButton2", InformationGlyph(), QString(),
+                                     QRect(16, 13, 41, 36), GlyphToolLook::Flat);
     info->setToolTip(QStringLiteral("Informations"));
     connect(info, &QToolButton::clicked, this, [this] { ShowAbout(); });
-    auto* help = glyphButton(client, "boutaide", HelpGlyph(), QRect(573, 13, 38, 36));
+    auto* help = MakeGlyphToolButton(client, "boutaide", HelpGlyph(), QString(),
+                                     QRect(573, 13, 38, 36), GlyphToolLook::Flat);
+    help->setToolTip(QStringLiteral("Help"));
     connect(help, &QToolButton::clicked, this,
             [this] { OpenHelpFile(m_shell, m_session.programFolder); });
 
-    auto* listTitle = PlaceLabel(client, "ltitrechoix", QString(), QPoint(15, 47));
+    auto* listTitle =
+        PlaceLabel(client, "ltitrechoix", QStringLiteral("Choose the system"), QPoint(15, 47));
 
     m_systemList = new SystemListBox(client);
     m_systemList->setObjectName(QStringLiteral("ComboBox1"));
@@ -134,22 +135,23 @@ void MainWindow::buildControls(QWidget* client) {
     connect(lotteries, &QPushButton::clicked, this,
             [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
 
-    auto* view = commandButton(client, "bvoirbulletin", QRect(365, 82, 243, 36));
+    auto* view = commandButton(client, "bvoirbulletin", "View the boards", QRect(365, 82, 243, 36));
     connect(view, &QPushButton::clicked, this,
             [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.boardsView); });
-    auto* list = commandButton(client, "bimplistbull", QRect(365, 121, 121, 36));
+    auto* list = commandButton(client, "bimplistbull", "List of boards", QRect(365, 121, 121, 36));
     connect(list, &QPushButton::clicked, this,
             [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.boardList); });
-    auto* print = commandButton(client, "bimpbull", QRect(488, 120, 120, 37));
+    auto* print = commandButton(client, "bimpbull", "Print the tickets", QRect(488, 120, 120, 37));
     connect(print, &QPushButton::clicked, this,
             [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.ticketPrint); });
-    auto* compare = commandButton(client, "bcomparer", QRect(365, 158, 243, 36));
+    auto* compare =
+        commandButton(client, "bcomparer", "Compare with the results", QRect(365, 158, 243, 36));
     connect(compare, &QPushButton::clicked, this,
             [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.comparison); });
-    auto* clear = commandButton(client, "beffacer", QRect(365, 198, 243, 36));
+    auto* clear = commandButton(client, "beffacer", "Clear the boards", QRect(365, 198, 243, 36));
     connect(clear, &QPushButton::clicked, this, [this] { beffacerClick(); });
 
-    auto* counters = new QGroupBox(client);
+    auto* counters = new QGroupBox(QStringLiteral("Numbers selected"), client);
     counters->setObjectName(QStringLiteral("GroupBox1"));
     counters->setGeometry(189, 214, 156, 69);
     PlaceLabel(counters, "Label1", QStringLiteral("MAIN BOARD"), QPoint(10, 22));
@@ -161,9 +163,9 @@ void MainWindow::buildControls(QWidget* client) {
     for (QLabel* count : {m_mainCount, m_fixedCount, m_thunderballCount})
         count->setFixedWidth(22);
 
-    auto* random = commandButton(client, "bnaleat", QRect(365, 239, 243, 38));
+    auto* random = commandButton(client, "bnaleat", "Random numbers", QRect(365, 239, 243, 38));
     connect(random, &QPushButton::clicked, this, [this] { aleaclick(); });
-    auto* quit = commandButton(client, "bquitter", QRect(365, 282, 243, 69));
+    auto* quit = commandButton(client, "bquitter", "Quit", QRect(365, 282, 243, 69));
     quit->setFont(WindowFont(true));
     connect(quit, &QPushButton::clicked, this, [this] { Quit(); });
 
@@ -186,86 +188,42 @@ void MainWindow::buildControls(QWidget* client) {
 }
 
 void MainWindow::buildMenus() {
-    const auto addMenu = [this](const char* name) {
-        QMenu* menu = menuBar()->addMenu(QString());
+    const auto addMenu = [this](const char* name, const char* text) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(text));
         menu->setObjectName(QLatin1String(name));
         menu->menuAction()->setObjectName(QLatin1String(name));
         return menu;
     };
-    const auto addItem = [this](QMenu* menu, const char* name, auto handler) {
-        QAction* action = menu->addAction(QString());
+    const auto addItem = [this](QMenu* menu, const char* name, const char* text, auto handler) {
+        QAction* action = menu->addAction(QString::fromUtf8(text));
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* files = addMenu("Fichier1");
-    addItem(files, "Chargerbulletin1", [this] { Chargerbulletin1Click(); });
-    addItem(files, "EnregistrerBulletin1", [this] { EnregistrerBulletin1Click(); });
-    addItem(files, "mQuitter1", [this] { Quit(); });
-    QMenu* utilize = addMenu("Utilisation1");
-    addItem(utilize, "mVoirlesbulletins1",
+    QMenu* files = addMenu("Fichier1", "Files");
+    addItem(files, "Chargerbulletin1", "Load game", [this] { Chargerbulletin1Click(); });
+    addItem(files, "EnregistrerBulletin1", "Save game", [this] { EnregistrerBulletin1Click(); });
+    addItem(files, "mQuitter1", "Quit", [this] { Quit(); });
+    QMenu* utilize = addMenu("Utilisation1", "Utilize");
+    addItem(utilize, "mVoirlesbulletins1", "View the boards",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardsView); });
-    addItem(utilize, "mVoirlalistedesbulletins1",
+    addItem(utilize, "mVoirlalistedesbulletins1", "List of boards",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardList); });
-    addItem(utilize, "mCompareraveclesrsultats1",
+    addItem(utilize, "mCompareraveclesrsultats1", "Compare with the results",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.comparison); });
-    addItem(utilize, "Imprimerlesbulletins1",
+    addItem(utilize, "Imprimerlesbulletins1", "Print the tickets",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.ticketPrint); });
-    QMenu* options = addMenu("Options1");
-    options->setTitle(QStringLiteral("Options"));
-    addItem(options, "Paramtres1", [this] { Paramtres1Click(); });
-    QMenu* help = addMenu("Aide1");
-    addItem(help, "Aideenligne1", [this] { OpenHelpFile(m_shell, m_session.programFolder); });
-    addItem(help, "Infos1", [this] { ShowAbout(); });
-}
-
-void MainWindow::ApplyMainCaptions() {
-    const auto setText = [this](const char* name, const char* text) {
-        SetControlText(this, name, text);
-    };
-    setText("ltitrechoix", "Choose the system");
-    setText("bvoirbulletin", "View the boards");
-    setText("bimplistbull", "List of boards");
-    setText("bimpbull", "Print the tickets");
-    setText("bcomparer", "Compare with the results");
-    setText("beffacer", "Clear the boards");
-    setText("bquitter", "Quit");
-    setText("bnaleat", "Random numbers");
-    // The six command buttons say what they do; their layout hints are never shown.
-    for (const char* name :
-         {"bvoirbulletin", "bimplistbull", "bimpbull", "bcomparer", "beffacer", "bquitter"})
-        findChild<QPushButton*>(QLatin1String(name))->setToolTip(QString());
-    setText("GroupBox1", "Numbers selected");
-    findChild<QToolButton*>(QStringLiteral("boutaide"))->setToolTip(QStringLiteral("Help"));
-
-    const auto setMenu = [this](const char* name, const char* text) {
-        findChild<QMenu*>(QLatin1String(name))->setTitle(QString::fromUtf8(text));
-    };
-    const auto setItem = [this](const char* name, const char* text) {
-        findChild<QAction*>(QLatin1String(name))->setText(QString::fromUtf8(text));
-    };
-    setMenu("Fichier1", "Files");
-    setItem("Chargerbulletin1", "Load game");
-    setItem("EnregistrerBulletin1", "Save game");
-    setItem("mQuitter1", "Quit");
-    setMenu("Utilisation1", "Utilize");
-    setItem("mVoirlesbulletins1", "View the boards");
-    setItem("mVoirlalistedesbulletins1", "List of boards");
-    setItem("mCompareraveclesrsultats1", "Compare with the results");
-    setItem("Imprimerlesbulletins1", "Print the tickets");
-    setItem("Paramtres1", "Parameters");
-    setMenu("Aide1", "Help");
-    setItem("Aideenligne1", "Help");
-    setItem("Infos1", "Infos");
+    QMenu* options = addMenu("Options1", "Options");
+    addItem(options, "Paramtres1", "Parameters", [this] { Paramtres1Click(); });
+    QMenu* help = addMenu("Aide1", "Help");
+    addItem(help, "Aideenligne1", "Help",
+            [this] { OpenHelpFile(m_shell, m_session.programFolder); });
+    addItem(help, "Infos1", "Infos", [this] { ShowAbout(); });
 }
 
 void MainWindow::RedrawGrid() {
-    for (int tag = 1; tag <= kLastScreenCell; ++tag) {
-        const CellState s = m_session.grid.state(tag);
-        m_grid->cell(tag)->setPicture(s == kEmpty   ? CellPicture::Empty
-                                      : s == kFixed ? CellPicture::Fixed
-                                                    : CellPicture::Selected);
-    }
+    for (int tag = 1; tag <= kLastScreenCell; ++tag)
+        m_grid->cell(tag)->setPicture(PictureOf(m_session.grid.state(tag)));
 }
 
 void MainWindow::UpdateCounters() {
@@ -284,25 +242,12 @@ void MainWindow::ApplyGridStyle() {
 }
 
 void MainWindow::casecoch(int cell) {
-    if (m_session.grid.state(cell) == kEmpty) {
-        m_session.grid.setState(cell, kSelected);
-        m_grid->cell(cell)->setPicture(CellPicture::Selected);
-    } else {
-        m_session.grid.setState(cell, kEmpty);
-        m_grid->cell(cell)->setPicture(CellPicture::Empty);
-    }
+    m_grid->cell(cell)->setPicture(PictureOf(m_session.grid.MarkByLeftClick(cell)));
     UpdateCounters();
 }
 
 void MainWindow::clickdroit(int cell) {
-    const CellState s = m_session.grid.state(cell);
-    if (s == kEmpty || s == kSelected) {
-        m_session.grid.setState(cell, kFixed);
-        m_grid->cell(cell)->setPicture(CellPicture::Fixed);
-    } else {
-        m_session.grid.setState(cell, kEmpty);
-        m_grid->cell(cell)->setPicture(CellPicture::Empty);
-    }
+    m_grid->cell(cell)->setPicture(PictureOf(m_session.grid.MarkByRightClick(cell)));
     UpdateCounters();
 }
 

@@ -55,8 +55,6 @@ class MainWindow final : public QMainWindow {
   private:
     void buildControls(QWidget* client);
     void buildMenus();
-    void ApplyMainCaptions();
-    QPushButton* commandButton(QWidget* parent, const char* name, QRect geometry);
 
     Session& m_session;
     Prompts& m_prompts;

@@ -97,22 +97,19 @@ fs::path temporaryName(const fs::path& folder) {
 }
 
 // Where a write to `path` lands: symbolic links followed to the file they name, which need not
-// exist yet. Nothing when a link cannot be read or the links go round in a loop.
-std::optional<fs::path> followLinks(fs::path path) {
+// exist yet. Nothing when a link cannot be read or the links go round in a loop; `error` says why.
+std::optional<fs::path> followLinks(fs::path path, std::error_code& error) {
     for (int followed = 0; followed <= kMostLinksFollowed; ++followed) {
-        std::error_code error;
-        const fs::file_status status = fs::symlink_status(path, error);
-        if (status.type() == fs::file_type::not_found)
-            return path;
-        if (error)
-            return std::nullopt;
-        if (status.type() != fs::file_type::symlink)
+        // What is no link, or cannot be looked at, is the caller's to tell apart.
+        std::error_code unseen;
+        if (fs::symlink_status(path, unseen).type() != fs::file_type::symlink)
             return path;
         const fs::path target = fs::read_symlink(path, error);
         if (error)
             return std::nullopt;
         path = path.parent_path() / target; // an absolute target replaces the whole path
     }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
     return std::nullopt;
 }
 
@@ -176,7 +173,30 @@ bool takeOwnerAndMode(int fd, const struct stat& old) {
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-enum class Replacement { Done, FolderRefuses, Failed };
+// What a failed call's errno says of the write.
+WriteResult failedWith(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return {WriteFailure::NotWritable, error};
+    case ENOENT:
+    case ENOTDIR:
+        return {WriteFailure::FolderMissing, error};
+    case ELOOP:
+        return {WriteFailure::BrokenLink, error};
+    case EISDIR:
+        return {WriteFailure::NotRegularFile, error};
+    default:
+        return {WriteFailure::WriteFailed, error};
+    }
+}
+
+struct Replacement {
+    enum Outcome { Done, FolderRefuses, Failed } outcome;
+    int error = 0; // errno of the call that failed
+};
 
 Replacement replaceThroughTemporary(const fs::path& target, const struct stat* old,
                                     const std::uint8_t* data, std::size_t size) {
@@ -186,18 +206,20 @@ Replacement replaceThroughTemporary(const fs::path& target, const struct stat* o
     // it has the old file's.
     const Descriptor fd = createTemporary(folderOf(target), old ? 0600 : 0666, temporary, error);
     if (!fd)
-        return error == EACCES || error == EPERM ? Replacement::FolderRefuses : Replacement::Failed;
+        return {error == EACCES || error == EPERM ? Replacement::FolderRefuses
+                                                  : Replacement::Failed,
+                error};
 
     const bool written = writeAll(fd.get(), data, size) &&
                          (!old || takeOwnerAndMode(fd.get(), *old)) && ::fsync(fd.get()) == 0;
     if (written && std::rename(temporary.c_str(), target.c_str()) == 0)
-        return Replacement::Done;
+        return {Replacement::Done};
     error = errno;
     ::unlink(temporary.c_str());
     // A folder with the sticky bit lets only a file's owner replace it.
     if (written && (error == EPERM || error == EACCES))
-        return Replacement::FolderRefuses;
-    return Replacement::Failed;
+        return {Replacement::FolderRefuses, error};
+    return {Replacement::Failed, error};
 }
 
 bool overwriteInPlace(int fd, const std::uint8_t* data, std::size_t size) {
@@ -208,10 +230,12 @@ bool overwriteInPlace(int fd, const std::uint8_t* data, std::size_t size) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    const std::optional<fs::path> target = followLinks(path);
+WriteResult WriteFileAtomically(const std::string& path, const std::uint8_t* data,
+                                std::size_t size) {
+    std::error_code linkError;
+    const std::optional<fs::path> target = followLinks(path, linkError);
     if (!target)
-        return false;
+        return {WriteFailure::BrokenLink, linkError.value()};
 
     // Anything but a regular file is left alone, unopened: opening a FIFO or a device may block
     // or act on the device. Opening a regular file for writing tests whether it may be written.
@@ -219,24 +243,30 @@ bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std:
     Descriptor existing;
     if (::lstat(target->c_str(), &old) == 0) {
         if (!S_ISREG(old.st_mode))
-            return false;
+            return {WriteFailure::NotRegularFile};
         existing = openFile(*target, O_WRONLY | O_NONBLOCK);
-        if (!existing || ::fstat(existing.get(), &old) != 0 || !S_ISREG(old.st_mode))
-            return false;
+        if (!existing || ::fstat(existing.get(), &old) != 0)
+            return failedWith(errno);
+        if (!S_ISREG(old.st_mode))
+            return {WriteFailure::NotRegularFile};
     } else if (errno != ENOENT) {
-        return false;
+        return failedWith(errno);
     }
 
     removeStaleTemporaries(folderOf(*target));
-    switch (replaceThroughTemporary(*target, existing ? &old : nullptr, data, size)) {
+    const Replacement replacement =
+        replaceThroughTemporary(*target, existing ? &old : nullptr, data, size);
+    switch (replacement.outcome) {
     case Replacement::Done:
-        return true;
+        return {};
     case Replacement::FolderRefuses:
-        return existing && overwriteInPlace(existing.get(), data, size);
+        if (!existing)
+            return failedWith(replacement.error);
+        return overwriteInPlace(existing.get(), data, size) ? WriteResult{} : failedWith(errno);
     case Replacement::Failed:
-        return false;
+        return failedWith(replacement.error);
     }
-    return false;
+    return failedWith(replacement.error);
 }
 
 } // namespace orvane

@@ -1,8 +1,9 @@
 #include "common/window_style.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
 #include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace orvane {
 
@@ -21,16 +22,34 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoin
     return l;
 }
 
-void SetControlText(QWidget* window, const char* name, const char* utf8Text) {
-    const QString text = QString::fromUtf8(utf8Text);
-    if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(name))) {
-        button->setText(text);
-    } else if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) {
-        label->setText(text);
-        label->adjustSize();
-    } else if (auto* group = window->findChild<QGroupBox*>(QLatin1String(name))) {
-        group->setTitle(text);
+QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QPixmap& glyph,
+                             const QString& text, QRect geometry) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setIcon(glyph);
+    b->setIconSize(glyph.size());
+    b->setGeometry(geometry);
+    return b;
+}
+
+QToolButton* MakeGlyphToolButton(QWidget* parent, const char* name, const QPixmap& glyph,
+                                 const QString& text, QRect geometry, GlyphToolLook look) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setText(text);
+    switch (look) {
+    case GlyphToolLook::Flat:
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        break;
+    case GlyphToolLook::CaptionBelow:
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        break;
     }
+    b->setIcon(glyph);
+    b->setIconSize(glyph.size());
+    b->setGeometry(geometry);
+    return b;
 }
 
 } // namespace orvane

@@ -1,11 +1,16 @@
 #pragma once
-// What the program's windows share in looks: their font and how a label is placed.
+// What the program's windows share in looks: their font, and how labels and glyph buttons are
+// made and placed.
 
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QLabel;
+class QPixmap;
+class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace orvane {
@@ -16,8 +21,17 @@ QFont WindowFont(bool bold = false, int pixels = 11);
 // A label named `name` with its top-left corner at `at`, sized to its text.
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoint at);
 
-// Sets the shown text of the control `name` inside `window`: a button's caption, a label's text
-// (resized to fit) or a group box's title.
-void SetControlText(QWidget* window, const char* name, const char* utf8Text);
+// A push button named `name` showing `glyph`, at the glyph's own size, beside `text`.
+QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QPixmap& glyph,
+                             const QString& text, QRect geometry);
+
+enum class GlyphToolLook {
+    Flat,         // only the glyph, raised under the pointer, never taking the focus
+    CaptionBelow, // the text under the glyph
+};
+
+// A tool button named `name` showing `glyph` at its own size.
+QToolButton* MakeGlyphToolButton(QWidget* parent, const char* name, const QPixmap& glyph,
+                                 const QString& text, QRect geometry, GlyphToolLook look);
 
 } // namespace orvane

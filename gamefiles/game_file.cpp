@@ -54,7 +54,7 @@ std::optional<GameRecord> ReadGameRecord(const std::string& path) {
 }
 
 bool WriteGameRecord(const std::string& path, const GameRecord& record) {
-    return WriteFileAtomically(path, record.data(), record.size());
+    return WriteFileAtomically(path, record.data(), record.size()).ok();
 }
 
 } // namespace orvane

@@ -13,20 +13,6 @@
 
 namespace orvane {
 
-namespace {
-
-QToolButton* glyphButton(QWidget* parent, const char* name, const QPixmap& glyph, QRect geometry) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setIcon(glyph);
-    b->setIconSize(glyph.size());
-    b->setGeometry(geometry);
-    return b;
-}
-
-} // namespace
-
 BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
                                  const AppSettings& settings, Prompts& prompts, PrintCanvas& canvas,
                                  QWidget* parent)
@@ -44,11 +30,18 @@ BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const
     m_list->setFont(QFont(QStringLiteral("Courier"), 8));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* printList = glyphButton(this, "BitBtn6", PrinterGlyph(), QRect(15, 254, 160, 78));
+    const auto button = [this](const char* name, const QPixmap& glyph, const char* text,
+                               QRect geometry) {
+        return MakeGlyphToolButton(this, name, glyph, QString::fromUtf8(text), geometry,
+                                   GlyphToolLook::CaptionBelow);
+    };
+    auto* printList =
+        button("BitBtn6", PrinterGlyph(), "Print the list of boards", QRect(15, 254, 160, 78));
     connect(printList, &QToolButton::clicked, this, [this] { imprimeliste(); });
-    auto* printTickets = glyphButton(this, "BitBtn2", TicketGlyph(), QRect(192, 254, 160, 78));
+    auto* printTickets =
+        button("BitBtn2", TicketGlyph(), "Print the Tickets", QRect(192, 254, 160, 78));
     connect(printTickets, &QToolButton::clicked, this, [this] { bimprimebulletins(); });
-    auto* back = glyphButton(this, "BitBtn1", ReturnGlyph(), QRect(369, 254, 160, 78));
+    auto* back = button("BitBtn1", ReturnGlyph(), "Return", QRect(369, 254, 160, 78));
     connect(back, &QToolButton::clicked, this, &QDialog::accept);
 
     SetListCaptions();
@@ -56,11 +49,6 @@ BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const
 
 void BoardListWindow::SetListCaptions() {
     setWindowTitle(QStringLiteral("List of the boards to play "));
-    findChild<QToolButton*>(QStringLiteral("BitBtn6"))
-        ->setText(QStringLiteral("Print the list of boards"));
-    findChild<QToolButton*>(QStringLiteral("BitBtn2"))
-        ->setText(QStringLiteral("Print the Tickets"));
-    findChild<QToolButton*>(QStringLiteral("BitBtn1"))->setText(QStringLiteral("Return"));
 }
 
 void BoardListWindow::FillBoardList() {

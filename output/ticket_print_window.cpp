@@ -1,5 +1,6 @@
 #include "output/ticket_print_window.h"
 
+#include "common/digit_field.h"
 #include "common/glyphs.h"
 #include "common/gradient_backdrop.h"
 #include "common/pictures.h"
@@ -12,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,51 +23,13 @@ namespace orvane {
 
 namespace {
 
-// The range fields take digits only: every other typed character, Backspace included, is
-// dropped. Keys that type nothing (arrows, Delete, Tab) keep their usual effect.
-class DigitsOnly final : public QObject {
-  public:
-    using QObject::QObject;
+// The range fields take digits only, as many as the field holds.
+constexpr TypingRule kRangeTyping{IsDigit, 4, 4};
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Backspace)
-            return true;
-        const QString text = key->text();
-        if (text.isEmpty() || !text.at(0).isPrint())
-            return false;
-        return !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9');
-    }
-};
-
-QLineEdit* rangeField(QWidget* parent, const char* name, const QString& hint, QObject* filter,
-                      QRect geometry) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setMaxLength(4);
+QLineEdit* rangeField(QWidget* parent, const char* name, const QString& hint, QRect geometry) {
+    QLineEdit* field = MakeDigitField(parent, name, geometry, kRangeTyping);
     field->setToolTip(hint);
-    field->installEventFilter(filter);
-    field->setGeometry(geometry);
     return field;
-}
-
-QLabel* label(QWidget* parent, const char* name, QPoint at) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->move(at);
-    return l;
-}
-
-QPushButton* glyphButton(QWidget* parent, const char* name, const QPixmap& glyph, QRect geometry) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setIcon(glyph);
-    b->setIconSize(glyph.size());
-    b->setGeometry(geometry);
-    return b;
 }
 
 } // namespace
@@ -83,7 +45,7 @@ TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
     setFont(WindowFont(true));
     InstallBackdrop(this);
 
-    label(this, "Label3", QPoint(20, 14));
+    PlaceLabel(this, "Label3", QStringLiteral("TICKET TYPE"), QPoint(20, 14));
     m_layouts = new QComboBox(this);
     m_layouts->setObjectName(QStringLiteral("ComboBox1"));
     m_layouts->setEditable(false);
@@ -92,30 +54,32 @@ TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
     auto* range = new QGroupBox(this);
     range->setObjectName(QStringLiteral("GroupBox3"));
     range->setGeometry(20, 68, 213, 88);
-    auto* digitsOnly = new DigitsOnly(this);
-    label(range, "Label1", QPoint(16, 27));
+    range->setTitle(QStringLiteral("Boards to print"));
+    PlaceLabel(range, "Label1", QStringLiteral("First"), QPoint(16, 27));
     m_first = rangeField(range, "Gpremier",
                          QStringLiteral("Entrez le numero de la première grille à imprimer"),
-                         digitsOnly, QRect(70, 23, 60, 22));
-    label(range, "Label2", QPoint(16, 57));
+                         QRect(70, 23, 60, 22));
+    PlaceLabel(range, "Label2", QStringLiteral("Last"), QPoint(16, 57));
     m_last = rangeField(range, "gdernier",
                         QStringLiteral("Entrez le numero de la dernière grille à imprimer"),
-                        digitsOnly, QRect(70, 53, 60, 22));
+                        QRect(70, 53, 60, 22));
 
     auto* type = new QGroupBox(this);
     type->setObjectName(QStringLiteral("GroupBox2"));
     type->setGeometry(246, 14, 211, 142);
-    m_allAtOnce = new QRadioButton(type);
+    type->setTitle(QStringLiteral("Print Type"));
+    m_allAtOnce = new QRadioButton(QStringLiteral("Print all the tickets"), type);
     m_allAtOnce->setObjectName(QStringLiteral("bimptsbull"));
     m_allAtOnce->setGeometry(16, 36, 185, 22);
     m_allAtOnce->setChecked(true);
-    m_ticketByTicket = new QRadioButton(type);
+    m_ticketByTicket = new QRadioButton(QStringLiteral("Stop after each ticket"), type);
     m_ticketByTicket->setObjectName(QStringLiteral("bimpunbull"));
     m_ticketByTicket->setGeometry(16, 80, 185, 22);
 
     auto* more = new QGroupBox(this);
     more->setObjectName(QStringLiteral("GroupBox4"));
     more->setGeometry(20, 166, 437, 52);
+    more->setTitle(QStringLiteral("More"));
     m_numberOnTop = new QCheckBox(more);
     m_numberOnTop->setObjectName(QStringLiteral("chNumticket"));
     m_numberOnTop->setText(QStringLiteral("Print the number of ticket on top of the ticket"));
@@ -123,9 +87,11 @@ TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
     m_numberOnTop->move(16, 22);
     m_numberOnTop->adjustSize();
 
-    auto* cancel = glyphButton(this, "boutannule", CrossGlyph(), QRect(20, 232, 150, 44));
+    auto* cancel = MakeGlyphButton(this, "boutannule", CrossGlyph(), QStringLiteral("Cancel"),
+                                   QRect(20, 232, 150, 44));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* print = glyphButton(this, "boutlancer", TickGlyph(), QRect(307, 232, 150, 44));
+    auto* print = MakeGlyphButton(this, "boutlancer", TickGlyph(), QStringLiteral("Print"),
+                                  QRect(307, 232, 150, 44));
     print->setDefault(true);
     connect(print, &QPushButton::clicked, this, [this] { boutlancerClick(); });
 
@@ -134,19 +100,6 @@ TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
 
 void TicketPrintWindow::SetPrintCaptions() {
     setWindowTitle(QStringLiteral("Print"));
-    const auto setText = [this](const char* name, const char* text) {
-        SetControlText(this, name, text);
-    };
-    setText("Label3", "TICKET TYPE");
-    setText("GroupBox3", "Boards to print");
-    setText("Label1", "First");
-    setText("Label2", "Last");
-    setText("GroupBox2", "Print Type");
-    setText("bimptsbull", "Print all the tickets");
-    setText("bimpunbull", "Stop after each ticket");
-    setText("GroupBox4", "More");
-    setText("boutannule", "Cancel");
-    setText("boutlancer", "Print");
 }
 
 void TicketPrintWindow::formshow() {

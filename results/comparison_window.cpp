@@ -62,7 +62,7 @@ ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, con
     m_results->setFont(WindowFont(false));
     m_results->setSortingEnabled(false);
 
-    PlaceLabel(this, "lbullgagnant", QString(), QPoint(8, 216));
+    PlaceLabel(this, "lbullgagnant", QStringLiteral("NUMBERS DRAWN"), QPoint(8, 216));
     PlaceLabel(this, "Label1", QStringLiteral("MAIN BOARD"), QPoint(8, 238));
     for (int i = 0; i < kDrawnMainNumbers; ++i) {
         const QByteArray name = "ComboBox" + QByteArray::number(i + 1);
@@ -73,18 +73,18 @@ ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, con
     m_drawLists[kDrawnMainNumbers] =
         drawList(this, "ComboBox9", kThunderballNumbers, QRect(8, 300, 46, 22));
 
-    auto* view = new QPushButton(this);
+    auto* view = new QPushButton(QStringLiteral("View Results"), this);
     view->setObjectName(QStringLiteral("button1"));
     view->setGeometry(8, 336, 122, 42);
     view->setDefault(true);
     connect(view, &QPushButton::clicked, this, [this] { Button1Click(); });
-    auto* back = new QPushButton(this);
+    auto* back = new QPushButton(QStringLiteral("Return"), this);
     back->setObjectName(QStringLiteral("BitBtn1"));
     back->setGeometry(136, 336, 122, 42);
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* matched = new QGroupBox(this);
+    auto* matched = new QGroupBox(QStringLiteral("Matched Numbers"), this);
     matched->setObjectName(QStringLiteral("GroupBox1"));
     matched->setGeometry(272, 214, 362, 166);
     for (int r = 0; r < kPrizeRankCount; ++r) {
@@ -110,12 +110,6 @@ ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, con
 
 void ComparisonWindow::SetComparisonCaptions() {
     setWindowTitle(QStringLiteral("Results Analyst"));
-    auto* drawn = findChild<QLabel*>(QStringLiteral("lbullgagnant"));
-    drawn->setText(QStringLiteral("NUMBERS DRAWN"));
-    drawn->adjustSize();
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Matched Numbers"));
-    findChild<QPushButton*>(QStringLiteral("button1"))->setText(QStringLiteral("View Results"));
-    findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setText(QStringLiteral("Return"));
 }
 
 void ComparisonWindow::initform() {

@@ -49,7 +49,8 @@ void LoadSettings(AppSettings& settings, const std::string& programFolder) {
 
 bool SaveSettings(const AppSettings& settings, const std::string& programFolder) {
     const SettingsRecord record = EncodeSettings(settings);
-    return WriteFileAtomically(programFolder + kParametersFileName, record.data(), record.size());
+    return WriteFileAtomically(programFolder + kParametersFileName, record.data(), record.size())
+        .ok();
 }
 
 } // namespace orvane

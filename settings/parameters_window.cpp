@@ -1,18 +1,17 @@
 #include "settings/parameters_window.h"
 
+#include "common/digit_field.h"
 #include "common/gradient_backdrop.h"
 #include "common/window_style.h"
 #include "settings/app_settings.h"
 #include "settings/offset_text.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <optional>
 
 namespace orvane {
 
@@ -34,26 +33,9 @@ QRadioButton* radio(QGroupBox* group, const char* name, const QString& text, QPo
     return r;
 }
 
-// The character a key press types into a box, if it types one. Backspace counts as typed, so the
-// filter discards it with the letters; Delete, Enter, Escape, Tab and the Ctrl shortcuts carry
-// control codes and type nothing, and keys such as the arrows carry no text at all.
-std::optional<char32_t> typedCharacter(const QKeyEvent& key) {
-    if (key.key() == Qt::Key_Backspace)
-        return U'\b';
-    const QList<uint> text = key.text().toUcs4();
-    if (text.isEmpty())
-        return std::nullopt;
-    const char32_t c = text.front();
-    if (c < 0x20 || c == 0x7F)
-        return std::nullopt;
-    return c;
-}
-
-// Whether typing one character into the box leaves it within the typed length, once the typed
-// character has replaced the selection.
-bool hasRoomToType(const QLineEdit& box) {
-    return box.text().size() - box.selectedText().size() < kOffsetTypedLength;
-}
+// Only typing is held to the typed length: a longer value from the file is shown whole, up to the
+// length of its text.
+constexpr TypingRule kOffsetTyping{IsOffsetCharacter, kOffsetTypedLength, kOffsetTextLength};
 
 } // namespace
 
@@ -65,14 +47,14 @@ ParametersWindow::ParametersWindow(AppSettings& settings, QWidget* parent)
     setFont(WindowFont(false));
     InstallBackdrop(this);
 
-    auto* printer = new QGroupBox(this);
+    auto* printer = new QGroupBox(QStringLiteral("Printer"), this);
     printer->setObjectName(QStringLiteral("GroupBox1"));
     printer->setGeometry(82, 14, 290, 85);
-    PlaceLabel(printer, "ldecalh", QString(), QPoint(17, 30));
-    m_horizontal = offsetBox(printer, "edech", QRect(130, 26, 67, 21));
+    PlaceLabel(printer, "ldecalh", QStringLiteral("horizontal adj."), QPoint(17, 30));
+    m_horizontal = MakeDigitField(printer, "edech", QRect(130, 26, 67, 21), kOffsetTyping);
     PlaceLabel(printer, "Label4", QStringLiteral("mm"), QPoint(205, 30));
-    PlaceLabel(printer, "ldecalv", QString(), QPoint(17, 62));
-    m_vertical = offsetBox(printer, "edecv", QRect(131, 58, 67, 21));
+    PlaceLabel(printer, "ldecalv", QStringLiteral("vertical adj."), QPoint(17, 62));
+    m_vertical = MakeDigitField(printer, "edecv", QRect(131, 58, 67, 21), kOffsetTyping);
     PlaceLabel(printer, "Label3", QStringLiteral("mm"), QPoint(204, 63));
 
     // The language and the grid style have no visible control: these hidden choices carry the
@@ -96,19 +78,6 @@ ParametersWindow::ParametersWindow(AppSettings& settings, QWidget* parent)
     FormCreate();
 }
 
-QLineEdit* ParametersWindow::offsetBox(QWidget* parent, const char* name, QRect geometry) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    // Only typing is held to the typed length (in the key filter): a longer value from the file
-    // is shown whole, up to the length of its text.
-    box->setMaxLength(kOffsetTextLength);
-    // Composed input would reach the box without a key press and slip past the filter.
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->installEventFilter(this);
-    return box;
-}
-
 void ParametersWindow::FormCreate() {
     // The boxes are filled once per run: what the player types stays until the next OK, even
     // across a close without OK.
@@ -124,13 +93,6 @@ void ParametersWindow::FormCreate() {
 
 void ParametersWindow::ApplyParametersCaptions() {
     setWindowTitle(QStringLiteral("Parameters"));
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Printer"));
-    for (const auto& [name, text] :
-         {std::pair{"ldecalh", "horizontal adj."}, std::pair{"ldecalv", "vertical adj."}}) {
-        auto* l = findChild<QLabel*>(QLatin1String(name));
-        l->setText(QString::fromUtf8(text));
-        l->adjustSize();
-    }
 }
 
 void ParametersWindow::bokClick() {
@@ -148,16 +110,6 @@ void ParametersWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous())
         ApplyParametersCaptions();
     QDialog::showEvent(event);
-}
-
-bool ParametersWindow::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == m_horizontal || watched == m_vertical) && event->type() == QEvent::KeyPress) {
-        const std::optional<char32_t> typed = typedCharacter(*static_cast<QKeyEvent*>(event));
-        if (typed &&
-            (!IsOffsetCharacter(*typed) || !hasRoomToType(*static_cast<QLineEdit*>(watched))))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace orvane

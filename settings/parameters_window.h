@@ -20,12 +20,10 @@ class ParametersWindow final : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();
     void ApplyParametersCaptions();
-    QLineEdit* offsetBox(QWidget* parent, const char* name, QRect geometry);
 
     AppSettings& m_settings;
     QLineEdit* m_horizontal = nullptr;

@@ -39,6 +39,20 @@ void BoardRun::StartRun(int systemIndex) {
     m_boardCount = HasCompleteTable(systemIndex) ? WheelCatalogue(systemIndex).boardCount : 0;
 }
 
+bool BoardRun::StepToNextBoard() {
+    if (m_currentBoardNumber >= m_boardCount)
+        return false;
+    ++m_currentBoardNumber;
+    return true;
+}
+
+bool BoardRun::StepToPreviousBoard() {
+    if (m_currentBoardNumber <= 1)
+        return false;
+    --m_currentBoardNumber;
+    return true;
+}
+
 void BoardRun::BuildBoard(int k, const SelectionGrid& grid) {
     if (k < 1 || k > m_boardCount || !HasCompleteTable(m_activeSystem))
         return;

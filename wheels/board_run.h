@@ -36,6 +36,10 @@ class BoardRun {
     int boardCount() const { return m_boardCount; }
     int currentBoardNumber() const { return m_currentBoardNumber; }
     void setCurrentBoardNumber(int number) { m_currentBoardNumber = number; }
+    // Moves the board number one step, never past the last board nor before the first; false
+    // where it stays.
+    bool StepToNextBoard();
+    bool StepToPreviousBoard();
 
     // Fixed cells of 1..53 first, then selected ones, each group in ascending order.
     void RebuildPlayOrder(const SelectionGrid& grid);

@@ -29,7 +29,7 @@ BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemLis
     setFont(WindowFont(true));
     InstallBackdrop(this);
 
-    auto* frame = new QGroupBox(this);
+    auto* frame = new QGroupBox(QStringLiteral("Wheel selected"), this);
     frame->setObjectName(QStringLiteral("GroupBox2"));
     frame->setGeometry(7, 6, 522, 38);
     m_description = new QLabel(frame);
@@ -47,7 +47,7 @@ BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemLis
     counter->setObjectName(QStringLiteral("Panel1"));
     counter->setFrameStyle(QFrame::Panel | QFrame::Raised);
     counter->setGeometry(365, 47, 163, 41);
-    auto* boardTitle = new QLabel(counter);
+    auto* boardTitle = new QLabel(QStringLiteral("Board"), counter);
     boardTitle->setObjectName(QStringLiteral("ltitre"));
     boardTitle->setGeometry(0, 2, 163, 17);
     boardTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -62,26 +62,18 @@ BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemLis
     m_boardCount->setObjectName(QStringLiteral("Lnumax"));
     m_boardCount->setGeometry(85, 22, 43, 15);
 
-    auto* previous = new QPushButton(this);
-    previous->setObjectName(QStringLiteral("BitBtn3"));
-    previous->setGeometry(366, 93, 80, 38);
-    previous->setIcon(ArrowGlyph(true));
-    previous->setIconSize(QSize(32, 32));
+    auto* previous =
+        MakeGlyphButton(this, "BitBtn3", ArrowGlyph(true), QString(), QRect(366, 93, 80, 38));
     previous->setToolTip(QStringLiteral("Previous board"));
     connect(previous, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    auto* next = new QPushButton(this);
-    next->setObjectName(QStringLiteral("BitBtn4"));
-    next->setGeometry(448, 93, 80, 38);
-    next->setIcon(ArrowGlyph(false));
-    next->setIconSize(QSize(32, 32));
+    auto* next =
+        MakeGlyphButton(this, "BitBtn4", ArrowGlyph(false), QString(), QRect(448, 93, 80, 38));
     next->setToolTip(QStringLiteral("Next board"));
     connect(next, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
 
-    auto* back = new QPushButton(this);
-    back->setObjectName(QStringLiteral("BitBtn1"));
-    back->setGeometry(365, 242, 164, 38);
-    back->setIcon(ReturnGlyph());
-    back->setIconSize(QSize(20, 20));
+    auto* back = MakeGlyphButton(this, "BitBtn1", ReturnGlyph(), QStringLiteral("Return"),
+                                 QRect(365, 242, 164, 38));
+    back->setIconSize(QSize(20, 20)); // the return glyph drawn smaller than its own size
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     SetBoardsViewCaptions();
@@ -94,9 +86,6 @@ BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemLis
 
 void BoardsView::SetBoardsViewCaptions() {
     setWindowTitle(QStringLiteral("Boards to play"));
-    findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->setTitle(QStringLiteral("Wheel selected"));
-    findChild<QLabel*>(QStringLiteral("ltitre"))->setText(QStringLiteral("Board"));
-    findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setText(QStringLiteral("Return"));
 }
 
 void BoardsView::UpdateBoardLabels() {
@@ -127,17 +116,15 @@ void BoardsView::BuildCurrentBoard() {
 }
 
 void BoardsView::BitBtn4Click() {
-    if (m_run.currentBoardNumber() >= m_run.boardCount())
+    if (!m_run.StepToNextBoard())
         return;
-    m_run.setCurrentBoardNumber(m_run.currentBoardNumber() + 1);
     UpdateBoardLabels();
     BuildCurrentBoard();
 }
 
 void BoardsView::BitBtn3Click() {
-    if (m_run.currentBoardNumber() <= 1)
+    if (!m_run.StepToPreviousBoard())
         return;
-    m_run.setCurrentBoardNumber(m_run.currentBoardNumber() - 1);
     UpdateBoardLabels();
     BuildCurrentBoard();
 }

@@ -27,4 +27,15 @@ void SelectionGrid::ClearCells(CellRange range) {
         setState(c, kEmpty);
 }
 
+CellState SelectionGrid::MarkByLeftClick(int cell) {
+    setState(cell, state(cell) == kEmpty ? kSelected : kEmpty);
+    return state(cell);
+}
+
+CellState SelectionGrid::MarkByRightClick(int cell) {
+    const CellState s = state(cell);
+    setState(cell, s == kEmpty || s == kSelected ? kFixed : kEmpty);
+    return state(cell);
+}
+
 } // namespace orvane

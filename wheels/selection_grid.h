@@ -35,6 +35,12 @@ class SelectionGrid {
     // Empties the range; cells 54..70 are never touched.
     void ClearCells(CellRange range);
 
+    // The marks a click on the grid leaves, returning the cell's new state. A left click selects
+    // an empty cell and empties any other; a right click fixes an empty or selected cell and
+    // empties any other.
+    CellState MarkByLeftClick(int cell);
+    CellState MarkByRightClick(int cell);
+
     bool operator==(const SelectionGrid&) const = default;
 
   private:

@@ -4,37 +4,18 @@
 
 #include "app/app_windows.h"
 #include "app/session.h"
-#include "app/shell_actions.h"
-#include "common/prompts.h"
 #include "output/qt_print_canvas.h"
+#include "tests/doubles/recording_shell.h"
+#include "tests/doubles/scripted_prompts.h"
 
 #include <QTemporaryDir>
 #include <memory>
-#include <vector>
 
 namespace orvane {
 class ProgramWindows;
 }
 
 namespace orvane::bench {
-
-// Answers every message box with OK and keeps it, so a benchmark can tell that its path was not
-// the one the player meets.
-class KeptPrompts final : public Prompts {
-  public:
-    PromptAnswer ask(const Prompt& prompt) override {
-        shown.push_back(prompt);
-        return PromptAnswer::Ok;
-    }
-    std::vector<Prompt> shown;
-};
-
-class NoShell final : public ShellActions {
-  public:
-    bool OpenInBrowser(const std::string&) override { return false; }
-    void OpenDocument(const std::string&) override {}
-    void StartProgram(const std::string&) override {}
-};
 
 class BenchProgram {
   public:
@@ -45,7 +26,7 @@ class BenchProgram {
 
     AppWindows& windows();
     Session& session() { return m_session; }
-    KeptPrompts& prompts() { return m_prompts; }
+    test::ScriptedPrompts& prompts() { return m_prompts; }
     QString pdfPath(const QString& name) const { return m_folder.filePath(name); }
     // Empty while no message box came up; otherwise the text of the first one.
     std::string firstMessage() const;
@@ -53,8 +34,9 @@ class BenchProgram {
   private:
     QTemporaryDir m_folder;
     Session m_session;
-    KeptPrompts m_prompts;
-    NoShell m_shell;
+    // Keeps every message, so a benchmark can tell that its path was not the one the player meets.
+    test::ScriptedPrompts m_prompts;
+    test::RecordingShell m_shell;
     QtPrintCanvas m_printer;
     std::unique_ptr<ProgramWindows> m_windows;
 };

@@ -1,10 +1,9 @@
 // The print options window's "Print" clicked with its opening values: every board of the system
 // printed onto tickets (system 13: 252 boards, 42 tickets) in a PDF file. Baseline: the same marks,
 // recorded once, drawn straight onto a bare QPrinter writing a PDF file.
-#include "bench/support/recorded_drawing.h"
+#include "bench/windows/bare_printer.h"
 #include "bench/windows/bench_program.h"
 #include "bench/windows/window_benchmarks.h"
-#include "output/qt_print_canvas.h"
 #include "output/ticket_layout.h"
 #include "output/ticket_print_window.h"
 #include "output/ticket_printing.h"
@@ -34,18 +33,13 @@ void PrintClicked(benchmark::State& state, int system) {
 
 void BarePrinter(benchmark::State& state, int system) {
     BenchProgram program(system);
-    QtPrintCanvas pdf(program.pdfPath(QStringLiteral("recorded.pdf")));
-    DrawingRecorder recorder(pdf);
-    // As the window prints with its opening values: the first layout, every board, no numbers.
-    Session& session = program.session();
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, recorder,
-                 program.prompts(), 1, PrintMode::AllAtOnce, 1, WheelCatalogue(system).boardCount,
-                 false);
-    const QString path = program.pdfPath(QStringLiteral("replayed.pdf"));
-    for (auto _ : state)
-        DrawMarksToPdf(recorder.marks(), path);
-    state.counters["tickets"] = PageCount(recorder.marks());
-    FailOnMessage(state, program);
+    ReplayOnBarePrinter(state, program, "tickets", [&](PrintCanvas& canvas) {
+        // As the window prints with its opening values: the first layout, every board, no numbers.
+        Session& session = program.session();
+        PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas,
+                     program.prompts(), 1, PrintMode::AllAtOnce, 1,
+                     WheelCatalogue(system).boardCount, false);
+    });
 }
 
 } // namespace

@@ -1,41 +1,52 @@
 #include "common/atomic_file.h"
 
+#include "support/file_size_limit.h"
 #include "support/killed_save.h"
 #include "support/player_only.h"
+#include "support/temp_folder.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <ostream>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvane {
+
+void PrintTo(WriteFailure failure, std::ostream* out) {
+    constexpr const char* kNames[] = {"None",          "NotRegularFile", "NotWritable",
+                                      "FolderMissing", "BrokenLink",     "WriteFailed"};
+    *out << kNames[static_cast<int>(failure)];
+}
+
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(AtomicFile, ReplacesTheOldContentWhole) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("orvane-atomic-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::TempFolder folder;
+    const fs::path dir = folder.path();
     const fs::path path = dir / "game";
     std::ofstream(path) << "a much longer old content than the new one";
     const std::uint8_t data[] = {1, 2, 3};
-    ASSERT_TRUE(WriteFileAtomically(path.string(), data, sizeof data));
+    ASSERT_TRUE(WriteFileAtomically(path.string(), data, sizeof data).ok());
     EXPECT_EQ(fs::file_size(path), 3u);
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir))
         ++entries;
     EXPECT_EQ(entries, 1u);
-    fs::remove_all(dir);
 }
 
 TEST(AtomicFile, MissingFolderFails) {
     const std::uint8_t data[] = {1};
-    EXPECT_FALSE(WriteFileAtomically("/nonexistent-orvane-folder/file", data, sizeof data));
+    EXPECT_FALSE(WriteFileAtomically("/nonexistent-orvane-folder/file", data, sizeof data).ok());
 }
 
 using Bytes = std::vector<std::uint8_t>;
@@ -43,23 +54,18 @@ using Bytes = std::vector<std::uint8_t>;
 // A fresh folder to write into, with what the tests look at there.
 class AtomicFileFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "orvane-atomic-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
+    void SetUp() override { ASSERT_FALSE(m_dir.empty()); }
     void TearDown() override {
         // Give back what a test took away, so everything can go.
         for (const auto& entry : fs::recursive_directory_iterator(m_dir))
             if (fs::is_directory(entry.symlink_status()))
                 ::chmod(entry.path().c_str(), 0755);
         ::chmod(m_dir.c_str(), 0755);
-        fs::remove_all(m_dir);
     }
 
     fs::path file(const std::string& name) const { return m_dir / name; }
     static bool write(const fs::path& path, const Bytes& bytes) {
-        return WriteFileAtomically(path.string(), bytes.data(), bytes.size());
+        return WriteFileAtomically(path.string(), bytes.data(), bytes.size()).ok();
     }
     static void plant(const fs::path& path, const Bytes& bytes) {
         std::ofstream(path, std::ios::binary)
@@ -88,7 +94,8 @@ class AtomicFileFolder : public ::testing::Test {
     const Bytes newBytes{1, 2, 3, 4};
 
   private:
-    fs::path m_dir;
+    const test::TempFolder m_folder;
+    const fs::path m_dir{m_folder.path()};
 };
 
 using AtomicFileTarget = AtomicFileFolder;
@@ -172,6 +179,68 @@ TEST_F(AtomicFileTarget, LeavesAnythingButARegularFileAsItWas) {
     EXPECT_EQ(contents(), (std::vector<std::string>{"device", "fifo", "folder", "link-to-fifo",
                                                     "link-to-itself"}))
         << "no temporary left";
+}
+
+// Why a write failed, as the caller learns it.
+struct ExpectedFailure {
+    const char* what;
+    fs::path target;
+    WriteFailure failure;
+    int error;
+};
+
+void ExpectFailures(const std::vector<ExpectedFailure>& cases, const Bytes& bytes) {
+    for (const ExpectedFailure& c : cases) {
+        SCOPED_TRACE(c.what);
+        const WriteResult result =
+            WriteFileAtomically(c.target.string(), bytes.data(), bytes.size());
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.failure, c.failure);
+        EXPECT_EQ(result.error, c.error) << std::strerror(result.error);
+    }
+}
+
+TEST_F(AtomicFileTarget, SaysWhyItWasNotWritten) {
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0644), 0);
+    fs::create_directory(file("folder"));
+    fs::create_symlink("/dev/null", file("device"));
+    fs::create_symlink("link-to-itself", file("link-to-itself"));
+    plant(file("plain"), oldBytes);
+
+    ExpectFailures(
+        {
+            {"a folder", file("folder"), WriteFailure::NotRegularFile, 0},
+            {"a FIFO", file("fifo"), WriteFailure::NotRegularFile, 0},
+            {"a link to a device", file("device"), WriteFailure::NotRegularFile, 0},
+            {"a folder that is not there", file("missing/game"), WriteFailure::FolderMissing,
+             ENOENT},
+            {"a file where a folder should be", file("plain/game"), WriteFailure::FolderMissing,
+             ENOTDIR},
+            {"a link to itself", file("link-to-itself"), WriteFailure::BrokenLink, ELOOP},
+            {"a name longer than any", file(std::string(256, 'n')), WriteFailure::WriteFailed,
+             ENAMETOOLONG},
+        },
+        newBytes);
+    EXPECT_EQ(read(file("plain")), oldBytes);
+
+    const WriteResult written =
+        WriteFileAtomically(file("plain").string(), newBytes.data(), newBytes.size());
+    EXPECT_TRUE(written.ok());
+    EXPECT_EQ(written.error, 0);
+}
+
+TEST_F(AtomicFileTarget, SaysThatTheBytesDidNotFitOnTheDisk) {
+    plant(file("game"), oldBytes);
+    const Bytes bytes(64, 7);
+    WriteResult result;
+    {
+        const test::FileSizeLimit limit(bytes.size() / 2);
+        result = WriteFileAtomically(file("game").string(), bytes.data(), bytes.size());
+    }
+    EXPECT_EQ(result.failure, WriteFailure::WriteFailed);
+    EXPECT_EQ(result.error, EFBIG) << std::strerror(result.error);
+    EXPECT_EQ(read(file("game")), oldBytes);
+    EXPECT_EQ(contents(), std::vector<std::string>{"game"}) << "no temporary left";
 }
 
 TEST_F(AtomicFileTemporaries, EveryNameTheFileSystemTakesCanBeWritten) {
@@ -271,6 +340,32 @@ TEST_F(AtomicFileAsPlayer, WritesWhatThePlayerMayWriteAndKeepsTheRestByteForByte
         EXPECT_EQ(contents(folder),
                   c.fileMode != 0 ? std::vector<std::string>{"game"} : std::vector<std::string>{});
     }
+}
+
+TEST_F(AtomicFileAsPlayer, SaysThatThePlayerMayNotWrite) {
+    ORVANE_SKIP_AS_ROOT();
+    fs::create_directory(file("open"));
+    plant(file("open/read-only"), oldBytes);
+    ::chmod(file("open/read-only").c_str(), 0444);
+    fs::create_directory(file("closed"));
+    plant(file("closed/read-only"), oldBytes);
+    ::chmod(file("closed/read-only").c_str(), 0444);
+    ::chmod(file("closed").c_str(), 0555);
+    fs::create_directory(file("sealed"));
+    ::chmod(file("sealed").c_str(), 0);
+
+    ExpectFailures(
+        {
+            {"a read-only file in a writable folder", file("open/read-only"),
+             WriteFailure::NotWritable, EACCES},
+            {"a read-only file in a read-only folder", file("closed/read-only"),
+             WriteFailure::NotWritable, EACCES},
+            {"a new file in a read-only folder", file("closed/new"), WriteFailure::NotWritable,
+             EACCES},
+            {"a file in a folder that may not be looked into", file("sealed/game"),
+             WriteFailure::NotWritable, EACCES},
+        },
+        newBytes);
 }
 
 } // namespace

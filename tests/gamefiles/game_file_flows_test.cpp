@@ -1,35 +1,14 @@
 #include "gamefiles/game_file_flows.h"
 
 #include "app/session.h"
-#include "gamefiles/game_file_chooser.h"
 #include "gamefiles/game_file_test_support.h"
-#include "support/scripted_prompts.h"
+#include "tests/doubles/scripted_chooser.h"
+#include "tests/doubles/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 
 namespace orvane::test {
 namespace {
-
-// A chooser the test answers: what it was prepared with is kept; the player's answer is scripted.
-class ScriptedChooser final : public GameFileChooser {
-  public:
-    void setCaption(const std::string& c) override { caption = c; }
-    void setNameReadOnly(bool r) override { readOnly = r; }
-    void setNameText(const std::string& text) override { preparedName = text; }
-    void showModal() override { ++showings; }
-    bool chosen() const override { return answerChosen; }
-    std::string folder() const override { return answerFolder; }
-    std::string nameText() const override { return answerName; }
-    bool nameIsUntouchedMask() const override { return answerUntouched && answerName == "*"; }
-
-    std::string caption, preparedName;
-    bool readOnly = false;
-    int showings = 0;
-
-    bool answerChosen = true;
-    std::string answerFolder, answerName;
-    bool answerUntouched = false; // the name field kept the text it was prepared with
-};
 
 Prompt Problem(const char* text) {
     return {text, "Problème !!", PromptIcon::None, PromptButtons::Ok, false};

@@ -2,7 +2,7 @@
 
 #include "output/sample_selection.h"
 #include "support/recording_canvas.h"
-#include "support/scripted_prompts.h"
+#include "tests/doubles/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "output/ticket_printing.h"
 #include "support/printed_pages.h"
 #include "support/private_cups_scheduler.h"
-#include "support/scripted_prompts.h"
+#include "tests/doubles/scripted_prompts.h"
 
 #include <QFile>
 #include <QImage>

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +107,25 @@ TEST_F(TicketPrintWindowTest, RangeFieldsTakeFourDigitsAndNothingElse) {
         QTest::keyClick(first, Qt::Key_Left);
         QTest::keyClick(first, Qt::Key_Delete);
         EXPECT_EQ(first->text(), QStringLiteral("123"));
+    });
+}
+
+// Characters Qt's edit field would take without a printable first code unit: a private-use
+// character, a format character and one beyond the 16-bit range.
+TEST_F(TicketPrintWindowTest, RangeFieldsDropCharactersBeyondThePrintableOnesAndComposedInput) {
+    openPrint([](TicketPrintWindow& window) {
+        for (const char* name : {"Gpremier", "gdernier"}) {
+            SCOPED_TRACE(name);
+            QLineEdit* field = child<QLineEdit>(window, name);
+            EXPECT_FALSE(field->testAttribute(Qt::WA_InputMethodEnabled));
+            field->setText(QStringLiteral("12"));
+            for (const char32_t c : {U'\uE000', U'\u200D', U'\U0001F600'}) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                                QString::fromUcs4(&c, 1));
+                QCoreApplication::sendEvent(field, &press);
+            }
+            EXPECT_EQ(field->text(), QStringLiteral("12"));
+        }
     });
 }
 

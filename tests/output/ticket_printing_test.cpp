@@ -4,7 +4,7 @@
 
 #include "output/sample_selection.h"
 #include "support/recording_canvas.h"
-#include "support/scripted_prompts.h"
+#include "tests/doubles/scripted_prompts.h"
 
 #include <deque>
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
 #include "settings/app_settings.h"
 
+#include "support/special_files.h"
+#include "support/temp_folder.h"
+
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <vector>
 
 namespace orvane {
@@ -14,14 +15,7 @@ namespace fs = std::filesystem;
 
 class SettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   ("orvane-settings-" + std::to_string(::getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void SetUp() override { ASSERT_FALSE(m_temp.path().empty()); }
 
     std::string folder() const { return m_folder.string() + "/"; }
     fs::path file() const { return m_folder / kParametersFileName; }
@@ -37,7 +31,8 @@ class SettingsFileTest : public ::testing::Test {
     }
 
   private:
-    fs::path m_folder;
+    const test::TempFolder m_temp;
+    const fs::path m_folder{m_temp.path()};
 };
 
 std::vector<std::uint8_t> bytesOf(std::initializer_list<std::int32_t> fields) {
@@ -95,18 +90,7 @@ TEST_F(SettingsFileTest, UnreadableFileIsSilentAndLeavesTheFields) {
 }
 
 TEST_F(SettingsFileTest, AFifoOrADeviceIsAFileThatCannotBeReadOrWritten) {
-    struct Case {
-        const char* what;
-        std::function<void(const fs::path&)> make;
-        std::function<bool(const fs::path&)> stillThere;
-    };
-    const Case cases[] = {
-        {"FIFO", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); },
-         [](const fs::path& p) { return fs::is_fifo(fs::symlink_status(p)); }},
-        {"link to a device", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
-         [](const fs::path& p) { return fs::is_symlink(p) && fs::read_symlink(p) == "/dev/zero"; }},
-    };
-    for (const Case& c : cases) {
+    for (const test::SpecialFile& c : test::SpecialFiles()) {
         SCOPED_TRACE(c.what);
         fs::remove(file());
         c.make(file());

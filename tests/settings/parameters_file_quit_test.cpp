@@ -1,6 +1,7 @@
 #include "settings/app_settings.h"
 #include "support/player_only.h"
 #include "support/program_fixture.h"
+#include "support/special_files.h"
 
 #include <QAbstractButton>
 #include <filesystem>
@@ -47,18 +48,7 @@ class ParametersFileAtQuit : public ProgramFixture {
 using ParametersFileAtQuitAsPlayer = ParametersFileAtQuit;
 
 TEST_F(ParametersFileAtQuit, AFifoOrADeviceInItsPlaceNeitherHoldsUpTheStartNorIsReplaced) {
-    struct Case {
-        const char* what;
-        std::function<void(const fs::path&)> make;
-        std::function<bool(const fs::path&)> stillThere;
-    };
-    const Case cases[] = {
-        {"FIFO", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); },
-         [](const fs::path& p) { return fs::is_fifo(fs::symlink_status(p)); }},
-        {"link to a device", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
-         [](const fs::path& p) { return fs::is_symlink(p) && fs::read_symlink(p) == "/dev/zero"; }},
-    };
-    for (const Case& c : cases) {
+    for (const SpecialFile& c : SpecialFiles()) {
         SCOPED_TRACE(c.what);
         fs::remove(parametersPath());
         c.make(parametersPath());

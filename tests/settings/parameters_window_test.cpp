@@ -93,6 +93,12 @@ TEST_F(ParametersWindowTest, BoxesTakeDigitsAndSignsOnly) {
          "2"},
         {"digits past the fifth character", [](QLineEdit* b) { QTest::keyClicks(b, "34567"); },
          "12345"},
+        {"one key typing a digit and a letter at once",
+         [](QLineEdit* b) {
+             QTest::sendKeyEvent(QTest::Click, b, Qt::Key_unknown, QStringLiteral("3a"),
+                                 Qt::NoModifier);
+         },
+         "12"},
     };
     create();
     for (const char* name : {"edech", "edecv"}) {

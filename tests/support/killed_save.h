@@ -24,7 +24,7 @@ inline bool SaveKilledHalfWay(const std::string& path, const std::vector<std::ui
         const rlimit half{bytes.size() / 2, bytes.size() / 2};
         ::setrlimit(RLIMIT_FSIZE, &half);
         std::signal(SIGXFSZ, SIG_DFL);
-        WriteFileAtomically(path, bytes.data(), bytes.size());
+        static_cast<void>(WriteFileAtomically(path, bytes.data(), bytes.size())); // never returns
         ::_exit(0);
     }
     int status = 0;

@@ -5,9 +5,9 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session.h"
-#include "app/shell_actions.h"
 #include "support/recording_canvas.h"
-#include "support/scripted_prompts.h"
+#include "tests/doubles/recording_shell.h"
+#include "tests/doubles/scripted_prompts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,18 +18,6 @@
 #include <memory>
 
 namespace orvane::test {
-
-class RecordingShell final : public ShellActions {
-  public:
-    bool OpenInBrowser(const std::string& target) override {
-        browsed.push_back(target);
-        return true;
-    }
-    void OpenDocument(const std::string& path) override { documents.push_back(path); }
-    void StartProgram(const std::string& path) override { programs.push_back(path); }
-
-    std::vector<std::string> browsed, documents, programs;
-};
 
 class ProgramFixture : public ::testing::Test {
   protected:

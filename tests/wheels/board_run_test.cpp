@@ -147,5 +147,28 @@ TEST(BoardRun, AnIndexOutsideTheCatalogueHasNoBoards) {
     }
 }
 
+TEST(BoardRun, StepsStayWithinTheBoardsOfTheRun) {
+    BoardRun run;
+    run.StartRun(1);
+    const int last = run.boardCount();
+    ASSERT_GT(last, 1);
+    EXPECT_FALSE(run.StepToPreviousBoard());
+    EXPECT_EQ(run.currentBoardNumber(), 1);
+    for (int expected = 2; expected <= last; ++expected) {
+        EXPECT_TRUE(run.StepToNextBoard());
+        EXPECT_EQ(run.currentBoardNumber(), expected);
+    }
+    EXPECT_FALSE(run.StepToNextBoard());
+    EXPECT_EQ(run.currentBoardNumber(), last);
+    EXPECT_TRUE(run.StepToPreviousBoard());
+    EXPECT_EQ(run.currentBoardNumber(), last - 1);
+
+    // A run without boards never moves: board 1 of nothing stays where it is both ways.
+    run.StartRun(0);
+    EXPECT_FALSE(run.StepToNextBoard());
+    EXPECT_FALSE(run.StepToPreviousBoard());
+    EXPECT_EQ(run.currentBoardNumber(), 1);
+}
+
 } // namespace
 } // namespace orvane

@@ -39,5 +39,39 @@ TEST(SelectionGrid, ClearingNeverTouchesTheHiddenCells) {
         EXPECT_EQ(grid.state(c), c % 2 ? kSelected : kFixed) << c;
 }
 
+TEST(SelectionGrid, ClicksMarkCellsInTheirCycles) {
+    struct Case {
+        CellState before;
+        CellState afterLeft;
+        CellState afterRight;
+    };
+    // A state other than the three marks (a game file may hold one) counts as marked: either
+    // click empties it.
+    const Case cases[] = {
+        {kEmpty, kSelected, kFixed},
+        {kSelected, kEmpty, kFixed},
+        {kFixed, kEmpty, kEmpty},
+        {7, kEmpty, kEmpty},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        for (int cell : {1, kMainNumbers, ThunderballCell(1), kLastScreenCell}) {
+            SelectionGrid left;
+            left.setState(cell, c.before);
+            EXPECT_EQ(left.MarkByLeftClick(cell), c.afterLeft);
+            EXPECT_EQ(left.state(cell), c.afterLeft);
+            SelectionGrid right;
+            right.setState(cell, c.before);
+            EXPECT_EQ(right.MarkByRightClick(cell), c.afterRight);
+            EXPECT_EQ(right.state(cell), c.afterRight);
+            // Only the clicked cell changes.
+            left.setState(cell, kEmpty);
+            right.setState(cell, kEmpty);
+            EXPECT_EQ(left, SelectionGrid{});
+            EXPECT_EQ(right, SelectionGrid{});
+        }
+    }
+}
+
 } // namespace
 } // namespace orvane

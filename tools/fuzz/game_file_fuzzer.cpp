@@ -5,13 +5,13 @@
 #include "app/session.h"
 #include "fuzz_support.h"
 #include "gamefiles/game_file.h"
-#include "gamefiles/game_file_chooser.h"
 #include "gamefiles/game_file_flows.h"
 #include "output/board_list.h"
 #include "output/ticket_printing.h"
 #include "results/draw_comparison.h"
 #include "support/recording_canvas.h"
-#include "support/scripted_prompts.h"
+#include "tests/doubles/scripted_chooser.h"
+#include "tests/doubles/scripted_prompts.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <algorithm>
@@ -22,19 +22,6 @@ using namespace orvane::fuzz;
 namespace {
 
 constexpr const char* kGameName = "game";
-
-// The chooser as the player leaves it after picking the file and pressing Ok.
-class PickedFile final : public GameFileChooser {
-  public:
-    void setCaption(const std::string&) override {}
-    void setNameReadOnly(bool) override {}
-    void setNameText(const std::string&) override {}
-    void showModal() override {}
-    bool chosen() const override { return true; }
-    std::string folder() const override { return ScratchFolder(); }
-    std::string nameText() const override { return kGameName; }
-    bool nameIsUntouchedMask() const override { return false; } // a file was picked
-};
 
 // A record as saving writes it: system `index` chosen and the cells marked.
 Bytes SavedRecord(int index, std::initializer_list<int> fixed, std::initializer_list<int> selected,
@@ -119,7 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SelectionGrid gridBefore = session.grid;
     const int chosenBefore = session.systemList.chosenPosition();
 
-    PickedFile chooser;
+    // The chooser as the player leaves it after picking the file and pressing Ok.
+    test::ScriptedChooser chooser;
+    chooser.answerFolder = ScratchFolder();
+    chooser.answerName = kGameName;
     test::ScriptedPrompts prompts;
     const bool loaded =
         LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);

@@ -5,13 +5,13 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session.h"
-#include "app/shell_actions.h"
-#include "common/prompts.h"
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
+#include "tests/doubles/recording_shell.h"
+#include "tests/doubles/scripted_prompts.h"
 #include "wheels/boards_view.h"
 
 #include <QAbstractItemView>
@@ -28,18 +28,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompts final : public orvane::Prompts {
-  public:
-    orvane::PromptAnswer ask(const orvane::Prompt&) override { return orvane::PromptAnswer::Ok; }
-};
-
-class NoShell final : public orvane::ShellActions {
-  public:
-    bool OpenInBrowser(const std::string&) override { return false; }
-    void OpenDocument(const std::string&) override {}
-    void StartProgram(const std::string&) override {}
-};
 
 bool save(QWidget* window, const QString& folder, const QString& name) {
     window->show();
@@ -108,8 +96,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir programFolder;
     orvane::Session session;
     session.programFolder = programFolder.path().toStdString() + "/";
-    SilentPrompts prompts;
-    NoShell shell;
+    orvane::test::ScriptedPrompts prompts;
+    orvane::test::RecordingShell shell;
     orvane::ProgramWindows program(session, prompts, shell);
     orvane::AppWindows& w = program.windows();
 
