@@ -295,11 +295,14 @@ void MainWindow::ShowAbout() {
 
 void MainWindow::EnregistrerBulletin1Click() {
     if (m_windows.fileChooser)
-        SaveGame(m_session, *m_windows.fileChooser, m_prompts);
+        SaveGame(m_session.gameRecord, m_session.grid, m_session.systemList, *m_windows.fileChooser,
+                 m_prompts);
 }
 
 void MainWindow::Chargerbulletin1Click() {
-    if (!m_windows.fileChooser || !LoadGame(m_session, *m_windows.fileChooser, m_prompts))
+    if (!m_windows.fileChooser ||
+        !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList,
+                  *m_windows.fileChooser, m_prompts))
         return;
     ShowChosenSystem();
     RedrawGrid();

@@ -22,12 +22,21 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
         canvas = m_systemPrinter.get();
     }
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
-    m_windows.boardsView = new BoardsView(session, m_windows.main);
+    m_windows.boardsView = new BoardsView(session.run, session.grid, session.systemList,
+                                          session.settings, m_windows.main);
     m_windows.about = new AboutBox(m_windows.main);
-    m_windows.boardList = new BoardListWindow(session, prompts, *canvas, m_windows, m_windows.main);
-    m_windows.comparison = new ComparisonWindow(session, prompts, m_windows.main);
+    m_windows.boardList = new BoardListWindow(session.run, session.grid, session.systemList,
+                                              session.settings, prompts, *canvas, m_windows.main);
+    m_windows.comparison = new ComparisonWindow(session.run, session.grid, session.systemList,
+                                                prompts, m_windows.main);
     m_windows.fileChooser = new FileChooser(m_windows.main);
-    m_windows.ticketPrint = new TicketPrintWindow(session, prompts, *canvas, m_windows.main);
+    m_windows.ticketPrint =
+        new TicketPrintWindow(session.run, session.grid, session.systemList, session.settings,
+                              prompts, *canvas, m_windows.main);
+    // The list window opens ticket printing as the main window's menu does, without a selection
+    // check.
+    QObject::connect(m_windows.boardList, &BoardListWindow::ticketPrintingAsked,
+                     m_windows.ticketPrint, &QDialog::exec);
     // Last of all: it mirrors the settings as the main window's creation left them.
     m_windows.parameters = new ParametersWindow(session.settings, m_windows.main);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The program's state for one run, shared by every window.
+// The program's state for one run; the program wiring hands each window the parts it uses.
 
 #include "gamefiles/game_file.h"
 #include "settings/app_settings.h"
@@ -20,10 +20,6 @@ struct Session {
     BoardRun run;
     // Shared by saving and loading a game for the whole run.
     GameRecordBuffer gameRecord;
-
-    // Starts a run over the boards of the system chosen now.
-    void startRunOfChosenSystem() { run.StartRun(CurrentSystemIndex(systemList)); }
-    void buildBoard(int k) { run.BuildBoard(k, grid); }
 };
 
 } // namespace orvane

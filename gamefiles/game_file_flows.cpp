@@ -1,9 +1,9 @@
 #include "gamefiles/game_file_flows.h"
 
-#include "app/session.h"
 #include "common/prompts.h"
 #include "gamefiles/game_file.h"
 #include "gamefiles/game_file_chooser.h"
+#include "wheels/system_list.h"
 
 #include <filesystem>
 
@@ -33,7 +33,8 @@ std::string GameFilePath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-void SaveGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
+void SaveGame(GameRecordBuffer& record, const SelectionGrid& grid, const SystemList& list,
+              GameFileChooser& chooser, Prompts& prompts) {
     chooser.setCaption("Save file");
     chooser.setNameReadOnly(false);
     chooser.setNameText("*");
@@ -54,12 +55,13 @@ void SaveGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
         prompts.ask(OverwriteQuestion()) != PromptAnswer::Yes)
         return;
 
-    session.gameRecord.fill(session.systemList.chosenPosition(), session.grid);
-    if (!WriteGameRecord(path, session.gameRecord.bytes()))
+    record.fill(list.chosenPosition(), grid);
+    if (!WriteGameRecord(path, record.bytes()))
         prompts.ask(SaveFailedPrompt());
 }
 
-bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
+bool LoadGame(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
+              GameFileChooser& chooser, Prompts& prompts) {
     chooser.setCaption("Select the file to load");
     chooser.setNameReadOnly(true);
     chooser.setNameText("*");
@@ -77,22 +79,22 @@ bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts) {
         return false;
     }
     // A FIFO or a device is there but is no file that can be read.
-    const std::optional<GameRecord> record = ReadGameRecord(path);
-    if (!record) {
+    const std::optional<GameRecord> read = ReadGameRecord(path);
+    if (!read) {
         prompts.ask(problem("Erreur à la lecture du fichier"));
         return false;
     }
-    session.gameRecord.replace(*record);
-    if (!session.gameRecord.hasMagic()) {
+    record.replace(*read);
+    if (!record.hasMagic()) {
         prompts.ask(problem("Ce n'est pas un fichier grille"));
         return false;
     }
 
     // A position outside the list would leave no system chosen; the current choice stays then.
-    const int position = session.gameRecord.systemPosition();
-    if (position >= 0 && position < session.systemList.size())
-        session.systemList.choose(position);
-    session.gameRecord.copyCellsInto(session.grid);
+    const int position = record.systemPosition();
+    if (position >= 0 && position < list.size())
+        list.choose(position);
+    record.copyCellsInto(grid);
     return true;
 }
 

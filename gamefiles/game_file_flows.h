@@ -6,18 +6,23 @@
 
 namespace orvane {
 
-struct Session;
 class GameFileChooser;
+class GameRecordBuffer;
 class Prompts;
+class SelectionGrid;
+class SystemList;
 
-// Writes the grid and the chosen list position to the file the player names. Failures are
-// reported with the save-failure message, and so is the name field's untouched mask; an existing
-// file is replaced only on Yes and survives a failed write.
-void SaveGame(Session& session, GameFileChooser& chooser, Prompts& prompts);
+// Writes the grid and the chosen list position to the file the player names, through `record`.
+// Failures are reported with the save-failure message, and so is the name field's untouched mask;
+// an existing file is replaced only on Yes and survives a failed write.
+void SaveGame(GameRecordBuffer& record, const SelectionGrid& grid, const SystemList& list,
+              GameFileChooser& chooser, Prompts& prompts);
 
 // Replaces the grid, and the chosen entry when the file names one in the list, by the file the
-// player picks. Returns true when the selection changed; on false nothing did.
-bool LoadGame(Session& session, GameFileChooser& chooser, Prompts& prompts);
+// player picks, read into `record`. Returns true when the selection changed; on false nothing
+// did.
+bool LoadGame(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
+              GameFileChooser& chooser, Prompts& prompts);
 
 // A name the player may save to or load from: not empty and no folder in it. Wildcard characters
 // are part of the name.

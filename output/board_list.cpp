@@ -1,7 +1,8 @@
 #include "output/board_list.h"
 
-#include "app/session.h"
 #include "output/print_failure.h"
+#include "wheels/board_run.h"
+#include "wheels/system_list.h"
 
 #include <algorithm>
 #include <array>
@@ -74,21 +75,23 @@ std::string PrintedBoardLine(int k, const BoardRun& run) {
     return line;
 }
 
-std::vector<std::string> FillBoardList(Session& session) {
-    session.startRunOfChosenSystem();
-    const int n = session.run.boardCount();
+std::vector<std::string> FillBoardList(BoardRun& run, const SelectionGrid& grid,
+                                       const SystemList& list, int gridStyle) {
+    run.StartRun(CurrentSystemIndex(list));
+    const int n = run.boardCount();
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(std::max(n, 0)));
     for (int k = 1; k <= n; ++k) {
-        session.buildBoard(k);
-        lines.push_back(BoardListLine(k, session.run, session.settings.gridStyle));
+        run.BuildBoard(k, grid);
+        lines.push_back(BoardListLine(k, run, gridStyle));
     }
     return lines;
 }
 
-void PrintBoardList(Session& session, PrintCanvas& canvas, Prompts& prompts) {
-    session.startRunOfChosenSystem();
-    const int n = session.run.boardCount();
+void PrintBoardList(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                    PrintCanvas& canvas, Prompts& prompts) {
+    run.StartRun(CurrentSystemIndex(list));
+    const int n = run.boardCount();
     const int pageWidth = canvas.pageWidth();
     const int pageHeight = canvas.pageHeight();
     if (!BeginDocumentOrReport(canvas, prompts))
@@ -102,8 +105,8 @@ void PrintBoardList(Session& session, PrintCanvas& canvas, Prompts& prompts) {
     const int step = canvas.textHeight("WWWW") + 10;
     y += 2 * step;
     for (int k = 1; k <= n; ++k) {
-        session.buildBoard(k);
-        canvas.textOut(10, y, PrintedBoardLine(k, session.run));
+        run.BuildBoard(k, grid);
+        canvas.textOut(10, y, PrintedBoardLine(k, run));
         y += 2 * step;
         // Break only when another line follows, so a full last page is not followed by a blank
         // sheet.

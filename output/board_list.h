@@ -9,8 +9,9 @@
 namespace orvane {
 
 class BoardRun;
-struct Session;
 class Prompts;
+class SelectionGrid;
+class SystemList;
 
 // The card shown for main number m on the 36-cell card grid: a two-character suit and a
 // two-character rank ("C  6", "T 10"); empty for 37..39.
@@ -24,11 +25,15 @@ std::string BoardListLine(int k, const BoardRun& run, int gridStyle);
 // "Ticket :7 MAIN BOARD : 3 ,7 ,12 ,20 ,33 TH.: 5".
 std::string PrintedBoardLine(int k, const BoardRun& run);
 
-// Starts a run over the chosen system and returns the list window's line of every board.
-std::vector<std::string> FillBoardList(Session& session);
+// Starts `run` over the system chosen in `list`, builds every board from `grid` and returns the
+// list window's line of each.
+std::vector<std::string> FillBoardList(BoardRun& run, const SelectionGrid& grid,
+                                       const SystemList& list, int gridStyle);
 
-// Prints every board of the chosen system as a titled list, as many pages as it takes. A printer
-// that cannot start or refuses the job is reported through `prompts`.
-void PrintBoardList(Session& session, PrintCanvas& canvas, Prompts& prompts);
+// Prints every board of the system chosen in `list`, built by `run` from `grid`, as a titled list,
+// as many pages as it takes. A printer that cannot start or refuses the job is reported through
+// `prompts`.
+void PrintBoardList(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                    PrintCanvas& canvas, Prompts& prompts);
 
 } // namespace orvane

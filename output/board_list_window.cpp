@@ -1,13 +1,11 @@
 #include "output/board_list_window.h"
 
-#include "app/app_windows.h"
-#include "app/session.h"
 #include "common/glyphs.h"
 #include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/window_style.h"
 #include "output/board_list.h"
-#include "output/ticket_print_window.h"
+#include "settings/app_settings.h"
 
 #include <QListWidget>
 #include <QShowEvent>
@@ -15,10 +13,11 @@
 
 namespace orvane {
 
-BoardListWindow::BoardListWindow(Session& session, Prompts& prompts, PrintCanvas& canvas,
-                                 AppWindows& windows, QWidget* parent)
-    : QDialog(parent), m_session(session), m_prompts(prompts), m_canvas(canvas),
-      m_windows(windows) {
+BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                                 const AppSettings& settings, Prompts& prompts, PrintCanvas& canvas,
+                                 QWidget* parent)
+    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_settings(settings),
+      m_prompts(prompts), m_canvas(canvas) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(545, 346);
@@ -54,17 +53,17 @@ void BoardListWindow::SetListCaptions() {
 
 void BoardListWindow::FillBoardList() {
     m_list->clear();
-    for (const std::string& line : orvane::FillBoardList(m_session))
+    for (const std::string& line :
+         orvane::FillBoardList(m_run, m_grid, m_systemList, m_settings.gridStyle))
         m_list->addItem(QString::fromStdString(line));
 }
 
 void BoardListWindow::imprimeliste() {
-    PrintBoardList(m_session, m_canvas, m_prompts);
+    PrintBoardList(m_run, m_grid, m_systemList, m_canvas, m_prompts);
 }
 
 void BoardListWindow::bimprimebulletins() {
-    if (m_windows.ticketPrint)
-        m_windows.ticketPrint->exec();
+    Q_EMIT ticketPrintingAsked();
 }
 
 void BoardListWindow::showEvent(QShowEvent* event) {

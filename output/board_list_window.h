@@ -1,6 +1,6 @@
 #pragma once
 // The window listing every board of the chosen system, one line a board, from which the list is
-// printed and ticket printing is opened.
+// printed and ticket printing is asked for.
 
 #include <QDialog>
 
@@ -8,19 +8,28 @@ class QListWidget;
 
 namespace orvane {
 
-struct AppWindows;
-struct Session;
+struct AppSettings;
+class BoardRun;
 class Prompts;
 class PrintCanvas;
+class SelectionGrid;
+class SystemList;
 
 class BoardListWindow final : public QDialog {
     Q_OBJECT
   public:
-    BoardListWindow(Session& session, Prompts& prompts, PrintCanvas& canvas, AppWindows& windows,
+    // Lists the boards of the system chosen in `list`, built by `run` from `grid`, in the grid
+    // style of `settings`.
+    BoardListWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                    const AppSettings& settings, Prompts& prompts, PrintCanvas& canvas,
                     QWidget* parent = nullptr);
 
     void imprimeliste();      // prints the list of boards
-    void bimprimebulletins(); // opens the print options window, without a selection check
+    void bimprimebulletins(); // asks for the print options window, without a selection check
+
+  Q_SIGNALS:
+    // The player asked to print the boards onto tickets.
+    void ticketPrintingAsked();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -29,10 +38,12 @@ class BoardListWindow final : public QDialog {
     void SetListCaptions();
     void FillBoardList();
 
-    Session& m_session;
+    BoardRun& m_run;
+    const SelectionGrid& m_grid;
+    const SystemList& m_systemList;
+    const AppSettings& m_settings;
     Prompts& m_prompts;
     PrintCanvas& m_canvas;
-    AppWindows& m_windows;
     QListWidget* m_list;
 };
 

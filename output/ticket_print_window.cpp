@@ -1,6 +1,5 @@
 #include "output/ticket_print_window.h"
 
-#include "app/session.h"
 #include "common/digit_field.h"
 #include "common/glyphs.h"
 #include "common/gradient_backdrop.h"
@@ -8,6 +7,7 @@
 #include "common/window_style.h"
 #include "output/ticket_layout.h"
 #include "output/ticket_printing.h"
+#include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <QCheckBox>
@@ -34,9 +34,11 @@ QLineEdit* rangeField(QWidget* parent, const char* name, const QString& hint, QR
 
 } // namespace
 
-TicketPrintWindow::TicketPrintWindow(Session& session, Prompts& prompts, PrintCanvas& canvas,
-                                     QWidget* parent)
-    : QDialog(parent), m_session(session), m_prompts(prompts), m_canvas(canvas) {
+TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
+                                     const SystemList& list, const AppSettings& settings,
+                                     Prompts& prompts, PrintCanvas& canvas, QWidget* parent)
+    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_settings(settings),
+      m_prompts(prompts), m_canvas(canvas) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(477, 290);
@@ -109,7 +111,7 @@ void TicketPrintWindow::formshow() {
 }
 
 void TicketPrintWindow::activate() {
-    const int index = CurrentSystemIndex(m_session.systemList);
+    const int index = CurrentSystemIndex(m_systemList);
     m_first->setText(QStringLiteral("1"));
     m_last->setText(QString::number(IsSystemIndex(index) ? WheelCatalogue(index).boardCount : 0));
 }
@@ -130,14 +132,14 @@ void TicketPrintWindow::boutlancerClick() {
         m_allAtOnce->isChecked() ? PrintMode::AllAtOnce : PrintMode::TicketByTicket;
     const int first = LeadingNumber(m_first->text().toStdString());
     const int last = LeadingNumber(m_last->text().toStdString());
-    const int index = CurrentSystemIndex(m_session.systemList);
+    const int index = CurrentSystemIndex(m_systemList);
     const int boardCount = IsSystemIndex(index) ? WheelCatalogue(index).boardCount : 0;
     if (!IsPrintableRange(first, last, boardCount)) {
         m_prompts.ask(IncorrectRangePrompt());
         return;
     }
-    PrintTickets(m_session, m_canvas, m_prompts, selected + 1, mode, first, last,
-                 m_numberOnTop->isChecked());
+    PrintTickets(m_run, m_grid, m_systemList, m_settings, m_canvas, m_prompts, selected + 1, mode,
+                 first, last, m_numberOnTop->isChecked());
     accept();
 }
 

@@ -11,14 +11,20 @@ class QRadioButton;
 
 namespace orvane {
 
-struct Session;
+struct AppSettings;
+class BoardRun;
 class Prompts;
 class PrintCanvas;
+class SelectionGrid;
+class SystemList;
 
 class TicketPrintWindow final : public QDialog {
     Q_OBJECT
   public:
-    TicketPrintWindow(Session& session, Prompts& prompts, PrintCanvas& canvas,
+    // Prints the boards of the system chosen in `list`, built by `run` from `grid`, placed by
+    // the adjustments of `settings`.
+    TicketPrintWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                      const AppSettings& settings, Prompts& prompts, PrintCanvas& canvas,
                       QWidget* parent = nullptr);
 
     // Checks the range, prints and closes; an incorrect range is refused and the window stays.
@@ -32,7 +38,10 @@ class TicketPrintWindow final : public QDialog {
     void formshow();
     void activate();
 
-    Session& m_session;
+    BoardRun& m_run;
+    const SelectionGrid& m_grid;
+    const SystemList& m_systemList;
+    const AppSettings& m_settings;
     Prompts& m_prompts;
     PrintCanvas& m_canvas;
     QComboBox* m_layouts;

@@ -1,8 +1,10 @@
 #include "output/ticket_printing.h"
 
-#include "app/session.h"
 #include "output/print_failure.h"
 #include "output/ticket_layout.h"
+#include "settings/app_settings.h"
+#include "wheels/board_run.h"
+#include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <cmath>
@@ -92,7 +94,8 @@ std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& set
     return static_cast<int>(pixels);
 }
 
-void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int layout,
+void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                  const AppSettings& settings, PrintCanvas& canvas, Prompts& prompts, int layout,
                   PrintMode mode, int first, int last, bool numberOnTop) {
     const std::span<const TicketLayout> layouts = TicketLayouts();
     if (layout < 1 || layout > static_cast<int>(layouts.size()))
@@ -100,8 +103,8 @@ void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int l
     const TicketLayout& ticket = layouts[static_cast<std::size_t>(layout - 1)];
     const int perTicket = ticket.boardsPerTicket();
 
-    session.startRunOfChosenSystem();
-    const int n = session.run.boardCount();
+    run.StartRun(CurrentSystemIndex(list));
+    const int n = run.boardCount();
     if (first < 1 || last > n) {
         first = 1;
         last = n;
@@ -111,7 +114,7 @@ void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int l
         return;
     int slot = 0;
     for (int k = first; k <= last; ++k) {
-        session.buildBoard(k);
+        run.BuildBoard(k, grid);
         if (++slot > perTicket) {
             slot = 1;
             if (mode == PrintMode::AllAtOnce) {
@@ -128,8 +131,8 @@ void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int l
             }
         }
         if (numberOnTop)
-            DrawNumberOnTop(canvas, session.settings, k);
-        DrawBoard(canvas, session.settings, session.run, ticket, slot);
+            DrawNumberOnTop(canvas, settings, k);
+        DrawBoard(canvas, settings, run, ticket, slot);
     }
     EndDocumentOrReport(canvas, prompts, printed);
 }

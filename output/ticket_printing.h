@@ -11,7 +11,9 @@
 namespace orvane {
 
 struct AppSettings;
-struct Session;
+class BoardRun;
+class SelectionGrid;
+class SystemList;
 
 enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
 
@@ -23,12 +25,14 @@ enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
 std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis,
                                      double cm);
 
-// Prints boards first..last of the chosen system (all of them when the range leaves 1..count),
-// a page per ticket. AllAtOnce prints them in one document; TicketByTicket prints each ticket as
+// Prints boards first..last of the system chosen in `list` (all of them when the range leaves
+// 1..count), built by `run` from `grid` and placed by the adjustments of `settings`, a page per
+// ticket. AllAtOnce prints them in one document; TicketByTicket prints each ticket as
 // a document of its own and asks the player before every ticket after the first, so the player
 // may cancel the rest. A printer that cannot start or refuses a job is reported through `prompts`
 // and ends the printing.
-void PrintTickets(Session& session, PrintCanvas& canvas, Prompts& prompts, int layout,
+void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                  const AppSettings& settings, PrintCanvas& canvas, Prompts& prompts, int layout,
                   PrintMode mode, int first, int last, bool numberOnTop);
 
 // Whether the options window accepts the range for a system of `boardCount` boards.

@@ -1,6 +1,5 @@
 #include "results/comparison_window.h"
 
-#include "app/session.h"
 #include "common/gradient_backdrop.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
@@ -48,8 +47,9 @@ Prompt RepeatedNumberPrompt() {
 
 } // namespace
 
-ComparisonWindow::ComparisonWindow(Session& session, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_session(session), m_prompts(prompts) {
+ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                                   Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_prompts(prompts) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
@@ -150,7 +150,7 @@ void ComparisonWindow::Button1Click() {
         m_prompts.ask(RepeatedNumberPrompt());
         return;
     }
-    showResult(CompareBoardsWithDraw(m_session, draw));
+    showResult(CompareBoardsWithDraw(m_run, m_grid, m_systemList, draw));
 }
 
 void ComparisonWindow::showResult(const ComparisonResult& result) {

@@ -13,13 +13,17 @@ class QListWidget;
 
 namespace orvane {
 
-struct Session;
+class BoardRun;
 class Prompts;
+class SelectionGrid;
+class SystemList;
 
 class ComparisonWindow final : public QDialog {
     Q_OBJECT
   public:
-    ComparisonWindow(Session& session, Prompts& prompts, QWidget* parent = nullptr);
+    // Compares the boards of the system chosen in `list`, built by `run` from `grid`.
+    ComparisonWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                     Prompts& prompts, QWidget* parent = nullptr);
 
     // Checks the draw in the six lists and, if no main number repeats, compares every board
     // with it.
@@ -40,7 +44,9 @@ class ComparisonWindow final : public QDialog {
     Draw drawnNumbers() const;
     void showResult(const ComparisonResult& result);
 
-    Session& m_session;
+    BoardRun& m_run;
+    const SelectionGrid& m_grid;
+    const SystemList& m_systemList;
     Prompts& m_prompts;
     QListWidget* m_results;
     std::array<QComboBox*, kDrawLists> m_drawLists{};

@@ -1,6 +1,7 @@
 #include "results/draw_comparison.h"
 
-#include "app/session.h"
+#include "wheels/board_run.h"
+#include "wheels/system_list.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -102,17 +103,15 @@ BoardComparison CompareBoard(int boardNumber, const BoardCells& board, const Dra
     return result;
 }
 
-ComparisonResult CompareBoardsWithDraw(Session& session, const Draw& draw) {
+ComparisonResult CompareBoardsWithDraw(BoardRun& run, const SelectionGrid& grid,
+                                       const SystemList& list, const Draw& draw) {
     ComparisonResult result;
-    session.startRunOfChosenSystem();
-    const int boardCount = session.run.boardCount();
+    run.StartRun(CurrentSystemIndex(list));
+    const int boardCount = run.boardCount();
     result.lines.reserve(static_cast<std::size_t>(boardCount));
     for (int k = 1; k <= boardCount; ++k) {
-        session.buildBoard(k);
-        BoardCells board;
-        for (int cell = 1; cell <= kLastScreenCell; ++cell)
-            board.set(cell, session.run.currentBoard(cell));
-        BoardComparison compared = CompareBoard(k, board, draw);
+        run.BuildBoard(k, grid);
+        BoardComparison compared = CompareBoard(k, run.currentBoard(), draw);
         result.lines.push_back(std::move(compared.line));
         result.counts += compared.counts;
     }

@@ -2,7 +2,7 @@
 // Comparing every board of the chosen system with a draw: one result line per board and the
 // winning boards counted per prize rank.
 
-#include "wheels/selection_grid.h"
+#include "wheels/board_cells.h"
 
 #include <array>
 #include <string>
@@ -10,7 +10,9 @@
 
 namespace orvane {
 
-struct Session;
+class BoardRun;
+class SelectionGrid;
+class SystemList;
 
 constexpr int kDrawnMainNumbers = 5;
 
@@ -41,17 +43,6 @@ class RankCounts {
     std::array<int, kPrizeRankCount> m_counts{};
 };
 
-// A board as the run builds it, indexed by cell 1..53; an entry of exactly 1 is a number of the
-// board (main number n at cell n, Thunderball t at cell 39 + t).
-class BoardCells {
-  public:
-    int operator()(int cell) const { return m_cells[static_cast<std::size_t>(cell - 1)]; }
-    void set(int cell, int value) { m_cells[static_cast<std::size_t>(cell - 1)] = value; }
-
-  private:
-    std::array<int, kLastScreenCell> m_cells{};
-};
-
 struct BoardComparison {
     std::string line;
     RankCounts counts;
@@ -68,9 +59,10 @@ struct ComparisonResult {
     RankCounts counts;
 };
 
-// Runs over every board of the system chosen in the session and compares each with `draw`,
-// which must have no repeated main number. The run starts afresh (board number 1, the chosen
-// system active) and the last board stays the session's current board.
-ComparisonResult CompareBoardsWithDraw(Session& session, const Draw& draw);
+// Runs `run` over every board of the system chosen in `list`, built from `grid`, and compares
+// each with `draw`, which must have no repeated main number. The run starts afresh (board number
+// 1, the chosen system active) and the last board stays its current board.
+ComparisonResult CompareBoardsWithDraw(BoardRun& run, const SelectionGrid& grid,
+                                       const SystemList& list, const Draw& draw);
 
 } // namespace orvane

@@ -57,15 +57,15 @@ void BoardRun::BuildBoard(int k, const SelectionGrid& grid) {
     if (k < 1 || k > m_boardCount || !HasCompleteTable(m_activeSystem))
         return;
     for (int c = 1; c <= kMainNumbers; ++c)
-        m_currentBoard[static_cast<std::size_t>(c - 1)] = 0;
+        m_currentBoard.set(c, 0);
     const BoardPositions& row = CombinationTable(m_activeSystem)[static_cast<std::size_t>(k - 1)];
     for (const int position : row) {
         const int cell = playOrder(position);
         if (cell >= 1 && cell <= kLastScreenCell)
-            m_currentBoard[static_cast<std::size_t>(cell - 1)] = 1;
+            m_currentBoard.set(cell, 1);
     }
     for (int c = kFirstThunderballCell; c <= kLastScreenCell; ++c)
-        m_currentBoard[static_cast<std::size_t>(c - 1)] = grid.state(c);
+        m_currentBoard.set(c, grid.state(c));
     if (m_onBoardBuilt)
         m_onBoardBuilt();
 }

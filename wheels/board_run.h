@@ -2,6 +2,7 @@
 // Expanding a selection into the boards of a system: the checks a selection must pass, the play
 // order of the marked numbers, and the one board built at a time.
 
+#include "wheels/board_cells.h"
 #include "wheels/selection_grid.h"
 
 #include <array>
@@ -26,9 +27,10 @@ class BoardRun {
     int playOrder(int position) const {
         return m_playOrder[static_cast<std::size_t>(position - 1)];
     }
-    // The board last built, indexed by cell 1..53: 1 for its main numbers, the selection's
-    // Thunderball states in 40..53.
-    int currentBoard(int cell) const { return m_currentBoard[static_cast<std::size_t>(cell - 1)]; }
+    // The board last built: 1 for its main numbers, the selection's Thunderball states in
+    // 40..53.
+    const BoardCells& currentBoard() const { return m_currentBoard; }
+    int currentBoard(int cell) const { return m_currentBoard(cell); }
 
     int activeSystem() const { return m_activeSystem; }
     int boardCount() const { return m_boardCount; }
@@ -57,7 +59,7 @@ class BoardRun {
 
   private:
     std::array<int, kPlayOrderSize> m_playOrder{};
-    std::array<int, kLastScreenCell> m_currentBoard{};
+    BoardCells m_currentBoard;
     int m_activeSystem = 0;
     int m_boardCount = 0;
     int m_currentBoardNumber = 0;

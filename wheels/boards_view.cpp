@@ -1,22 +1,27 @@
 #include "wheels/boards_view.h"
 
-#include "app/session.h"
 #include "common/glyphs.h"
 #include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/window_style.h"
+#include "settings/app_settings.h"
+#include "wheels/board_run.h"
+#include "wheels/system_list.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 
 namespace orvane {
 
-BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                       const AppSettings& settings, QWidget* parent)
+    : QDialog(parent), m_run(run), m_selection(grid), m_systemList(list), m_settings(settings) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);
@@ -72,7 +77,11 @@ BoardsView::BoardsView(Session& session, QWidget* parent) : QDialog(parent), m_s
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     SetBoardsViewCaptions();
-    m_session.run.setBoardBuiltListener([this] { ShowCurrentBoard(); });
+    // The run outlives any view of it: once the view is gone, the boards built go unshown.
+    m_run.setBoardBuiltListener([view = QPointer<BoardsView>(this)] {
+        if (view)
+            view->ShowCurrentBoard();
+    });
 }
 
 void BoardsView::SetBoardsViewCaptions() {
@@ -80,40 +89,44 @@ void BoardsView::SetBoardsViewCaptions() {
 }
 
 void BoardsView::UpdateBoardLabels() {
-    m_boardNumber->setText(QString::number(m_session.run.currentBoardNumber()));
-    m_boardCount->setText(QString::number(m_session.run.boardCount()));
+    m_boardNumber->setText(QString::number(m_run.currentBoardNumber()));
+    m_boardCount->setText(QString::number(m_run.boardCount()));
 }
 
 void BoardsView::ShowCurrentBoard() {
     for (int tag = 1; tag <= kLastScreenCell; ++tag)
-        m_grid->cell(tag)->setPicture(m_session.run.currentBoard(tag) == 0 ? CellPicture::Empty
-                                                                           : CellPicture::Selected);
+        m_grid->cell(tag)->setPicture(m_run.currentBoard(tag) == 0 ? CellPicture::Empty
+                                                                   : CellPicture::Selected);
 }
 
 void BoardsView::FormShow() {
     SetBoardsViewCaptions();
-    m_grid->ApplyGridStyle(m_session.settings.gridStyle);
-    const int index = CurrentSystemIndex(m_session.systemList);
-    m_session.startRunOfChosenSystem();
+    m_grid->ApplyGridStyle(m_settings.gridStyle);
+    const int index = CurrentSystemIndex(m_systemList);
+    m_run.StartRun(index);
     if (!IsSystemIndex(index))
         return;
     m_description->setText(QString::fromStdString(DescribeSystem(index)));
     UpdateBoardLabels();
-    m_session.buildBoard(m_session.run.currentBoardNumber());
+    BuildCurrentBoard();
+}
+
+void BoardsView::BuildCurrentBoard() {
+    m_run.BuildBoard(m_run.currentBoardNumber(), m_selection);
 }
 
 void BoardsView::BitBtn4Click() {
-    if (!m_session.run.StepToNextBoard())
+    if (!m_run.StepToNextBoard())
         return;
     UpdateBoardLabels();
-    m_session.buildBoard(m_session.run.currentBoardNumber());
+    BuildCurrentBoard();
 }
 
 void BoardsView::BitBtn3Click() {
-    if (!m_session.run.StepToPreviousBoard())
+    if (!m_run.StepToPreviousBoard())
         return;
     UpdateBoardLabels();
-    m_session.buildBoard(m_session.run.currentBoardNumber());
+    BuildCurrentBoard();
 }
 
 void BoardsView::showEvent(QShowEvent* event) {
@@ -124,7 +137,7 @@ void BoardsView::showEvent(QShowEvent* event) {
 
 void BoardsView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        m_grid->ApplyGridStyle(m_session.settings.gridStyle);
+        m_grid->ApplyGridStyle(m_settings.gridStyle);
     QDialog::changeEvent(event);
 }
 

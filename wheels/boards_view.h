@@ -7,13 +7,19 @@ class QLabel;
 
 namespace orvane {
 
-struct Session;
+struct AppSettings;
+class BoardRun;
+class SelectionGrid;
+class SystemList;
 class TicketGridPanel;
 
 class BoardsView final : public QDialog {
     Q_OBJECT
   public:
-    BoardsView(Session& session, QWidget* parent = nullptr);
+    // Steps `run` through the boards of the system chosen in `list`, built from `grid`, and draws
+    // them in the grid style of `settings`. Every board `run` builds is drawn while the view lives.
+    BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+               const AppSettings& settings, QWidget* parent = nullptr);
 
     // Draws the board last built on the cells; every board built anywhere ends here.
     void ShowCurrentBoard();
@@ -28,8 +34,12 @@ class BoardsView final : public QDialog {
     void SetBoardsViewCaptions();
     void UpdateBoardLabels();
     void FormShow();
+    void BuildCurrentBoard();
 
-    Session& m_session;
+    BoardRun& m_run;
+    const SelectionGrid& m_selection;
+    const SystemList& m_systemList;
+    const AppSettings& m_settings;
     TicketGridPanel* m_grid;
     QLabel* m_description;
     QLabel* m_boardNumber;

@@ -50,7 +50,7 @@ void BareCellLabels(benchmark::State& state, int system) {
     Session& session = program.session(); // the run the showing started
     std::vector<BoardCellsShown> boards;
     for (int k = 1; k <= session.run.boardCount(); ++k) {
-        session.buildBoard(k);
+        session.run.BuildBoard(k, session.grid);
         BoardCellsShown shown{};
         for (int tag = 1; tag <= kLastScreenCell; ++tag)
             shown[static_cast<std::size_t>(tag - 1)] = session.run.currentBoard(tag) != 0;

@@ -27,7 +27,8 @@ void PrintListClicked(benchmark::State& state, int system) {
 void BarePrinter(benchmark::State& state, int system) {
     BenchProgram program(system);
     ReplayOnBarePrinter(state, program, "pages", [&](PrintCanvas& canvas) {
-        PrintBoardList(program.session(), canvas, program.prompts());
+        Session& session = program.session();
+        PrintBoardList(session.run, session.grid, session.systemList, canvas, program.prompts());
     });
 }
 

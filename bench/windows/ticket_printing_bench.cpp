@@ -35,7 +35,9 @@ void BarePrinter(benchmark::State& state, int system) {
     BenchProgram program(system);
     ReplayOnBarePrinter(state, program, "tickets", [&](PrintCanvas& canvas) {
         // As the window prints with its opening values: the first layout, every board, no numbers.
-        PrintTickets(program.session(), canvas, program.prompts(), 1, PrintMode::AllAtOnce, 1,
+        Session& session = program.session();
+        PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas,
+                     program.prompts(), 1, PrintMode::AllAtOnce, 1,
                      WheelCatalogue(system).boardCount, false);
     });
 }

@@ -54,7 +54,7 @@ class GameFileFlows : public ::testing::Test {
 TEST_F(GameFileFlows, SavesTheExampleByteForByteAndLoadsItBack) {
     markExample();
     pick("example");
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
 
     EXPECT_TRUE(prompts.shown.empty());
     const Bytes saved = ReadBytes(folder.file("example"));
@@ -62,7 +62,7 @@ TEST_F(GameFileFlows, SavesTheExampleByteForByteAndLoadsItBack) {
 
     Session later;
     later.systemList.choose(0);
-    EXPECT_TRUE(LoadGame(later, chooser, prompts));
+    EXPECT_TRUE(LoadGame(later.gameRecord, later.grid, later.systemList, chooser, prompts));
     EXPECT_EQ(later.grid, ExampleGrid());
     EXPECT_EQ(later.systemList.chosenPosition(), 2);
     EXPECT_TRUE(prompts.shown.empty());
@@ -70,13 +70,13 @@ TEST_F(GameFileFlows, SavesTheExampleByteForByteAndLoadsItBack) {
 
 TEST_F(GameFileFlows, PreparesTheChooserForEachOperation) {
     chooser.answerChosen = false;
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(chooser.caption, "Save file");
     EXPECT_FALSE(chooser.readOnly);
     EXPECT_EQ(chooser.preparedName, "*");
 
     chooser.preparedName.clear();
-    LoadGame(session, chooser, prompts);
+    LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(chooser.caption, "Select the file to load");
     EXPECT_TRUE(chooser.readOnly);
     EXPECT_EQ(chooser.preparedName, "*");
@@ -89,9 +89,9 @@ TEST_F(GameFileFlows, ACancelledChooserDoesNothing) {
     pick("game");
     chooser.answerChosen = false;
 
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(ReadBytes(folder.file("game")), Record(ExampleGrid(), 2));
-    EXPECT_FALSE(LoadGame(session, chooser, prompts));
+    EXPECT_FALSE(LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
     expectOtherUntouched();
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -123,7 +123,8 @@ TEST_F(GameFileFlows, RefusesFilesItCannotLoadAndKeepsTheSelection) {
         pick("game");
         prompts.shown.clear();
 
-        EXPECT_FALSE(LoadGame(session, chooser, prompts));
+        EXPECT_FALSE(
+            LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
         EXPECT_EQ(prompts.shown, std::vector<Prompt>{c.message});
         expectOtherUntouched();
     }
@@ -142,7 +143,8 @@ TEST_F(GameFileFlows, LoadsFromLongAndReadOnlyFiles) {
         SCOPED_TRACE(name);
         markOther();
         pick(name);
-        EXPECT_TRUE(LoadGame(session, chooser, prompts));
+        EXPECT_TRUE(
+            LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
         EXPECT_EQ(session.grid, stored);
         EXPECT_EQ(session.systemList.chosenPosition(), position);
     }
@@ -161,7 +163,8 @@ TEST_F(GameFileFlows, KeepsTheChosenSystemWhenTheStoredPositionIsNotInTheList) {
         markOther();
         pick("game");
 
-        EXPECT_TRUE(LoadGame(session, chooser, prompts));
+        EXPECT_TRUE(
+            LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
         EXPECT_EQ(session.systemList.chosenPosition(), c.chosenAfter);
         EXPECT_EQ(session.grid, ExampleGrid()) << "the cells load whatever the position";
     }
@@ -174,13 +177,13 @@ TEST_F(GameFileFlows, AsksBeforeReplacingAFileAndKeepsItOnNo) {
     pick("game");
 
     prompts.answers = {PromptAnswer::No};
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(prompts.shown, std::vector<Prompt>{kOverwriteQuestion});
     EXPECT_EQ(ReadBytes(folder.file("game")), old);
 
     prompts.shown.clear();
     prompts.answers = {PromptAnswer::Yes};
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(prompts.shown, std::vector<Prompt>{kOverwriteQuestion});
     EXPECT_EQ(ReadBytes(folder.file("game")), Record(ExampleGrid(), 2));
 }
@@ -192,7 +195,7 @@ TEST_F(GameFileFlows, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     std::filesystem::create_directory(folder.file("taken"));
     WriteBytes(folder.file("taken/inside"), {1, 2, 3});
     pick("taken");
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(prompts.shown, std::vector<Prompt>{SaveFailedPrompt()});
     EXPECT_EQ(ReadBytes(folder.file("taken/inside")), (Bytes{1, 2, 3}));
 
@@ -201,7 +204,7 @@ TEST_F(GameFileFlows, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     prompts.shown.clear();
     chooser.answerFolder = folder.file("plain");
     chooser.answerName = "game";
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(prompts.shown, std::vector<Prompt>{SaveFailedPrompt()});
     EXPECT_EQ(ReadBytes(folder.file("plain")), Bytes{9});
 
@@ -212,7 +215,7 @@ TEST_F(GameFileFlows, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     prompts.shown.clear();
     {
         const FileSizeLimit limit(100);
-        SaveGame(session, chooser, prompts);
+        SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     }
     EXPECT_EQ(prompts.shown, (std::vector<Prompt>{kOverwriteQuestion, SaveFailedPrompt()}));
     EXPECT_EQ(ReadBytes(folder.file("game")), old);
@@ -233,13 +236,14 @@ TEST_F(GameFileFlows, RefusesTheUntouchedMaskAndWhatIsNoFileName) {
         pick(name);
         chooser.answerUntouched = true;
         prompts.shown.clear();
-        SaveGame(session, chooser, prompts);
+        SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
         EXPECT_EQ(prompts.shown, std::vector<Prompt>{SaveFailedPrompt()});
         EXPECT_EQ(FolderContents(folder.path()), before);
         EXPECT_EQ(ReadBytes(folder.file("sub/game")), Record(ExampleGrid(), 2));
 
         prompts.shown.clear();
-        EXPECT_FALSE(LoadGame(session, chooser, prompts));
+        EXPECT_FALSE(
+            LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
         EXPECT_EQ(prompts.shown, std::vector<Prompt>{Problem("Fichier inexistant")});
         expectOtherUntouched();
     }
@@ -257,12 +261,13 @@ TEST_F(GameFileFlows, TakesWildcardCharactersAsPartOfTheName) {
         markExample();
         pick(name); // typed by the player, "*" included
         prompts.shown.clear();
-        SaveGame(session, chooser, prompts);
+        SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
         EXPECT_TRUE(prompts.shown.empty());
         EXPECT_EQ(ReadBytes(folder.file(name)), Record(ExampleGrid(), 2));
 
         markOther();
-        EXPECT_TRUE(LoadGame(session, chooser, prompts));
+        EXPECT_TRUE(
+            LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
         EXPECT_EQ(session.grid, ExampleGrid());
         EXPECT_EQ(session.systemList.chosenPosition(), 2);
         EXPECT_TRUE(prompts.shown.empty());
@@ -274,7 +279,7 @@ TEST_F(GameFileFlows, TakesWildcardCharactersAsPartOfTheName) {
     pick("*");
     chooser.answerUntouched = true;
     markOther();
-    EXPECT_TRUE(LoadGame(session, chooser, prompts));
+    EXPECT_TRUE(LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
     EXPECT_EQ(session.grid, ExampleGrid());
 }
 
@@ -286,12 +291,13 @@ TEST_F(GameFileFlows, AFifoOrADeviceIsNeitherReadNorReplaced) {
         markOther();
         pick(name);
         prompts.shown.clear();
-        EXPECT_FALSE(LoadGame(session, chooser, prompts));
+        EXPECT_FALSE(
+            LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
         EXPECT_EQ(prompts.shown, std::vector<Prompt>{Problem("Erreur à la lecture du fichier")});
         expectOtherUntouched();
 
         prompts.shown.clear();
-        SaveGame(session, chooser, prompts);
+        SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
         EXPECT_EQ(prompts.shown, (std::vector<Prompt>{kOverwriteQuestion, SaveFailedPrompt()}));
     }
     EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(folder.file("fifo"))));
@@ -303,15 +309,15 @@ TEST_F(GameFileFlows, AFifoOrADeviceIsNeitherReadNorReplaced) {
 TEST_F(GameFileFlows, CarriesTheReservedBytesOfTheLastLoadIntoLaterSaves) {
     markExample();
     pick("before-any-load");
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
     EXPECT_EQ(Int32At(ReadBytes(folder.file("before-any-load")), 288), 0);
 
     WriteBytes(folder.file("with-reserved"), Record(SelectionGrid{}, 1, 0xCAFEF00D));
     pick("with-reserved");
-    ASSERT_TRUE(LoadGame(session, chooser, prompts));
+    ASSERT_TRUE(LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts));
     markExample();
     pick("after-load");
-    SaveGame(session, chooser, prompts);
+    SaveGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
 
     const Bytes saved = ReadBytes(folder.file("after-load"));
     const Bytes example = Record(ExampleGrid(), 2);

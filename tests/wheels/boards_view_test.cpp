@@ -1,5 +1,8 @@
+#include "settings/app_settings.h"
 #include "support/program_fixture.h"
+#include "wheels/board_run.h"
 #include "wheels/boards_view.h"
+#include "wheels/system_list.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -152,9 +155,26 @@ TEST_F(BoardsViewTest, RedrawsWhileHiddenWheneverABoardIsBuilt) {
     chooseSystem(4);
     select({1, 2, 3, 4, 5, 6, ThunderballCell(6)});
     session.run.RebuildPlayOrder(session.grid);
-    session.startRunOfChosenSystem();
-    session.buildBoard(6);
+    session.run.StartRun(CurrentSystemIndex(session.systemList));
+    session.run.BuildBoard(6, session.grid);
     EXPECT_EQ(shownCells(), (std::vector<int>{2, 3, 4, 5, 6, ThunderballCell(6)}));
+}
+
+// A view may go before the run it shows: the boards built after it are simply not drawn.
+TEST(BoardsViewLifetime, ARunOutlivesItsView) {
+    SelectionGrid grid;
+    SystemList list;
+    const AppSettings settings;
+    BoardRun run;
+    list.choose(list.positionOfSystem(4));
+    for (int c : {1, 2, 3, 4, 5, 6, ThunderballCell(6)})
+        grid.setState(c, kSelected);
+    run.RebuildPlayOrder(grid);
+    run.StartRun(CurrentSystemIndex(list));
+
+    delete new BoardsView(run, grid, list, settings);
+    run.BuildBoard(1, grid);
+    EXPECT_EQ(run.currentBoard(1), 1);
 }
 
 } // namespace
