@@ -13,6 +13,7 @@ class ComparisonWindow;
 class FileChooser;
 class TicketPrintWindow;
 class ParametersWindow;
+struct PrintServices;
 
 struct AppWindows {
     MainWindow* main = nullptr;
@@ -23,6 +24,8 @@ struct AppWindows {
     FileChooser* fileChooser = nullptr;
     TicketPrintWindow* ticketPrint = nullptr;
     ParametersWindow* parameters = nullptr;
+    // What the print windows print with, for the windows opened from the menus alone.
+    PrintServices* print = nullptr;
 };
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "common/file_dialog_save_path.h"
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
 #include "output/qt_print_canvas.h"
@@ -16,23 +17,31 @@
 namespace orvane {
 
 ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
-                               PrintCanvas* canvas) {
+                               PrintCanvas* canvas, SavePathDialog* savePath) {
     if (!canvas) {
-        m_systemPrinter = std::make_unique<QtPrintCanvas>();
+        m_systemPrinter = std::make_unique<QtPrintCanvas>(&m_printerChoice);
         canvas = m_systemPrinter.get();
     }
+    if (!savePath) {
+        m_fileDialog = std::make_unique<FileDialogSavePath>();
+        savePath = m_fileDialog.get();
+    }
+    m_printServices =
+        std::make_unique<PrintServices>(PrintServices{*canvas, m_printerChoice, *savePath});
+    m_windows.print = m_printServices.get();
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
     m_windows.boardsView = new BoardsView(session.run, session.grid, session.systemList,
                                           session.settings, m_windows.main);
     m_windows.about = new AboutBox(m_windows.main);
-    m_windows.boardList = new BoardListWindow(session.run, session.grid, session.systemList,
-                                              session.settings, prompts, *canvas, m_windows.main);
+    m_windows.boardList =
+        new BoardListWindow(session.run, session.grid, session.systemList, session.settings,
+                            prompts, *m_printServices, m_windows.main);
     m_windows.comparison = new ComparisonWindow(session.run, session.grid, session.systemList,
                                                 prompts, m_windows.main);
     m_windows.fileChooser = new FileChooser(m_windows.main);
     m_windows.ticketPrint =
         new TicketPrintWindow(session.run, session.grid, session.systemList, session.settings,
-                              prompts, *canvas, m_windows.main);
+                              prompts, *m_printServices, m_windows.main);
     // The list window opens ticket printing as the main window's menu does, without a selection
     // check.
     QObject::connect(m_windows.boardList, &BoardListWindow::ticketPrintingAsked,

@@ -2,6 +2,8 @@
 // Creating the program's windows, once each, in the order the program starts them.
 
 #include "app/app_windows.h"
+#include "output/print_services.h"
+#include "output/printer_choice.h"
 
 #include <memory>
 
@@ -11,14 +13,16 @@ struct Session;
 class Prompts;
 class ShellActions;
 class PrintCanvas;
+class SavePathDialog;
 
 // Owns every window of one run. The main window is created first: its creation reads the
 // parameters file and fills the system list before any other window exists. Printing goes to
-// `canvas`, or to the system's default printer when none is given.
+// `canvas`, or to the printer the player chooses (the system's default at first) when none is
+// given; the player picks where a PDF goes through `savePath`, or the platform's file dialog.
 class ProgramWindows {
   public:
     ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
-                   PrintCanvas* canvas = nullptr);
+                   PrintCanvas* canvas = nullptr, SavePathDialog* savePath = nullptr);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
@@ -26,7 +30,10 @@ class ProgramWindows {
     AppWindows& windows() { return m_windows; }
 
   private:
+    PrinterChoice m_printerChoice;
     std::unique_ptr<PrintCanvas> m_systemPrinter;
+    std::unique_ptr<SavePathDialog> m_fileDialog;
+    std::unique_ptr<PrintServices> m_printServices;
     AppWindows m_windows;
 };
 

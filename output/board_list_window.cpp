@@ -3,24 +3,29 @@
 #include "common/glyphs.h"
 #include "common/gradient_backdrop.h"
 #include "common/pictures.h"
+#include "common/save_path_dialog.h"
 #include "common/window_style.h"
 #include "output/board_list.h"
+#include "output/pdf_export.h"
+#include "output/print_services.h"
+#include "output/printer_picker.h"
 #include "settings/app_settings.h"
 
 #include <QListWidget>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
 
 namespace orvane {
 
 BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                                 const AppSettings& settings, Prompts& prompts, PrintCanvas& canvas,
-                                 QWidget* parent)
+                                 const AppSettings& settings, Prompts& prompts,
+                                 PrintServices& services, QWidget* parent)
     : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_settings(settings),
-      m_prompts(prompts), m_canvas(canvas) {
+      m_prompts(prompts), m_services(services) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(545, 346);
+    setFixedSize(545, 386);
     setFont(WindowFont());
     InstallBackdrop(this);
 
@@ -44,6 +49,16 @@ BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const
     auto* back = button("BitBtn1", ReturnGlyph(), "Return", QRect(369, 254, 160, 78));
     connect(back, &QToolButton::clicked, this, &QDialog::accept);
 
+    // Which printer, and a PDF file in place of paper: a row of their own under the buttons.
+    PlaceLabel(this, "lprinter", QStringLiteral("Printer"), QPoint(15, 352));
+    m_printers = new PrinterPicker(m_services.choice, this);
+    m_printers->setObjectName(QStringLiteral("cbprinter"));
+    m_printers->setGeometry(70, 348, 282, 22);
+    auto* pdf = new QPushButton(QStringLiteral("Save as PDF"), this);
+    pdf->setObjectName(QStringLiteral("BitBtnPdf"));
+    pdf->setGeometry(369, 343, 160, 32);
+    connect(pdf, &QPushButton::clicked, this, [this] { saveAsPdfClick(); });
+
     SetListCaptions();
 }
 
@@ -59,7 +74,17 @@ void BoardListWindow::FillBoardList() {
 }
 
 void BoardListWindow::imprimeliste() {
-    PrintBoardList(m_run, m_grid, m_systemList, m_canvas, m_prompts);
+    PrintBoardList(m_run, m_grid, m_systemList, m_services.printer, m_prompts);
+}
+
+void BoardListWindow::saveAsPdfClick() {
+    const std::optional<std::string> path =
+        m_services.savePath.askPdfPath("Save the list of boards as PDF", "boards.pdf");
+    if (!path)
+        return;
+    SaveAsPdf(*path, m_prompts, [this](PrintCanvas& canvas, Prompts& prompts) {
+        PrintBoardList(m_run, m_grid, m_systemList, canvas, prompts);
+    });
 }
 
 void BoardListWindow::bimprimebulletins() {
@@ -70,6 +95,7 @@ void BoardListWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         SetListCaptions();
         FillBoardList();
+        m_printers->refresh();
     }
     QDialog::showEvent(event);
 }

@@ -12,6 +12,8 @@ struct AppSettings;
 class BoardRun;
 class Prompts;
 class PrintCanvas;
+class PrinterPicker;
+struct PrintServices;
 class SelectionGrid;
 class SystemList;
 
@@ -21,10 +23,11 @@ class BoardListWindow final : public QDialog {
     // Lists the boards of the system chosen in `list`, built by `run` from `grid`, in the grid
     // style of `settings`.
     BoardListWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                    const AppSettings& settings, Prompts& prompts, PrintCanvas& canvas,
+                    const AppSettings& settings, Prompts& prompts, PrintServices& services,
                     QWidget* parent = nullptr);
 
     void imprimeliste();      // prints the list of boards
+    void saveAsPdfClick();    // writes the printed list into a PDF file the player picks
     void bimprimebulletins(); // asks for the print options window, without a selection check
 
   Q_SIGNALS:
@@ -43,8 +46,9 @@ class BoardListWindow final : public QDialog {
     const SystemList& m_systemList;
     const AppSettings& m_settings;
     Prompts& m_prompts;
-    PrintCanvas& m_canvas;
+    PrintServices& m_services;
     QListWidget* m_list;
+    PrinterPicker* m_printers;
 };
 
 } // namespace orvane

@@ -30,6 +30,11 @@ std::string NoPrinterInstalled() {
            "printer.";
 }
 
+std::string ChosenPrinterGone(const std::string& printer) {
+    return "The printer " + Quoted(printer) +
+           " is no longer installed: choose another printer in the print window.";
+}
+
 std::string PrinterUnusable(const std::string& printer) {
     return "The printer " + Quoted(printer) + " cannot be used.";
 }

@@ -1,6 +1,7 @@
 #include "output/qt_print_canvas.h"
 
 #include "output/cups_queue.h"
+#include "output/printer_choice.h"
 #include "output/printer_trouble.h"
 
 #include <QFontMetrics>
@@ -20,7 +21,7 @@ QPen BarPen(int width) {
 
 } // namespace
 
-QtPrintCanvas::QtPrintCanvas() : m_pen(BarPen(1)) {}
+QtPrintCanvas::QtPrintCanvas(const PrinterChoice* choice) : m_choice(choice), m_pen(BarPen(1)) {}
 
 QtPrintCanvas::QtPrintCanvas(const QString& pdfPath) : m_pdfPath(pdfPath), m_pen(BarPen(1)) {}
 
@@ -37,8 +38,12 @@ QPrinter* QtPrintCanvas::printer() {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_pdfPath);
+        m_printer->setFullPage(true);
     } else {
-        const QPrinterInfo system = QPrinterInfo::defaultPrinter();
+        const bool chosen = m_choice && !m_choice->name.empty();
+        const QPrinterInfo system =
+            chosen ? QPrinterInfo::printerInfo(QString::fromStdString(m_choice->name))
+                   : QPrinterInfo::defaultPrinter();
         if (system.isNull())
             m_printer.reset();
         else
@@ -59,8 +64,11 @@ int QtPrintCanvas::pageHeight() {
 
 PrintJobStatus QtPrintCanvas::beginDocument() {
     QPrinter* p = printer();
-    if (!p)
+    if (!p) {
+        if (m_choice && !m_choice->name.empty())
+            return PrintJobStatus::Refused(ChosenPrinterGone(m_choice->name));
         return PrintJobStatus::Refused(MissingDefaultPrinter());
+    }
     const std::string name = p->printerName().toStdString();
     if (!p->isValid())
         return PrintJobStatus::Refused(PrinterUnusable(name));

@@ -13,12 +13,16 @@ class QPrinter;
 
 namespace orvane {
 
+struct PrinterChoice;
+
 class QtPrintCanvas final : public PrintCanvas {
   public:
-    // Prints on the system's default printer, looked up afresh for every document, so a printer
+    // Prints on the printer `choice` names, or on the system's default printer while it names
+    // none (or when no choice is given); looked up afresh for every document, so a printer
     // installed while the program runs is found.
-    QtPrintCanvas();
-    // Writes every document to the PDF file at `pdfPath` instead (benchmarks, checks).
+    explicit QtPrintCanvas(const PrinterChoice* choice = nullptr);
+    // Writes every document to the PDF file at `pdfPath` instead. Its page is the whole sheet,
+    // so what is drawn lands at its true place from the paper's corner, margins included.
     explicit QtPrintCanvas(const QString& pdfPath);
     ~QtPrintCanvas() override;
     QtPrintCanvas(const QtPrintCanvas&) = delete;
@@ -43,6 +47,7 @@ class QtPrintCanvas final : public PrintCanvas {
     // default printer is looked up again. Null when the system has no default printer.
     QPrinter* printer();
 
+    const PrinterChoice* m_choice = nullptr;
     QString m_pdfPath;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;

@@ -11,6 +11,9 @@ constexpr std::array<TicketLayout, 1> kLayouts = {{
 }};
 
 constexpr int kMainColumns = 8;
+// A bar's size: its left end and middle line are the box's place.
+constexpr double kBarLength = 0.17;
+constexpr double kBarThickness = 0.15;
 constexpr int kThunderballColumns = 4;
 
 } // namespace
@@ -26,6 +29,26 @@ BoxPlace MainNumberBox(int m) {
 BoxPlace ThunderballBox(int t) {
     const int slot = t <= 2 ? t + 1 : t + 2;
     return {(slot - 1) % kThunderballColumns + 1, (slot - 1) / kThunderballColumns + 1};
+}
+
+std::vector<TicketBox> TicketBoxes(const TicketLayout& layout) {
+    std::vector<TicketBox> boxes;
+    const auto add = [&](int board, bool thunderball, int number, BoxPlace place, double left) {
+        const double x = left + (place.column - 1) * layout.columnPitch;
+        const double y =
+            layout.originY + (board - 1) * layout.boardPitch + (place.row - 1) * layout.rowPitch;
+        boxes.push_back({board, thunderball, number, x - kBoxMargin,
+                         y - kBarThickness / 2 - kBoxMargin, x + kBarLength + kBoxMargin,
+                         y + kBarThickness / 2 + kBoxMargin});
+    };
+    const double thunderballLeft = layout.originX + kMainColumns * layout.columnPitch;
+    for (int board = 1; board <= layout.boardsPerTicket(); ++board) {
+        for (int m = 1; m <= 39; ++m)
+            add(board, false, m, MainNumberBox(m), layout.originX);
+        for (int t = 1; t <= 14; ++t)
+            add(board, true, t, ThunderballBox(t), thunderballLeft);
+    }
+    return boxes;
 }
 
 } // namespace orvane

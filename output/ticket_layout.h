@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace orvane {
 
@@ -34,5 +35,20 @@ BoxPlace MainNumberBox(int m);
 // Thunderball number t (1..14) in the block of 4 columns right of the main block; its first row
 // holds only 1 and 2, in the middle two columns.
 BoxPlace ThunderballBox(int t);
+
+// A number's box as printed on the paper ticket, in centimetres from the sheet's corner: the
+// rectangle a bar over that number is drawn in, with a margin all round.
+struct TicketBox {
+    int board;        // 1..boards per ticket, from the top
+    bool thunderball; // in the Thunderball block rather than the main block
+    int number;       // 1..39, or 1..14 in the Thunderball block
+    double left, top, right, bottom;
+};
+
+// How far a box reaches beyond the bar drawn in it, on every side.
+constexpr double kBoxMargin = 0.05;
+
+// Every box of every board of `layout`: each board's 39 main numbers, then its 14 Thunderballs.
+std::vector<TicketBox> TicketBoxes(const TicketLayout& layout);
 
 } // namespace orvane

@@ -4,9 +4,15 @@
 #include "common/glyphs.h"
 #include "common/gradient_backdrop.h"
 #include "common/pictures.h"
+#include "common/save_path_dialog.h"
 #include "common/window_style.h"
+#include "output/pdf_export.h"
+#include "output/print_preview_window.h"
+#include "output/print_services.h"
+#include "output/printer_picker.h"
+#include "output/qt_print_canvas.h"
+#include "output/recorded_pages.h"
 #include "output/ticket_layout.h"
-#include "output/ticket_printing.h"
 #include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -36,12 +42,12 @@ QLineEdit* rangeField(QWidget* parent, const char* name, const QString& hint, QR
 
 TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
                                      const SystemList& list, const AppSettings& settings,
-                                     Prompts& prompts, PrintCanvas& canvas, QWidget* parent)
+                                     Prompts& prompts, PrintServices& services, QWidget* parent)
     : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_settings(settings),
-      m_prompts(prompts), m_canvas(canvas) {
+      m_prompts(prompts), m_services(services) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(477, 290);
+    setFixedSize(477, 336);
     setFont(WindowFont(true));
     InstallBackdrop(this);
 
@@ -94,6 +100,19 @@ TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
                                   QRect(307, 232, 150, 44));
     print->setDefault(true);
     connect(print, &QPushButton::clicked, this, [this] { boutlancerClick(); });
+    auto* preview = MakeGlyphButton(this, "boutapercu", TicketGlyph(), QStringLiteral("Preview"),
+                                    QRect(177, 232, 123, 44));
+    connect(preview, &QPushButton::clicked, this, [this] { previewClick(); });
+
+    // Which printer, and a PDF file in place of paper: a row of their own under the buttons.
+    PlaceLabel(this, "lprinter", QStringLiteral("Printer"), QPoint(20, 297));
+    m_printers = new PrinterPicker(m_services.choice, this);
+    m_printers->setObjectName(QStringLiteral("cbprinter"));
+    m_printers->setGeometry(76, 293, 224, 22);
+    auto* pdf = new QPushButton(QStringLiteral("Save as PDF"), this);
+    pdf->setObjectName(QStringLiteral("boutpdf"));
+    pdf->setGeometry(307, 288, 150, 32);
+    connect(pdf, &QPushButton::clicked, this, [this] { saveAsPdfClick(); });
 
     SetPrintCaptions();
 }
@@ -108,6 +127,7 @@ void TicketPrintWindow::formshow() {
     for (const TicketLayout& layout : TicketLayouts())
         m_layouts->addItem(QString::fromUtf8(layout.layoutName));
     m_layouts->setCurrentIndex(0);
+    m_printers->refresh();
 }
 
 void TicketPrintWindow::activate() {
@@ -124,10 +144,10 @@ void TicketPrintWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TicketPrintWindow::boutlancerClick() {
+std::optional<TicketPrintWindow::Options> TicketPrintWindow::checkedOptions() {
     const int selected = m_layouts->currentIndex();
     if (selected < 0)
-        return;
+        return std::nullopt;
     const PrintMode mode =
         m_allAtOnce->isChecked() ? PrintMode::AllAtOnce : PrintMode::TicketByTicket;
     const int first = LeadingNumber(m_first->text().toStdString());
@@ -136,11 +156,76 @@ void TicketPrintWindow::boutlancerClick() {
     const int boardCount = IsSystemIndex(index) ? WheelCatalogue(index).boardCount : 0;
     if (!IsPrintableRange(first, last, boardCount)) {
         m_prompts.ask(IncorrectRangePrompt());
-        return;
+        return std::nullopt;
     }
-    PrintTickets(m_run, m_grid, m_systemList, m_settings, m_canvas, m_prompts, selected + 1, mode,
-                 first, last, m_numberOnTop->isChecked());
+    return Options{selected + 1, mode, first, last, m_numberOnTop->isChecked()};
+}
+
+void TicketPrintWindow::print(const Options& o) {
+    PrintTickets(m_run, m_grid, m_systemList, m_settings, m_services.printer, m_prompts, o.layout,
+                 o.mode, o.first, o.last, o.numberOnTop);
     accept();
+}
+
+void TicketPrintWindow::boutlancerClick() {
+    const std::optional<Options> options = checkedOptions();
+    if (!options)
+        return;
+    // Measured only on a printer that is there; a missing one is reported by the printing.
+    PrintCanvas& printer = m_services.printer;
+    if (printer.dotsPerInch(Axis::Horizontal) > 0) {
+        const std::vector<std::string> off =
+            TicketMarksOffThePage(m_run, m_grid, m_systemList, m_settings, printer, options->layout,
+                                  options->first, options->last, options->numberOnTop);
+        if (!off.empty() && m_prompts.ask(MarksOutOfReachPrompt(off)) != PromptAnswer::Ok)
+            return;
+    }
+    print(*options);
+}
+
+void TicketPrintWindow::previewClick() {
+    const std::optional<Options> o = checkedOptions();
+    if (!o)
+        return;
+    // Laid out for the printer chosen; without one, for a sheet of paper with no margins.
+    PrintCanvas& printer = m_services.printer;
+    const bool printerThere = printer.dotsPerInch(Axis::Horizontal) > 0;
+    QtPrintCanvas paper(QStringLiteral("unused.pdf")); // measures only: no document is begun
+    PrintCanvas& measure = printerThere ? printer : paper;
+    PageRecorder pages(measure);
+    // One document whatever the mode: the pages are the same, and nobody is asked to feed
+    // tickets into a preview.
+    PrintTickets(m_run, m_grid, m_systemList, m_settings, pages, m_prompts, o->layout,
+                 PrintMode::AllAtOnce, o->first, o->last, o->numberOnTop);
+    PreviewContent content;
+    content.title = QStringLiteral("Print preview");
+    content.pageNoun = QStringLiteral("Ticket");
+    content.document = pages.document();
+    content.ticketUnderlay = true;
+    if (printerThere)
+        content.warnings = TicketMarksOffThePage(m_run, m_grid, m_systemList, m_settings, printer,
+                                                 o->layout, o->first, o->last, o->numberOnTop);
+    content.saveAsPdf = [this, options = *o] { saveAsPdf(options); };
+    PrintPreviewWindow preview(std::move(content), this);
+    if (preview.exec() == QDialog::Accepted)
+        print(*o);
+}
+
+void TicketPrintWindow::saveAsPdfClick() {
+    if (const std::optional<Options> options = checkedOptions())
+        saveAsPdf(*options);
+}
+
+void TicketPrintWindow::saveAsPdf(const Options& o) {
+    const std::optional<std::string> path =
+        m_services.savePath.askPdfPath("Save the tickets as PDF", "tickets.pdf");
+    if (!path)
+        return;
+    // A file holds every ticket of the range, one a page, whatever the print mode.
+    SaveAsPdf(*path, m_prompts, [&](PrintCanvas& canvas, Prompts& prompts) {
+        PrintTickets(m_run, m_grid, m_systemList, m_settings, canvas, prompts, o.layout,
+                     PrintMode::AllAtOnce, o.first, o.last, o.numberOnTop);
+    });
 }
 
 } // namespace orvane

@@ -2,7 +2,10 @@
 // The print options window: ticket type, range of boards, printing all at once or ticket by
 // ticket, and the board number on top.
 
+#include "output/ticket_printing.h"
+
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -15,6 +18,8 @@ struct AppSettings;
 class BoardRun;
 class Prompts;
 class PrintCanvas;
+class PrinterPicker;
+struct PrintServices;
 class SelectionGrid;
 class SystemList;
 
@@ -22,13 +27,19 @@ class TicketPrintWindow final : public QDialog {
     Q_OBJECT
   public:
     // Prints the boards of the system chosen in `list`, built by `run` from `grid`, placed by
-    // the adjustments of `settings`.
+    // the adjustments of `settings`, with `services`.
     TicketPrintWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                      const AppSettings& settings, Prompts& prompts, PrintCanvas& canvas,
+                      const AppSettings& settings, Prompts& prompts, PrintServices& services,
                       QWidget* parent = nullptr);
 
     // Checks the range, prints and closes; an incorrect range is refused and the window stays.
+    // Marks the printer cannot reach are named first, and the player may go back.
     void boutlancerClick();
+    // Checks the range and shows the tickets as they will be printed; "Print" there prints them
+    // and closes this window too.
+    void previewClick();
+    // Checks the range and writes the tickets into a PDF file the player picks.
+    void saveAsPdfClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -37,19 +48,31 @@ class TicketPrintWindow final : public QDialog {
     void SetPrintCaptions();
     void formshow();
     void activate();
+    struct Options {
+        int layout;
+        PrintMode mode;
+        int first, last;
+        bool numberOnTop;
+    };
+    // The options as set in the window; nothing, after telling the player, when the range is
+    // incorrect.
+    std::optional<Options> checkedOptions();
+    void print(const Options& options);
+    void saveAsPdf(const Options& options);
 
     BoardRun& m_run;
     const SelectionGrid& m_grid;
     const SystemList& m_systemList;
     const AppSettings& m_settings;
     Prompts& m_prompts;
-    PrintCanvas& m_canvas;
+    PrintServices& m_services;
     QComboBox* m_layouts;
     QLineEdit* m_first;
     QLineEdit* m_last;
     QRadioButton* m_allAtOnce;
     QRadioButton* m_ticketByTicket;
     QCheckBox* m_numberOnTop;
+    PrinterPicker* m_printers;
 };
 
 } // namespace orvane

@@ -7,10 +7,13 @@
 #include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace orvane {
 
@@ -20,10 +23,17 @@ constexpr double kCmPerInch = 2.54;
 constexpr double kBarLength = 0.17;
 constexpr double kBarThickness = 0.15;
 constexpr double kNumberOnTopAt = 1.0;
+constexpr const char* kTicketFace = "Fixedsys";
+constexpr int kTicketPointSize = 9;
 
-// A bar 0.17 cm long whose left end is at (x, y), as thick as 0.15 cm is tall on the printer. A
-// bar with an end or an edge beyond the device's reach lies far off the paper and is left out.
-void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
+// A bar's ends and thickness in device pixels: it runs from (left, y) to (right, y), `width`
+// thick. Nothing when an end or an edge lies beyond the device's reach, far off the paper.
+struct BarPixels {
+    int left, right, y, width;
+};
+
+std::optional<BarPixels> BarAt(PrintCanvas& canvas, const AppSettings& settings, double x,
+                               double y) {
     const std::optional<int> px = CmToPrinterPixels(canvas, settings, Axis::Horizontal, x);
     const std::optional<int> py = CmToPrinterPixels(canvas, settings, Axis::Vertical, y);
     const std::optional<int> right =
@@ -31,48 +41,95 @@ void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double
     const std::optional<int> bottom =
         CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kBarThickness);
     if (!px || !py || !right || !bottom)
-        return;
+        return std::nullopt;
     const std::int64_t width = std::int64_t{*bottom} - *py;
     if (width < std::numeric_limits<int>::min() || width > std::numeric_limits<int>::max())
-        return;
-    canvas.setPenWidth(static_cast<int>(width));
-    canvas.line(*px, *py, *right, *py);
+        return std::nullopt;
+    return BarPixels{*px, *right, *py, static_cast<int>(width)};
 }
 
-// Board k's number near the ticket's top-left corner, unless the adjustment puts it beyond reach.
-void DrawNumberOnTop(PrintCanvas& canvas, const AppSettings& settings, int k) {
+// A bar 0.17 cm long whose left end is at (x, y), as thick as 0.15 cm is tall on the printer.
+void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
+    if (const std::optional<BarPixels> bar = BarAt(canvas, settings, x, y)) {
+        canvas.setPenWidth(bar->width);
+        canvas.line(bar->left, bar->y, bar->right, bar->y);
+    }
+}
+
+// Whether the whole bar lies on the printable area; its thickness spreads half above the line.
+bool BarIsPrintable(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
+    const std::optional<BarPixels> bar = BarAt(canvas, settings, x, y);
+    if (!bar)
+        return false;
+    const std::int64_t top = std::int64_t{bar->y} - bar->width / 2;
+    const std::int64_t bottom = top + bar->width;
+    return bar->left >= 0 && bar->right <= canvas.pageWidth() && top >= 0 &&
+           bottom <= canvas.pageHeight();
+}
+
+std::optional<std::pair<int, int>> NumberOnTopCorner(PrintCanvas& canvas,
+                                                     const AppSettings& settings) {
     const std::optional<int> x =
         CmToPrinterPixels(canvas, settings, Axis::Horizontal, kNumberOnTopAt);
     const std::optional<int> y =
         CmToPrinterPixels(canvas, settings, Axis::Vertical, kNumberOnTopAt);
-    if (x && y)
-        canvas.textOut(*x, *y, std::to_string(k));
+    if (!x || !y)
+        return std::nullopt;
+    return std::pair{*x, *y};
 }
 
-void DrawBoard(PrintCanvas& canvas, const AppSettings& settings, const BoardRun& run,
-               const TicketLayout& layout, int slot) {
+// Board k's number near the ticket's top-left corner, unless the adjustment puts it beyond reach.
+void DrawNumberOnTop(PrintCanvas& canvas, const AppSettings& settings, int k) {
+    if (const auto corner = NumberOnTopCorner(canvas, settings))
+        canvas.textOut(corner->first, corner->second, std::to_string(k));
+}
+
+// Calls visit(x, y, thunderball, number) with the place in centimetres of every mark of the board
+// last built, in slot `slot` of the ticket, main numbers first.
+template <typename Visit>
+void ForEachMark(const BoardRun& run, const TicketLayout& layout, int slot, Visit visit) {
     const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
     for (int m = 1; m <= kMainNumbers; ++m) {
         if (run.currentBoard(m) != 1)
             continue;
         const BoxPlace box = MainNumberBox(m);
-        DrawMark(canvas, settings, layout.originX + (box.column - 1) * layout.columnPitch,
-                 boardTop + (box.row - 1) * layout.rowPitch);
+        visit(layout.originX + (box.column - 1) * layout.columnPitch,
+              boardTop + (box.row - 1) * layout.rowPitch, false, m);
     }
     const double thunderballLeft = layout.originX + 8 * layout.columnPitch;
     for (int t = 1; t <= kThunderballNumbers; ++t) {
         if (run.currentBoard(ThunderballCell(t)) != 1)
             continue;
         const BoxPlace box = ThunderballBox(t);
-        DrawMark(canvas, settings, thunderballLeft + (box.column - 1) * layout.columnPitch,
-                 boardTop + (box.row - 1) * layout.rowPitch);
+        visit(thunderballLeft + (box.column - 1) * layout.columnPitch,
+              boardTop + (box.row - 1) * layout.rowPitch, true, t);
     }
+}
+
+void DrawBoard(PrintCanvas& canvas, const AppSettings& settings, const BoardRun& run,
+               const TicketLayout& layout, int slot) {
+    ForEachMark(run, layout, slot,
+                [&](double x, double y, bool, int) { DrawMark(canvas, settings, x, y); });
+}
+
+const TicketLayout* LayoutAt(int layout) {
+    const std::span<const TicketLayout> layouts = TicketLayouts();
+    if (layout < 1 || layout > static_cast<int>(layouts.size()))
+        return nullptr;
+    return &layouts[static_cast<std::size_t>(layout - 1)];
+}
+
+// The range printed: first..last, or every board when it leaves 1..count.
+std::pair<int, int> PrintedRange(int first, int last, int count) {
+    if (first < 1 || last > count)
+        return {1, count};
+    return {first, last};
 }
 
 bool BeginTicketJob(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed) {
     if (!BeginDocumentOrReport(canvas, prompts, printed))
         return false;
-    canvas.setFont("Fixedsys", 9, true);
+    canvas.setFont(kTicketFace, kTicketPointSize, true);
     return true;
 }
 
@@ -97,18 +154,13 @@ std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& set
 void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
                   const AppSettings& settings, PrintCanvas& canvas, Prompts& prompts, int layout,
                   PrintMode mode, int first, int last, bool numberOnTop) {
-    const std::span<const TicketLayout> layouts = TicketLayouts();
-    if (layout < 1 || layout > static_cast<int>(layouts.size()))
+    const TicketLayout* ticket = LayoutAt(layout);
+    if (!ticket)
         return;
-    const TicketLayout& ticket = layouts[static_cast<std::size_t>(layout - 1)];
-    const int perTicket = ticket.boardsPerTicket();
+    const int perTicket = ticket->boardsPerTicket();
 
     run.StartRun(CurrentSystemIndex(list));
-    const int n = run.boardCount();
-    if (first < 1 || last > n) {
-        first = 1;
-        last = n;
-    }
+    std::tie(first, last) = PrintedRange(first, last, run.boardCount());
     BoardsPrinted printed{first, first - 1}; // boards of the jobs already handed over
     if (!BeginTicketJob(canvas, prompts, printed))
         return;
@@ -132,9 +184,47 @@ void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& li
         }
         if (numberOnTop)
             DrawNumberOnTop(canvas, settings, k);
-        DrawBoard(canvas, settings, run, ticket, slot);
+        DrawBoard(canvas, settings, run, *ticket, slot);
     }
     EndDocumentOrReport(canvas, prompts, printed);
+}
+
+std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGrid& grid,
+                                               const SystemList& list, const AppSettings& settings,
+                                               PrintCanvas& canvas, int layout, int first, int last,
+                                               bool numberOnTop) {
+    std::vector<std::string> off;
+    const auto note = [&off](const std::string& what) {
+        if (std::find(off.begin(), off.end(), what) == off.end())
+            off.push_back(what);
+    };
+    const TicketLayout* ticket = LayoutAt(layout);
+    if (!ticket)
+        return off;
+    const int perTicket = ticket->boardsPerTicket();
+    run.StartRun(CurrentSystemIndex(list));
+    std::tie(first, last) = PrintedRange(first, last, run.boardCount());
+    if (numberOnTop && first <= last) {
+        // Measured in the font the tickets are printed in; the widest number is the last one.
+        canvas.setFont(kTicketFace, kTicketPointSize, true);
+        const std::string widest = std::to_string(last);
+        const auto corner = NumberOnTopCorner(canvas, settings);
+        if (!corner || corner->first < 0 || corner->second < 0 ||
+            std::int64_t{corner->first} + canvas.textWidth(widest) > canvas.pageWidth() ||
+            std::int64_t{corner->second} + canvas.textHeight(widest) > canvas.pageHeight())
+            note("the board number on top");
+    }
+    int slot = 0;
+    for (int k = first; k <= last; ++k) {
+        run.BuildBoard(k, grid);
+        slot = slot % perTicket + 1;
+        ForEachMark(run, *ticket, slot, [&](double x, double y, bool thunderball, int number) {
+            if (!BarIsPrintable(canvas, settings, x, y))
+                note((thunderball ? "Thunderball " : "main number ") + std::to_string(number) +
+                     " of board " + std::to_string(slot));
+        });
+    }
+    return off;
 }
 
 bool IsPrintableRange(int first, int last, int boardCount) {
@@ -159,6 +249,16 @@ Prompt IncorrectRangePrompt() {
 Prompt NextTicketPrompt() {
     return {"Please insert next ticket and press OK", "Tickets printing", PromptIcon::Question,
             PromptButtons::OkCancel, false};
+}
+
+Prompt MarksOutOfReachPrompt(const std::vector<std::string>& off) {
+    std::string names;
+    for (const std::string& what : off)
+        names += (names.empty() ? "" : ", ") + what;
+    return {"The printer cannot reach every mark, and would leave these out: " + names +
+                ".\n\nMove the marks with the adjustments in Options > Parameters, or choose "
+                "another printer. Print all the same?",
+            "Tickets printing", PromptIcon::Question, PromptButtons::OkCancel, false};
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -35,6 +36,15 @@ void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& li
                   const AppSettings& settings, PrintCanvas& canvas, Prompts& prompts, int layout,
                   PrintMode mode, int first, int last, bool numberOnTop);
 
+// What printing these options on `canvas`'s printer would lose: the marks that fall outside its
+// printable area, where a printer leaves them out, each named once in the order met ("main
+// number 1 of board 1", "Thunderball 14 of board 6", "the board number on top"); boards are
+// counted by their place on the ticket.
+std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGrid& grid,
+                                               const SystemList& list, const AppSettings& settings,
+                                               PrintCanvas& canvas, int layout, int first, int last,
+                                               bool numberOnTop);
+
 // Whether the options window accepts the range for a system of `boardCount` boards.
 bool IsPrintableRange(int first, int last, int boardCount);
 
@@ -43,5 +53,7 @@ int LeadingNumber(const std::string& text);
 
 Prompt IncorrectRangePrompt();
 Prompt NextTicketPrompt();
+// Names the marks `off` the printer cannot reach and asks whether to print all the same.
+Prompt MarksOutOfReachPrompt(const std::vector<std::string>& off);
 
 } // namespace orvane

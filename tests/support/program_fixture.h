@@ -8,6 +8,7 @@
 #include "support/recording_canvas.h"
 #include "tests/doubles/recording_shell.h"
 #include "tests/doubles/scripted_prompts.h"
+#include "tests/doubles/scripted_save_path.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,7 +25,7 @@ class ProgramFixture : public ::testing::Test {
     // Creates the windows; call after putting files into folder() where a test needs them.
     void startProgram() {
         session.programFolder = folder();
-        program = std::make_unique<ProgramWindows>(session, prompts, shell, &canvas);
+        program = std::make_unique<ProgramWindows>(session, prompts, shell, &canvas, &savePath);
     }
     void TearDown() override {
         closeModalWindows();
@@ -73,7 +74,8 @@ class ProgramFixture : public ::testing::Test {
     Session session;
     ScriptedPrompts prompts;
     RecordingShell shell;
-    RecordingCanvas canvas; // the printer every window prints on
+    RecordingCanvas canvas;    // the printer every window prints on
+    ScriptedSavePath savePath; // where the player says a PDF goes
     std::unique_ptr<ProgramWindows> program;
 
   private:

@@ -1,0 +1,33 @@
+#include "output/printer_picker.h"
+
+#include "output/printer_choice.h"
+
+#include <QPrinterInfo>
+
+namespace orvane {
+
+PrinterPicker::PrinterPicker(PrinterChoice& choice, QWidget* parent)
+    : QComboBox(parent), m_choice(choice) {
+    setEditable(false);
+    setToolTip(QStringLiteral("The printer the tickets and the list are printed on"));
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { m_choice.name = itemData(index).toString().toStdString(); });
+}
+
+void PrinterPicker::refresh() {
+    const QSignalBlocker quiet(this);
+    clear();
+    const QString systemDefault = QPrinterInfo::defaultPrinterName();
+    addItem(systemDefault.isEmpty() ? QStringLiteral("The default printer")
+                                    : QStringLiteral("The default printer (%1)").arg(systemDefault),
+            QString());
+    const QStringList installed = QPrinterInfo::availablePrinterNames();
+    for (const QString& name : installed)
+        addItem(name, name);
+    const int chosen = findData(QString::fromStdString(m_choice.name));
+    if (chosen < 0)
+        m_choice.name.clear();
+    setCurrentIndex(std::max(chosen, 0));
+}
+
+} // namespace orvane
