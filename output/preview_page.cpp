@@ -110,15 +110,26 @@ void PreviewPage::setPage(int index) {
 
 void PreviewPage::setPixelsPerInch(double pixelsPerInch) {
     m_pixelsPerInch = pixelsPerInch;
-    resize(sizeHint());
     updateGeometry();
+    if (m_pixelsPerInch > 0)
+        resize(sizeHint());
     update();
+}
+
+double PreviewPage::pixelsPerInch() const {
+    if (m_pixelsPerInch > 0)
+        return m_pixelsPerInch;
+    const QSizeF inches = m_document ? PaperInches(m_document->geometry) : QSizeF(8.27, 11.69);
+    const double room = std::min((width() - 2 * kSheetMargin) / inches.width(),
+                                 (height() - 2 * kSheetMargin) / inches.height());
+    return std::max(room, 1.0);
 }
 
 QSize PreviewPage::sizeHint() const {
     const QSizeF inches = m_document ? PaperInches(m_document->geometry) : QSizeF(8.27, 11.69);
-    return {static_cast<int>(inches.width() * m_pixelsPerInch) + 2 * kSheetMargin,
-            static_cast<int>(inches.height() * m_pixelsPerInch) + 2 * kSheetMargin};
+    const double scale = m_pixelsPerInch > 0 ? m_pixelsPerInch : 40;
+    return {static_cast<int>(inches.width() * scale) + 2 * kSheetMargin,
+            static_cast<int>(inches.height() * scale) + 2 * kSheetMargin};
 }
 
 void PreviewPage::paintEvent(QPaintEvent*) {
@@ -127,8 +138,13 @@ void PreviewPage::paintEvent(QPaintEvent*) {
     if (!m_document)
         return;
     const QSizeF inches = PaperInches(m_document->geometry);
-    const QRectF sheet(kSheetMargin, kSheetMargin, inches.width() * m_pixelsPerInch,
-                       inches.height() * m_pixelsPerInch);
+    const double scale = pixelsPerInch();
+    const QSizeF size(inches.width() * scale, inches.height() * scale);
+    // A fitted sheet sits in the middle of the room it has.
+    const QPointF corner =
+        m_pixelsPerInch > 0 ? QPointF(kSheetMargin, kSheetMargin)
+                            : QPointF((width() - size.width()) / 2, (height() - size.height()) / 2);
+    const QRectF sheet(corner, size);
     painter.fillRect(sheet.translated(3, 3), QColor(80, 80, 80)); // the sheet's shadow
     PaintRecordedPage(painter, *m_document, m_page, sheet, m_ticketUnderlay);
 }

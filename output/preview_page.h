@@ -31,9 +31,11 @@ class PreviewPage final : public QWidget {
     void setDocument(const RecordedDocument* document, bool ticketUnderlay);
     void setPage(int index);
     int page() const { return m_page; }
-    // Screen pixels per inch of paper: the screen's own resolution at 100%.
+    // Screen pixels per inch of paper: the screen's own resolution at 100%; 0 fits the whole
+    // sheet into the widget, whatever its size.
     void setPixelsPerInch(double pixelsPerInch);
-    double pixelsPerInch() const { return m_pixelsPerInch; }
+    // The scale the sheet is painted at now.
+    double pixelsPerInch() const;
 
     QSize sizeHint() const override;
 
@@ -44,7 +46,7 @@ class PreviewPage final : public QWidget {
     const RecordedDocument* m_document = nullptr;
     bool m_ticketUnderlay = false;
     int m_page = 0;
-    double m_pixelsPerInch = 48;
+    double m_pixelsPerInch = 0;
 };
 
 } // namespace orvane

@@ -27,6 +27,7 @@ struct Zoom {
 };
 constexpr Zoom kZooms[] = {{"Whole page", 0}, {"50 %", 0.5},  {"75 %", 0.75},
                            {"100 %", 1.0},    {"150 %", 1.5}, {"200 %", 2.0}};
+constexpr int kTrueSize = 3; // "100 %"
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
     auto* button = new QPushButton(text, parent);
@@ -124,8 +125,11 @@ PrintPreviewWindow::PrintPreviewWindow(PreviewContent content, QWidget* parent)
     key(QKeySequence::ZoomOut,
         [this] { m_zoom->setCurrentIndex(std::max(m_zoom->currentIndex() - 1, 0)); });
 
-    resize(820, 760);
+    resize(860, 760);
     showPage(0);
+    // At the paper's true size the boxes and marks can be told apart; the whole page is a
+    // choice away.
+    m_zoom->setCurrentIndex(kTrueSize);
     applyZoom();
 }
 
@@ -155,20 +159,9 @@ double PrintPreviewWindow::pixelsPerInch() const {
 
 void PrintPreviewWindow::applyZoom() {
     const double scale = kZooms[std::max(m_zoom->currentIndex(), 0)].scale;
-    if (scale > 0) {
-        m_page->setPixelsPerInch(scale * logicalDpiX());
-        return;
-    }
-    // The whole sheet in the room the scroll area has, less the grey round it.
-    const QSizeF inches = PaperInches(m_content.document.geometry);
-    const QSize room = m_scroll->viewport()->size() - QSize(26, 26);
-    m_page->setPixelsPerInch(
-        std::max(8.0, std::min(room.width() / inches.width(), room.height() / inches.height())));
-}
-
-void PrintPreviewWindow::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    applyZoom();
+    // The whole page follows the window's size; a zoom has the size it gives, and scrolls.
+    m_scroll->setWidgetResizable(scale == 0);
+    m_page->setPixelsPerInch(scale * logicalDpiX());
 }
 
 } // namespace orvane

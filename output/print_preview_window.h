@@ -43,9 +43,6 @@ class PrintPreviewWindow final : public QDialog {
     // Screen pixels per inch of paper of the zoom chosen now.
     double pixelsPerInch() const;
 
-  protected:
-    void resizeEvent(QResizeEvent* event) override;
-
   private:
     void applyZoom();
 

@@ -10,9 +10,8 @@
 #include "output/print_preview_window.h"
 #include "output/print_services.h"
 #include "output/printer_picker.h"
-#include "output/qt_print_canvas.h"
-#include "output/recorded_pages.h"
 #include "output/ticket_layout.h"
+#include "output/ticket_preview.h"
 #include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -187,24 +186,9 @@ void TicketPrintWindow::previewClick() {
     const std::optional<Options> o = checkedOptions();
     if (!o)
         return;
-    // Laid out for the printer chosen; without one, for a sheet of paper with no margins.
-    PrintCanvas& printer = m_services.printer;
-    const bool printerThere = printer.dotsPerInch(Axis::Horizontal) > 0;
-    QtPrintCanvas paper(QStringLiteral("unused.pdf")); // measures only: no document is begun
-    PrintCanvas& measure = printerThere ? printer : paper;
-    PageRecorder pages(measure);
-    // One document whatever the mode: the pages are the same, and nobody is asked to feed
-    // tickets into a preview.
-    PrintTickets(m_run, m_grid, m_systemList, m_settings, pages, m_prompts, o->layout,
-                 PrintMode::AllAtOnce, o->first, o->last, o->numberOnTop);
-    PreviewContent content;
-    content.title = QStringLiteral("Print preview");
-    content.pageNoun = QStringLiteral("Ticket");
-    content.document = pages.document();
-    content.ticketUnderlay = true;
-    if (printerThere)
-        content.warnings = TicketMarksOffThePage(m_run, m_grid, m_systemList, m_settings, printer,
-                                                 o->layout, o->first, o->last, o->numberOnTop);
+    PreviewContent content =
+        TicketPreview(m_run, m_grid, m_systemList, m_settings, m_services.printer, m_prompts,
+                      o->layout, o->first, o->last, o->numberOnTop);
     content.saveAsPdf = [this, options = *o] { saveAsPdf(options); };
     PrintPreviewWindow preview(std::move(content), this);
     if (preview.exec() == QDialog::Accepted)

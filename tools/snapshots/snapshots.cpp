@@ -7,6 +7,8 @@
 #include "app/session.h"
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
+#include "output/qt_print_canvas.h"
+#include "output/ticket_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
 #include "settings/parameters_window.h"
@@ -115,6 +117,18 @@ int main(int argc, char* argv[]) {
     w.boardList->hide();
     ok &= save(w.ticketPrint, folder, QStringLiteral("ticket_print_window"));
     w.ticketPrint->hide();
+    {
+        // The sample's 15 boards on three tickets, with their numbers on top, laid out for a
+        // sheet without margins, as the preview shows them when no printer is installed.
+        orvane::QtPrintCanvas paper(QDir(programFolder.path()).filePath(QStringLiteral("x.pdf")));
+        orvane::PrintPreviewWindow preview(
+            orvane::TicketPreview(session.run, session.grid, session.systemList, session.settings,
+                                  paper, prompts, 1, 1, 15, true),
+            w.main);
+        ok &= save(&preview, folder, QStringLiteral("print_preview"));
+        preview.showPage(2);
+        ok &= save(&preview, folder, QStringLiteral("print_preview_last_ticket"));
+    }
 
     // The sample's boards against the draw 3 12 19 25 30 with Thunderball 5.
     w.comparison->show();
