@@ -221,7 +221,7 @@ std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGri
         ForEachMark(run, *ticket, slot, [&](double x, double y, bool thunderball, int number) {
             if (!BarIsPrintable(canvas, settings, x, y))
                 note((thunderball ? "Thunderball " : "main number ") + std::to_string(number) +
-                     " of board " + std::to_string(slot));
+                     " on board " + std::to_string(slot) + " of the ticket");
         });
     }
     return off;

@@ -37,9 +37,10 @@ void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& li
                   PrintMode mode, int first, int last, bool numberOnTop);
 
 // What printing these options on `canvas`'s printer would lose: the marks that fall outside its
-// printable area, where a printer leaves them out, each named once in the order met ("main
-// number 1 of board 1", "Thunderball 14 of board 6", "the board number on top"); boards are
-// counted by their place on the ticket.
+// printable area, where a printer leaves them out, each named once in the order met ("the board
+// number on top", "main number 1 on board 1 of the ticket", "Thunderball 14 on board 6 of the
+// ticket"); boards are counted by their place on the ticket, where the marks are the same for
+// every ticket.
 std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGrid& grid,
                                                const SystemList& list, const AppSettings& settings,
                                                PrintCanvas& canvas, int layout, int first, int last,
