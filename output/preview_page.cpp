@@ -65,29 +65,53 @@ QSizeF PaperInches(const PageGeometry& g) {
     return {(g.pageWidth + 2.0 * g.offsetX) / g.dpiX, (g.pageHeight + 2.0 * g.offsetY) / g.dpiY};
 }
 
-void PaintRecordedPage(QPainter& painter, const RecordedDocument& document, int index,
-                       const QRectF& sheet, bool ticketUnderlay) {
-    const PageGeometry& g = document.geometry;
+namespace {
+
+// Device pixels of the printer to `sheet`, with the origin at the sheet's corner.
+void MapSheet(QPainter& painter, const PageGeometry& g, const QRectF& sheet) {
     const QSizeF inches = PaperInches(g);
+    painter.translate(sheet.topLeft());
+    painter.scale(sheet.width() / (inches.width() * g.dpiX),
+                  sheet.height() / (inches.height() * g.dpiY));
+}
+
+} // namespace
+
+void PaintBlankSheet(QPainter& painter, const PageGeometry& g, const QRectF& sheet,
+                     bool ticketUnderlay) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(sheet, Qt::white);
     if (g.dpiX > 0 && g.dpiY > 0) {
-        painter.translate(sheet.topLeft());
-        painter.scale(sheet.width() / (inches.width() * g.dpiX),
-                      sheet.height() / (inches.height() * g.dpiY));
+        MapSheet(painter, g, sheet);
         if (ticketUnderlay)
             PaintTicketUnderlay(painter, g);
-        QPen reach(kReachOutline, 0, Qt::DashLine);
-        painter.setPen(reach);
+        painter.setPen(QPen(kReachOutline, 0, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRect(g.offsetX, g.offsetY, g.pageWidth, g.pageHeight));
-        painter.translate(g.offsetX, g.offsetY);
-        if (index >= 0 && index < static_cast<int>(document.pages.size()))
-            PaintMarks(painter, document.pages[static_cast<std::size_t>(index)], g);
     }
     painter.restore();
+}
+
+void PaintPageMarks(QPainter& painter, const RecordedDocument& document, int index,
+                    const QRectF& sheet) {
+    const PageGeometry& g = document.geometry;
+    if (g.dpiX <= 0 || g.dpiY <= 0 || index < 0 || index >= static_cast<int>(document.pages.size()))
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    MapSheet(painter, g, sheet);
+    painter.translate(g.offsetX, g.offsetY);
+    PaintMarks(painter, document.pages[static_cast<std::size_t>(index)], g);
+    painter.restore();
+}
+
+void PaintRecordedPage(QPainter& painter, const RecordedDocument& document, int index,
+                       const QRectF& sheet, bool ticketUnderlay) {
+    PaintBlankSheet(painter, document.geometry, sheet, ticketUnderlay);
+    PaintPageMarks(painter, document, index, sheet);
 }
 
 PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
@@ -98,6 +122,7 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
 void PreviewPage::setDocument(const RecordedDocument* document, bool ticketUnderlay) {
     m_document = document;
     m_ticketUnderlay = ticketUnderlay;
+    m_blankSheet = QPixmap();
     m_page = 0;
     updateGeometry();
     update();
@@ -146,7 +171,18 @@ void PreviewPage::paintEvent(QPaintEvent*) {
                             : QPointF((width() - size.width()) / 2, (height() - size.height()) / 2);
     const QRectF sheet(corner, size);
     painter.fillRect(sheet.translated(3, 3), QColor(80, 80, 80)); // the sheet's shadow
-    PaintRecordedPage(painter, *m_document, m_page, sheet, m_ticketUnderlay);
+    // The sheet under the marks is the same on every page: drawn once for each size shown.
+    const qreal ratio = devicePixelRatioF();
+    const QSize blankSize = (sheet.size() * ratio).toSize();
+    if (m_blankSheet.size() != blankSize) {
+        m_blankSheet = QPixmap(blankSize);
+        m_blankSheet.setDevicePixelRatio(ratio); // sharp on a high-density screen
+        QPainter blank(&m_blankSheet);
+        PaintBlankSheet(blank, m_document->geometry, QRectF(QPointF(0, 0), sheet.size()),
+                        m_ticketUnderlay);
+    }
+    painter.drawPixmap(sheet.topLeft(), m_blankSheet);
+    PaintPageMarks(painter, *m_document, m_page, sheet);
 }
 
 } // namespace orvane

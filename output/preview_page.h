@@ -4,6 +4,7 @@
 
 #include "output/recorded_pages.h"
 
+#include <QPixmap>
 #include <QRectF>
 #include <QSizeF>
 #include <QWidget>
@@ -15,6 +16,14 @@ namespace orvane {
 // The sheet the pages were drawn for, in inches. The printer reports its printable area and that
 // area's offset from the corner; the margins opposite are taken to be as wide.
 QSizeF PaperInches(const PageGeometry& geometry);
+
+// Paints the sheet the pages of `geometry` go on, with the printer's reach outlined, into
+// `sheet`; with `ticketUnderlay` the paper ticket's boxes and printed numbers faintly on it.
+void PaintBlankSheet(QPainter& painter, const PageGeometry& geometry, const QRectF& sheet,
+                     bool ticketUnderlay);
+// Paints the marks of page `index` (from 0) of `document` onto a sheet painted into `sheet`.
+void PaintPageMarks(QPainter& painter, const RecordedDocument& document, int index,
+                    const QRectF& sheet);
 
 // Paints page `index` (from 0) of `document` so that the sheet fills `sheet`. With
 // `ticketUnderlay` the paper ticket's boxes and printed numbers are drawn faintly under the
@@ -47,6 +56,7 @@ class PreviewPage final : public QWidget {
     bool m_ticketUnderlay = false;
     int m_page = 0;
     double m_pixelsPerInch = 0;
+    QPixmap m_blankSheet; // the sheet and the ticket under the marks, at the size shown
 };
 
 } // namespace orvane
