@@ -2,6 +2,7 @@
 // about marks the printer cannot reach, through the windows a player uses.
 #include "output/board_list_window.h"
 #include "output/pdf_file_messages.h"
+#include "output/print_failure.h"
 #include "output/print_preview_window.h"
 #include "output/ticket_print_window.h"
 #include "output/ticket_printing.h"
@@ -148,6 +149,25 @@ TEST_F(PrintPreviewAndPdfTest, PrintingNamesTheMarksThePrinterCannotReachAndMayG
     });
     EXPECT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(canvas.documentsBegun, 1);
+}
+
+TEST_F(PrintPreviewAndPdfTest, WithoutAPrinterThePreviewShowsASheetAndPrintSaysWhy) {
+    canvas.dpiX = canvas.dpiY = 0; // nothing to measure: no printer is installed
+    canvas.refusal = "No printer is installed on this computer.";
+    openPrint([this](TicketPrintWindow& window) {
+        preview(window, [](PrintPreviewWindow& preview) {
+            ASSERT_EQ(preview.pageCount(), 3);
+            // Laid out for a sheet with no margins, as the PDF copy is.
+            const PageGeometry& g = preview.document().geometry;
+            EXPECT_GT(g.dpiX, 0);
+            EXPECT_EQ(g.offsetX, 0);
+            EXPECT_EQ(g.offsetY, 0);
+            EXPECT_EQ(preview.findChild<QLabel*>(QStringLiteral("warning")), nullptr);
+            press(preview, "print");
+        });
+    });
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], PrintingFailedPrompt(canvas.refusal));
 }
 
 TEST_F(PrintPreviewAndPdfTest, SavesTheTicketsAsAPdfWithoutAPrinter) {
