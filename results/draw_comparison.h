@@ -15,8 +15,6 @@ class BoardRun;
 class SelectionGrid;
 class SystemList;
 
-constexpr int kDrawnMainNumbers = 5;
-
 // A draw as the player enters it: five main numbers 1..39 and the Thunderball 1..14, which is a
 // draw of its own and may equal a main number.
 struct Draw {
