@@ -30,6 +30,13 @@ double DrawOdds::chanceWonAnything() const {
     return ofAllOutcomes(outcomesWonAnything);
 }
 
+int ThunderballsCarried(const SelectionGrid& grid) {
+    int carried = 0;
+    for (int c = kFirstThunderballCell; c <= kLastScreenCell; ++c)
+        carried += grid.state(c) == kSelected;
+    return std::max(carried, 1);
+}
+
 DrawOdds OddsOfOneDraw(const WheelProfile& profile, int thunderballs) {
     DrawOdds odds;
     odds.thunderballs = std::clamp(thunderballs, 1, kThunderballNumbers);

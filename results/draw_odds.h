@@ -4,6 +4,7 @@
 // five main numbers and every Thunderball.
 
 #include "results/prize_ranks.h"
+#include "wheels/selection_grid.h"
 #include "wheels/wheel_profile.h"
 
 #include <array>
@@ -32,8 +33,13 @@ struct DrawOdds {
     double chanceWonAnything() const;
 };
 
-// The odds of the wheel profiled in `profile` with `thunderballs` Thunderball numbers marked
-// (1..14; a selection without one plays as one).
+// The Thunderball numbers every board of the selection carries, as the comparison reads them: the
+// selected cells 40..53 (cells past 53 are kept for game files only). A selection without one
+// plays as one.
+int ThunderballsCarried(const SelectionGrid& grid);
+
+// The odds of the wheel profiled in `profile` whose boards carry `thunderballs` Thunderball
+// numbers (1..14).
 DrawOdds OddsOfOneDraw(const WheelProfile& profile, int thunderballs);
 
 } // namespace orvane

@@ -109,7 +109,8 @@ TEST(DrawOdds, MatchesTheComparisonOnEveryDrawAndThunderball) {
         SCOPED_TRACE(c.name);
         MarkedSystem& s = c.marked;
         ASSERT_EQ(s.boards.size(), static_cast<std::size_t>(WheelCatalogue(s.index).boardCount));
-        const DrawOdds odds = OddsOfOneDraw(ProfileOfSystem(s.index), c.thunderballs);
+        ASSERT_EQ(ThunderballsCarried(s.grid), c.thunderballs);
+        const DrawOdds odds = OddsOfOneDraw(ProfileOfSystem(s.index), ThunderballsCarried(s.grid));
         const OutcomesCounted counted = compareEveryOutcome(s, prizes);
 
         EXPECT_EQ(odds.thunderballs, c.thunderballs);
@@ -132,6 +133,15 @@ TEST(DrawOdds, MatchesTheComparisonOnEveryDrawAndThunderball) {
         ExpectClose(played.expectedPrize,
                     static_cast<double>(counted.prizePence) / static_cast<double>(kDrawOutcomes));
     }
+}
+
+TEST(DrawOdds, PlaysTheThunderballNumbersTheBoardsCarry) {
+    SelectionGrid grid;
+    EXPECT_EQ(ThunderballsCarried(grid), 1) << "none marked";
+    grid.setState(ThunderballCell(1), kSelected);
+    grid.setState(ThunderballCell(14), kSelected);
+    grid.setState(60, kSelected); // a game file's cell, on no board
+    EXPECT_EQ(ThunderballsCarried(grid), 2);
 }
 
 } // namespace
