@@ -10,7 +10,8 @@ double ofAllOutcomes(std::uint64_t outcomes) {
     return static_cast<double>(outcomes) / static_cast<double>(kDrawOutcomes);
 }
 
-// The drawn Thunderball is one of the boards' in `thunderballs` of its 14 outcomes.
+// The drawn Thunderball is one the boards carry in as many of its 14 outcomes as they carry, and
+// misses them in the others.
 struct ThunderballOutcome {
     bool hit;
     std::uint64_t outcomes;

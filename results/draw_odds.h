@@ -21,7 +21,7 @@ struct RankOdds {
 };
 
 struct DrawOdds {
-    int thunderballs = 1; // marked, so carried by every board
+    int thunderballs = 1; // carried by every board
     std::array<RankOdds, kPrizeRankCount> ranks{};
     std::uint64_t outcomesWonAnything = 0; // outcomes in which some board wins some rank
 
