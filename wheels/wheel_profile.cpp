@@ -1,10 +1,6 @@
 #include "wheels/wheel_profile.h"
 
-#include "wheels/position_sets.h"
-
 #include <algorithm>
-#include <bit>
-#include <vector>
 
 namespace orvane {
 
@@ -14,64 +10,19 @@ double ratio(std::uint64_t part, std::uint64_t whole) {
     return whole == 0 ? 0.0 : static_cast<double>(part) / static_cast<double>(whole);
 }
 
-// What the boards hold of one case of drawn positions.
-struct Holdings {
-    std::array<int, kHoldings> boards{}; // [h]: boards holding exactly h
-    int best = 0;
-    unsigned set = 0; // bit h: some board holds h
-};
-
-// Calls visit(drawnPositions, holdings) for every set of `drawn` positions out of 1..n.
-template <typename Visit>
-void forEachCase(const std::vector<PositionMask>& rows, int numberCount, int drawn, Visit visit) {
-    ForEachSet(1, numberCount, drawn, [&](PositionMask drawnPositions) {
-        Holdings holdings;
-        for (const PositionMask row : rows)
-            ++holdings.boards[static_cast<std::size_t>(std::popcount(row & drawnPositions))];
-        for (int h = 0; h < kHoldings; ++h)
-            if (holdings.boards[static_cast<std::size_t>(h)] > 0) {
-                holdings.best = h;
-                holdings.set |= 1u << h;
-            }
-        visit(drawnPositions, holdings);
-    });
+void countCase(DrawnAmongMarked& d, const DrawnCase& c) {
+    d.fewestBest = d.cases == 0 ? c.best : std::min(d.fewestBest, c.best);
+    d.mostBest = std::max(d.mostBest, c.best);
+    ++d.cases;
+    ++d.casesBestHolds[static_cast<std::size_t>(c.best)];
+    for (std::size_t h = 0; h < kHoldings; ++h)
+        d.boardsHolding[h] += static_cast<std::uint64_t>(c.boardsHolding[h]);
+    ++d.casesByHoldings[c.holdingsSet];
 }
 
-DrawnAmongMarked profileDrawn(const std::vector<PositionMask>& rows, int numberCount, int drawn) {
-    DrawnAmongMarked d;
-    d.drawn = drawn;
-    d.drawsPerCase = Choose(kMainNumbers - numberCount, kDrawnMainNumbers - drawn);
-    d.fewestBest = kBoardSize;
-    forEachCase(rows, numberCount, drawn, [&](PositionMask, const Holdings& holdings) {
-        ++d.cases;
-        d.fewestBest = std::min(d.fewestBest, holdings.best);
-        d.mostBest = std::max(d.mostBest, holdings.best);
-        ++d.casesBestHolds[static_cast<std::size_t>(holdings.best)];
-        for (std::size_t h = 0; h < kHoldings; ++h)
-            d.boardsHolding[h] += static_cast<std::uint64_t>(holdings.boards[h]);
-        ++d.casesByHoldings[holdings.set];
-    });
-    if (d.cases == 0)
-        d.fewestBest = 0;
-    return d;
-}
-
-GuaranteeProof proveGuarantee(const std::vector<PositionMask>& rows, const WheelParameters& w) {
-    GuaranteeProof proof;
-    proof.promise = w.guarantee;
-    const PositionMask fixed = FirstPositions(w.fixedCount);
-    proof.fixedDrawn.fewestBest = proof.fixedMissed.fewestBest = kBoardSize;
-    forEachCase(rows, w.numberCount, w.guarantee.m,
-                [&](PositionMask drawnPositions, const Holdings& holdings) {
-                    auto& group =
-                        (drawnPositions & fixed) == fixed ? proof.fixedDrawn : proof.fixedMissed;
-                    ++group.cases;
-                    group.fewestBest = std::min(group.fewestBest, holdings.best);
-                });
-    for (auto* group : {&proof.fixedDrawn, &proof.fixedMissed})
-        if (group->cases == 0)
-            group->fewestBest = 0;
-    return proof;
+void countCase(GuaranteeProof::CaseGroup& group, const DrawnCase& c) {
+    group.fewestBest = group.cases == 0 ? c.best : std::min(group.fewestBest, c.best);
+    ++group.cases;
 }
 
 } // namespace
@@ -101,13 +52,22 @@ double WheelProfile::chanceBestHoldsAtLeast(int h) const {
 }
 
 WheelProfile ProfileWheel(std::span<const BoardPositions> rows, const WheelParameters& parameters) {
-    const std::vector<PositionMask> masks = MasksOfRows(rows);
     WheelProfile profile;
     profile.system = parameters;
-    profile.guarantee = proveGuarantee(masks, parameters);
-    for (int drawn = 0; drawn <= kDrawnMainNumbers; ++drawn)
-        profile.byDrawn[static_cast<std::size_t>(drawn)] =
-            profileDrawn(masks, parameters.numberCount, drawn);
+    profile.guarantee.promise = parameters.guarantee;
+    for (int drawn = 0; drawn <= kDrawnMainNumbers; ++drawn) {
+        DrawnAmongMarked& d = profile.byDrawn[static_cast<std::size_t>(drawn)];
+        d.drawn = drawn;
+        d.drawsPerCase = Choose(kMainNumbers - parameters.numberCount, kDrawnMainNumbers - drawn);
+    }
+    const PositionMask fixed = FirstPositions(parameters.fixedCount);
+    ForEachDrawnCase(rows, parameters.numberCount, [&](const DrawnCase& c) {
+        countCase(profile.byDrawn[static_cast<std::size_t>(c.drawnCount)], c);
+        if (c.drawnCount == parameters.guarantee.m)
+            countCase((c.drawn & fixed) == fixed ? profile.guarantee.fixedDrawn
+                                                 : profile.guarantee.fixedMissed,
+                      c);
+    });
     return profile;
 }
 

@@ -4,6 +4,7 @@
 // and how many boards hold each count. Counted exactly over positions, so it holds whatever numbers
 // are marked.
 
+#include "wheels/drawn_cases.h"
 #include "wheels/selection_grid.h"
 #include "wheels/wheel_verifier.h"
 
@@ -25,9 +26,6 @@ constexpr std::uint64_t Choose(int n, int k) {
 // Draws of five main numbers out of 39.
 constexpr std::uint64_t kPossibleDraws = Choose(kMainNumbers, kDrawnMainNumbers);
 static_assert(kPossibleDraws == 575'757);
-
-// A board holds 0..5 of the drawn main numbers.
-constexpr int kHoldings = kBoardSize + 1;
 
 // The cases in which `drawn` of the five drawn main numbers are among the n marked ones: the
 // C(n, drawn) ways they fall among the positions, each case standing for the C(39 - n, 5 - drawn)
