@@ -14,6 +14,7 @@
 
 namespace orvane {
 
+// The number of ways to choose k out of n; 0 when k lies outside 0..n.
 constexpr std::uint64_t Choose(int n, int k) {
     if (k < 0 || k > n)
         return 0;
