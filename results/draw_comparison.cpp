@@ -5,29 +5,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 namespace orvane {
 
 namespace {
-
-// The rank a line wins with m main matches, with or without the Thunderball.
-std::optional<PrizeRank> RankOf(int mainMatches, bool thunderballHit) {
-    switch (mainMatches) {
-    case 5:
-        return thunderballHit ? PrizeRank::FivePlusT : PrizeRank::Five;
-    case 4:
-        return thunderballHit ? PrizeRank::FourPlusT : PrizeRank::Four;
-    case 3:
-        return thunderballHit ? PrizeRank::ThreePlusT : PrizeRank::Three;
-    case 2:
-        return thunderballHit ? std::optional(PrizeRank::TwoPlusT) : std::nullopt;
-    case 1:
-        return thunderballHit ? std::optional(PrizeRank::OnePlusT) : std::nullopt;
-    default:
-        return std::nullopt;
-    }
-}
 
 std::string Padded(int value, const char* format) {
     char text[16];
@@ -43,12 +24,6 @@ bool HasRepeatedMainNumber(const Draw& draw) {
             if (draw.main[i] == draw.main[j])
                 return true;
     return false;
-}
-
-RankCounts& RankCounts::operator+=(const RankCounts& other) {
-    for (std::size_t i = 0; i < m_counts.size(); ++i)
-        m_counts[i] += other.m_counts[i];
-    return *this;
 }
 
 BoardComparison CompareBoard(int boardNumber, const BoardCells& board, const Draw& draw) {
@@ -83,22 +58,13 @@ BoardComparison CompareBoard(int boardNumber, const BoardCells& board, const Dra
     line += matches;
     line += thunderballHit ? " T: 1" : " T:0";
 
-    const std::optional<PrizeRank> rank = RankOf(mainMatches, thunderballHit);
-    if (!rank)
-        return result;
-    result.counts.add(*rank, 1);
-
-    // The board's other Thunderball numbers are lines of their own that missed the Thunderball;
-    // they win only where the main matches alone win something.
-    const int otherLines = thunderballs - 1;
-    const std::optional<PrizeRank> withoutThunderball = RankOf(mainMatches, false);
-    if (thunderballHit && otherLines > 0 && withoutThunderball) {
+    result.counts = BoardWinnings(mainMatches, thunderballHit, thunderballs);
+    if (const int others = OtherLinesWon(mainMatches, thunderballHit, thunderballs); others > 0) {
         line += " + ";
-        line += std::to_string(otherLines);
+        line += std::to_string(others);
         line += " fois MB:";
         line += matches;
         line += " T:0";
-        result.counts.add(*withoutThunderball, otherLines);
     }
     return result;
 }

@@ -2,6 +2,7 @@
 // Comparing every board of the chosen system with a draw: one result line per board and the
 // winning boards counted per prize rank.
 
+#include "results/prize_ranks.h"
 #include "wheels/board_cells.h"
 
 #include <array>
@@ -14,8 +15,6 @@ class BoardRun;
 class SelectionGrid;
 class SystemList;
 
-constexpr int kDrawnMainNumbers = 5;
-
 // A draw as the player enters it: five main numbers 1..39 and the Thunderball 1..14, which is a
 // draw of its own and may equal a main number.
 struct Draw {
@@ -25,23 +24,6 @@ struct Draw {
 
 // A draw naming one main number twice cannot be compared: a board would match it twice.
 bool HasRepeatedMainNumber(const Draw& draw);
-
-// The prize ranks in the order the counters are shown.
-enum class PrizeRank { FivePlusT, Five, FourPlusT, Four, ThreePlusT, Three, TwoPlusT, OnePlusT };
-constexpr int kPrizeRankCount = 8;
-
-// Winning boards per prize rank.
-class RankCounts {
-  public:
-    int operator[](PrizeRank rank) const { return m_counts[index(rank)]; }
-    void add(PrizeRank rank, int boards) { m_counts[index(rank)] += boards; }
-    RankCounts& operator+=(const RankCounts& other);
-    bool operator==(const RankCounts&) const = default;
-
-  private:
-    static std::size_t index(PrizeRank rank) { return static_cast<std::size_t>(rank); }
-    std::array<int, kPrizeRankCount> m_counts{};
-};
 
 struct BoardComparison {
     std::string line;

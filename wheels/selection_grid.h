@@ -18,6 +18,9 @@ constexpr int kThunderballNumbers = 14;
 constexpr int kFirstThunderballCell = 40;
 constexpr int kLastScreenCell = 53;
 
+// A draw takes five of the main numbers, and one Thunderball number of its own.
+constexpr int kDrawnMainNumbers = 5;
+
 constexpr int ThunderballCell(int thunderball) {
     return thunderball + kMainNumbers;
 }

@@ -1,5 +1,7 @@
 #include "wheels/wheel_verifier.h"
 
+#include "wheels/position_sets.h"
+
 #include <algorithm>
 #include <bit>
 #include <vector>
@@ -7,15 +9,6 @@
 namespace orvane {
 
 namespace {
-
-using PositionMask = std::uint64_t;
-
-PositionMask maskOf(const BoardPositions& row) {
-    PositionMask mask = 0;
-    for (const auto p : row)
-        mask |= PositionMask{1} << p;
-    return mask;
-}
 
 std::string describeRow(std::size_t rowIndex) {
     return "row " + std::to_string(rowIndex + 1);
@@ -29,37 +22,17 @@ std::string shapeFaultOf(std::span<const BoardPositions> rows, const WheelParame
             if (p < 1 || p > w.numberCount)
                 return describeRow(r) + " holds position " + std::to_string(p) + " outside 1.." +
                        std::to_string(w.numberCount);
-        if (std::popcount(maskOf(rows[r])) != kBoardSize)
+        if (std::popcount(MaskOfRow(rows[r])) != kBoardSize)
             return describeRow(r) + " repeats a position";
         for (int fixed = 1; fixed <= w.fixedCount; ++fixed)
             if (std::find(rows[r].begin(), rows[r].end(), fixed) == rows[r].end())
                 return describeRow(r) + " lacks fixed position " + std::to_string(fixed);
         // A repeated board would be paid for twice and add nothing.
         for (std::size_t earlier = 0; earlier < r; ++earlier)
-            if (maskOf(rows[earlier]) == maskOf(rows[r]))
+            if (MaskOfRow(rows[earlier]) == MaskOfRow(rows[r]))
                 return describeRow(r) + " repeats " + describeRow(earlier);
     }
     return {};
-}
-
-// Calls visit(mask) for every set of `size` positions out of first..last, as bit masks (bit p =
-// position p).
-template <typename Visit> void forEachSet(int first, int last, int size, Visit visit) {
-    const int span = last - first + 1;
-    if (size < 0 || size > span)
-        return;
-    if (size == 0) {
-        visit(PositionMask{0});
-        return;
-    }
-    // Walks the sets as masks over bits 0..span-1 (Gosper's hack) and shifts them into place.
-    PositionMask set = (PositionMask{1} << size) - 1;
-    while (set < (PositionMask{1} << span)) {
-        visit(set << first);
-        const PositionMask lowest = set & (~set + 1);
-        const PositionMask ripple = set + lowest;
-        set = (((ripple ^ set) >> 2) / lowest) | ripple;
-    }
 }
 
 struct SetCount {
@@ -70,10 +43,8 @@ struct SetCount {
 // The sets a promise is about: m drawn numbers among the marked ones, the fixed ones included.
 SetCount countMet(const std::vector<PositionMask>& rows, int n, int f, Guarantee g) {
     SetCount count;
-    PositionMask fixed = 0;
-    for (int p = 1; p <= f; ++p)
-        fixed |= PositionMask{1} << p;
-    forEachSet(f + 1, n, g.m - f, [&](PositionMask free) {
+    const PositionMask fixed = FirstPositions(f);
+    ForEachSet(f + 1, n, g.m - f, [&](PositionMask free) {
         const PositionMask set = fixed | free;
         ++count.sets;
         for (const auto row : rows)
@@ -83,14 +54,6 @@ SetCount countMet(const std::vector<PositionMask>& rows, int n, int f, Guarantee
             }
     });
     return count;
-}
-
-std::vector<PositionMask> masksOf(std::span<const BoardPositions> rows) {
-    std::vector<PositionMask> masks;
-    masks.reserve(rows.size());
-    for (const auto& row : rows)
-        masks.push_back(maskOf(row));
-    return masks;
 }
 
 } // namespace
@@ -112,7 +75,7 @@ std::optional<Guarantee> BeyondGuarantee(Guarantee g) {
 
 std::int64_t CountSetsMet(std::span<const BoardPositions> rows, int numberCount, int fixedCount,
                           Guarantee g) {
-    return countMet(masksOf(rows), numberCount, fixedCount, g).met;
+    return countMet(MasksOfRows(rows), numberCount, fixedCount, g).met;
 }
 
 TableCheck VerifyTable(std::span<const BoardPositions> rows, const WheelParameters& parameters) {
@@ -120,7 +83,7 @@ TableCheck VerifyTable(std::span<const BoardPositions> rows, const WheelParamete
     check.shapeFault = shapeFaultOf(rows, parameters);
     if (!check.shapeFault.empty())
         return check;
-    const auto masks = masksOf(rows);
+    const auto masks = MasksOfRows(rows);
     const SetCount promised =
         countMet(masks, parameters.numberCount, parameters.fixedCount, parameters.guarantee);
     check.setsChecked = promised.sets;

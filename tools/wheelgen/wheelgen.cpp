@@ -2,6 +2,8 @@
 // of the catalogue exhaustively, and writes wheels/generated_tables.cpp and docs/wheels.md.
 //
 //   wheelgen [--seed S] [--jobs J] [--root DIR]      build, prove and write everything
+//   wheelgen --docs-only [--root DIR]                prove the tables wheelgen was built with and
+//                                                    write docs/wheels.md alone
 //   wheelgen --systems FIRST LAST [--seed S]         build and report some systems, write nothing
 //   wheelgen --search N F K M B [--seed S] [--attempts A] [--iterations I]
 //                               [--temperature T0 T1] [--cyclic]
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -115,15 +118,18 @@ bool writeFile(const std::string& path, const std::string& text) {
     return true;
 }
 
+ProvenTable proveCatalogueTable(int index) {
+    const auto rows = CombinationTable(index);
+    return {index, {rows.begin(), rows.end()}, VerifyTable(rows, ParametersOfSystem(index))};
+}
+
 int generateAll(std::uint64_t seed, int jobs, const std::string& root) {
     const auto outcomes = buildAll(kFirstGenerated, kSystemCount, seed, jobs);
     std::vector<ProvenTable> generated;
     std::vector<ProvenTable> all;
     bool allHold = true;
     for (int index = 1; index < kFirstGenerated; ++index) {
-        const auto rows = CombinationTable(index);
-        all.push_back(
-            {index, {rows.begin(), rows.end()}, VerifyTable(rows, ParametersOfSystem(index))});
+        all.push_back(proveCatalogueTable(index));
         allHold = allHold && all.back().check.holds();
     }
     for (const auto& o : outcomes) {
@@ -142,6 +148,49 @@ int generateAll(std::uint64_t seed, int jobs, const std::string& root) {
                                    GeneratedTablesSource(generated, command)) &&
                          writeFile(root + "/docs/wheels.md", WheelsDocument(all, command));
     return written ? 0 : 1;
+}
+
+// The command named in the generated source's heading, which wrote its tables.
+std::string commandNamedIn(const std::string& source) {
+    const std::string marker = "\n//   ";
+    const auto at = source.find(marker);
+    if (at == std::string::npos)
+        return {};
+    const auto from = at + marker.size();
+    return source.substr(from, source.find('\n', from) - from);
+}
+
+// Writes docs/wheels.md from the tables built into wheelgen, without searching. They must be
+// the tables of wheels/generated_tables.cpp, which would be written again byte for byte: a
+// wheelgen built before the tables last changed would describe other tables.
+int writeDocumentOnly(const std::string& root) {
+    const std::string sourcePath = root + "/wheels/generated_tables.cpp";
+    std::ifstream in(sourcePath, std::ios::binary);
+    std::ostringstream source;
+    source << in.rdbuf();
+
+    std::vector<ProvenTable> generated;
+    std::vector<ProvenTable> all;
+    bool allHold = true;
+    for (int index = 1; index <= kSystemCount; ++index) {
+        all.push_back(proveCatalogueTable(index));
+        allHold = allHold && all.back().check.holds();
+        if (index >= kFirstGenerated)
+            generated.push_back(all.back());
+    }
+    if (!allHold) {
+        std::fprintf(stderr, "wheelgen: some table does not hold its guarantee; nothing written\n");
+        return 1;
+    }
+    const std::string command = commandNamedIn(source.str());
+    if (GeneratedTablesSource(generated, command) != source.str()) {
+        std::fprintf(stderr,
+                     "wheelgen: %s does not hold the tables wheelgen was built with; build "
+                     "wheelgen again; nothing written\n",
+                     sourcePath.c_str());
+        return 1;
+    }
+    return writeFile(root + "/docs/wheels.md", WheelsDocument(all, command)) ? 0 : 1;
 }
 
 int searchOnce(const WheelParameters& w, const SearchSettings& s) {
@@ -164,6 +213,7 @@ int searchOnce(const WheelParameters& w, const SearchSettings& s) {
 
 int usage() {
     std::fprintf(stderr, "usage: wheelgen [--seed S] [--jobs J] [--root DIR]\n"
+                         "       wheelgen --docs-only [--root DIR]\n"
                          "       wheelgen --systems FIRST LAST [--seed S] [--jobs J]\n"
                          "       wheelgen --search N F K M B [--seed S] [--attempts A] "
                          "[--iterations I] [--temperature T0 T1] [--cyclic]\n"
@@ -182,6 +232,7 @@ int main(int argc, char** argv) {
     int first = 0;
     int last = 0;
     bool single = false;
+    bool docsOnly = false;
     WheelParameters w{};
     SearchSettings s;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -199,6 +250,8 @@ int main(int argc, char** argv) {
         } else if (args[i] == "--root") {
             root = value();
             ++i;
+        } else if (args[i] == "--docs-only") {
+            docsOnly = true;
         } else if (args[i] == "--systems") {
             first = std::max(kFirstGenerated, std::stoi(value(1)));
             last = std::min(kSystemCount, std::stoi(value(2)));
@@ -239,6 +292,8 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
+    if (docsOnly)
+        return writeDocumentOnly(root);
     if (single) {
         s.seed = seed;
         return searchOnce(w, s);
