@@ -28,4 +28,20 @@ BoxPlace ThunderballBox(int t) {
     return {(slot - 1) % kThunderballColumns + 1, (slot - 1) / kThunderballColumns + 1};
 }
 
+MarkPlace MainNumberMark(const TicketLayout& layout, int slot, int m) {
+    const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
+    const BoxPlace box = MainNumberBox(m);
+    return {layout.originX + (box.column - 1) * layout.columnPitch,
+            boardTop + (box.row - 1) * layout.rowPitch};
+}
+
+MarkPlace ThunderballMark(const TicketLayout& layout, int slot, int t) {
+    const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
+    // The block's column 1 lies where a ninth main column would.
+    const double thunderballLeft = layout.originX + kMainColumns * layout.columnPitch;
+    const BoxPlace box = ThunderballBox(t);
+    return {thunderballLeft + (box.column - 1) * layout.columnPitch,
+            boardTop + (box.row - 1) * layout.rowPitch};
+}
+
 } // namespace orvane

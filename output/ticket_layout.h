@@ -35,4 +35,16 @@ BoxPlace MainNumberBox(int m);
 // holds only 1 and 2, in the middle two columns.
 BoxPlace ThunderballBox(int t);
 
+// Where a number's bar goes, in centimetres from the sheet's corner: the bar's left end is at x
+// and its middle on y.
+struct MarkPlace {
+    double x;
+    double y;
+};
+
+// The bar of main number m (1..39) on board `slot` (from 1) of a ticket of `layout`.
+MarkPlace MainNumberMark(const TicketLayout& layout, int slot, int m);
+// The bar of Thunderball number t (1..14) on board `slot` (from 1) of a ticket of `layout`.
+MarkPlace ThunderballMark(const TicketLayout& layout, int slot, int t);
+
 } // namespace orvane

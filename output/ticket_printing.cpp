@@ -17,27 +17,7 @@ namespace orvane {
 namespace {
 
 constexpr double kCmPerInch = 2.54;
-constexpr double kBarLength = 0.17;
-constexpr double kBarThickness = 0.15;
 constexpr double kNumberOnTopAt = 1.0;
-
-// A bar 0.17 cm long whose left end is at (x, y), as thick as 0.15 cm is tall on the printer. A
-// bar with an end or an edge beyond the device's reach lies far off the paper and is left out.
-void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
-    const std::optional<int> px = CmToPrinterPixels(canvas, settings, Axis::Horizontal, x);
-    const std::optional<int> py = CmToPrinterPixels(canvas, settings, Axis::Vertical, y);
-    const std::optional<int> right =
-        CmToPrinterPixels(canvas, settings, Axis::Horizontal, x + kBarLength);
-    const std::optional<int> bottom =
-        CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kBarThickness);
-    if (!px || !py || !right || !bottom)
-        return;
-    const std::int64_t width = std::int64_t{*bottom} - *py;
-    if (width < std::numeric_limits<int>::min() || width > std::numeric_limits<int>::max())
-        return;
-    canvas.setPenWidth(static_cast<int>(width));
-    canvas.line(*px, *py, *right, *py);
-}
 
 // Board k's number near the ticket's top-left corner, unless the adjustment puts it beyond reach.
 void DrawNumberOnTop(PrintCanvas& canvas, const AppSettings& settings, int k) {
@@ -51,21 +31,17 @@ void DrawNumberOnTop(PrintCanvas& canvas, const AppSettings& settings, int k) {
 
 void DrawBoard(PrintCanvas& canvas, const AppSettings& settings, const BoardRun& run,
                const TicketLayout& layout, int slot) {
-    const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
     for (int m = 1; m <= kMainNumbers; ++m) {
         if (run.currentBoard(m) != 1)
             continue;
-        const BoxPlace box = MainNumberBox(m);
-        DrawMark(canvas, settings, layout.originX + (box.column - 1) * layout.columnPitch,
-                 boardTop + (box.row - 1) * layout.rowPitch);
+        const MarkPlace mark = MainNumberMark(layout, slot, m);
+        DrawMark(canvas, settings, mark.x, mark.y);
     }
-    const double thunderballLeft = layout.originX + 8 * layout.columnPitch;
     for (int t = 1; t <= kThunderballNumbers; ++t) {
         if (run.currentBoard(ThunderballCell(t)) != 1)
             continue;
-        const BoxPlace box = ThunderballBox(t);
-        DrawMark(canvas, settings, thunderballLeft + (box.column - 1) * layout.columnPitch,
-                 boardTop + (box.row - 1) * layout.rowPitch);
+        const MarkPlace mark = ThunderballMark(layout, slot, t);
+        DrawMark(canvas, settings, mark.x, mark.y);
     }
 }
 
@@ -77,6 +53,22 @@ bool BeginTicketJob(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed
 }
 
 } // namespace
+
+void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
+    const std::optional<int> px = CmToPrinterPixels(canvas, settings, Axis::Horizontal, x);
+    const std::optional<int> py = CmToPrinterPixels(canvas, settings, Axis::Vertical, y);
+    const std::optional<int> right =
+        CmToPrinterPixels(canvas, settings, Axis::Horizontal, x + kMarkLength);
+    const std::optional<int> bottom =
+        CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kMarkThickness);
+    if (!px || !py || !right || !bottom)
+        return;
+    const std::int64_t width = std::int64_t{*bottom} - *py;
+    if (width < std::numeric_limits<int>::min() || width > std::numeric_limits<int>::max())
+        return;
+    canvas.setPenWidth(static_cast<int>(width));
+    canvas.line(*px, *py, *right, *py);
+}
 
 std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis,
                                      double cm) {

@@ -25,6 +25,17 @@ enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
 std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis,
                                      double cm);
 
+// A mark is a bar this long and, on a printer with equal resolution on both axes, this thick, in
+// centimetres.
+inline constexpr double kMarkLength = 0.17;
+inline constexpr double kMarkThickness = 0.15;
+
+// Draws the bar of a number whose place on the ticket is (x, y) centimetres: its left end at x,
+// centred on y, placed by the adjustments of `settings`, as thick in device pixels as
+// kMarkThickness is tall on the printer. A bar with an end or an edge beyond the device's reach
+// lies far off the paper and is left out.
+void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y);
+
 // Prints boards first..last of the system chosen in `list` (all of them when the range leaves
 // 1..count), built by `run` from `grid` and placed by the adjustments of `settings`, a page per
 // ticket. AllAtOnce prints them in one document; TicketByTicket prints each ticket as
