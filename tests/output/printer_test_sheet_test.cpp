@@ -38,7 +38,8 @@ RecordingCanvas A4At300Dpi() {
     return canvas;
 }
 
-// The conversion's formula for a place on the paper, in device pixels of `canvas`, moved by `shiftMm`.
+// The conversion's formula for a place on the paper, in device pixels of `canvas`, moved by
+// `shiftMm`.
 int Pixels(const RecordingCanvas& canvas, Axis axis, double cm, int shiftMm = 0) {
     const bool h = axis == Axis::Horizontal;
     const double dpi = h ? canvas.dpiX : canvas.dpiY;
