@@ -50,10 +50,7 @@ BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const
     connect(back, &QToolButton::clicked, this, &QDialog::accept);
 
     // Which printer, and a PDF file in place of paper: a row of their own under the buttons.
-    PlaceLabel(this, "lprinter", QStringLiteral("Printer"), QPoint(15, 352));
-    m_printers = new PrinterPicker(m_services.choice, this);
-    m_printers->setObjectName(QStringLiteral("cbprinter"));
-    m_printers->setGeometry(70, 348, 282, 22);
+    m_printers = PlacePrinterRow(this, m_services.choice, 15, 348, 352);
     auto* pdf = new QPushButton(QStringLiteral("Save as PDF"), this);
     pdf->setObjectName(QStringLiteral("BitBtnPdf"));
     pdf->setGeometry(369, 343, 160, 32);

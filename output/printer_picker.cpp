@@ -2,6 +2,9 @@
 
 #include "output/printer_choice.h"
 
+#include "common/window_style.h"
+
+#include <QLabel>
 #include <QPrinterInfo>
 
 namespace orvane {
@@ -28,6 +31,18 @@ void PrinterPicker::refresh() {
     if (chosen < 0)
         m_choice.name.clear();
     setCurrentIndex(std::max(chosen, 0));
+}
+
+PrinterPicker* PlacePrinterRow(QWidget* parent, PrinterChoice& choice, int left, int top,
+                               int pickerRight) {
+    QLabel* label =
+        PlaceLabel(parent, "lprinter", QStringLiteral("Printer"), QPoint(left, top + 4));
+    auto* picker = new PrinterPicker(choice, parent);
+    picker->setObjectName(QStringLiteral("cbprinter"));
+    const int pickerLeft = label->geometry().right() + 12;
+    picker->setGeometry(pickerLeft, top, pickerRight - pickerLeft, 22);
+    label->setBuddy(picker);
+    return picker;
 }
 
 } // namespace orvane

@@ -20,4 +20,10 @@ class PrinterPicker final : public QComboBox {
     PrinterChoice& m_choice;
 };
 
+// The row a print window gets under its buttons: "Printer" and the list of printers, from
+// `left` to `pickerRight`, on the line `top`; the label is named "lprinter", the list
+// "cbprinter".
+PrinterPicker* PlacePrinterRow(QWidget* parent, PrinterChoice& choice, int left, int top,
+                               int pickerRight);
+
 } // namespace orvane

@@ -104,10 +104,7 @@ TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
     connect(preview, &QPushButton::clicked, this, [this] { previewClick(); });
 
     // Which printer, and a PDF file in place of paper: a row of their own under the buttons.
-    PlaceLabel(this, "lprinter", QStringLiteral("Printer"), QPoint(20, 297));
-    m_printers = new PrinterPicker(m_services.choice, this);
-    m_printers->setObjectName(QStringLiteral("cbprinter"));
-    m_printers->setGeometry(76, 293, 224, 22);
+    m_printers = PlacePrinterRow(this, m_services.choice, 20, 293, 300);
     auto* pdf = new QPushButton(QStringLiteral("Save as PDF"), this);
     pdf->setObjectName(QStringLiteral("boutpdf"));
     pdf->setGeometry(307, 288, 150, 32);

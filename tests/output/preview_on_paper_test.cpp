@@ -2,14 +2,10 @@
 // queue and read back, on the same spot of the sheet; and a printer chosen in the print window
 // is the one that prints.
 #include "output/preview_page.h"
-#include "output/printer_choice.h"
-#include "output/qt_print_canvas.h"
+#include "output/real_printer_fixture.h"
 #include "output/sample_selection.h"
 #include "output/ticket_preview.h"
 #include "output/ticket_printing.h"
-#include "support/printed_pages.h"
-#include "support/private_cups_scheduler.h"
-#include "tests/doubles/scripted_prompts.h"
 
 #include <QFile>
 #include <QImage>
@@ -22,27 +18,7 @@ namespace {
 
 constexpr double kRasterDpi = 300; // as the printed pages are read back
 
-class PreviewOnPaperTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!scheduler.start())
-            GTEST_SKIP() << "the private CUPS scheduler cannot start here: "
-                         << scheduler.failure().toStdString();
-    }
-
-    std::vector<QImage> printedPages(const QString& file) {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000))
-            << "the job never finished\n"
-            << scheduler.log().toStdString();
-        return RasterizePdf(scheduler.path(file));
-    }
-
-    PrinterChoice choice;
-    QtPrintCanvas canvas{&choice};
-    Session session;
-    ScriptedPrompts prompts;
-    PrivateCupsScheduler scheduler{g_schedulerFolder};
-};
+using PreviewOnPaperTest = RealPrinterTest;
 
 // The preview's page painted at the resolution the paper is read back at, without the ticket.
 QImage PaintedPreview(const RecordedDocument& document, int page) {
@@ -69,7 +45,7 @@ TEST_F(PreviewOnPaperTest, EveryMarkOfThePreviewLandsOnThePaperWhereItIsShown) {
                  1, PrintMode::AllAtOnce, 1, 7, true);
     EXPECT_TRUE(prompts.shown.empty());
 
-    const std::vector<QImage> paper = printedPages(QStringLiteral("printed.pdf"));
+    const std::vector<QImage> paper = printedPages();
     const RecordedDocument& document = preview.document;
     ASSERT_EQ(paper.size(), document.pages.size());
     const PageGeometry& g = document.geometry;

@@ -3,6 +3,7 @@
 // and reading back the pages that queue wrote.
 
 #include "app/session.h"
+#include "output/printer_choice.h"
 #include "output/qt_print_canvas.h"
 #include "support/printed_pages.h"
 #include "support/private_cups_scheduler.h"
@@ -29,15 +30,17 @@ class RealPrinterTest : public ::testing::Test {
             << scheduler.failure().toStdString();
     }
 
-    // Waits for the scheduler to hand the job to the file and returns the printed pages.
-    std::vector<QImage> printedPages() {
+    // Waits for the scheduler to hand the job to the file and returns the pages of the queue
+    // writing `file`.
+    std::vector<QImage> printedPages(const QString& file = QStringLiteral("printed.pdf")) {
         EXPECT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000))
             << "the job never finished\n"
             << scheduler.log().toStdString();
-        return RasterizePdf(scheduler.path(QStringLiteral("printed.pdf")));
+        return RasterizePdf(scheduler.path(file));
     }
 
-    QtPrintCanvas canvas;
+    PrinterChoice choice; // the default printer until a test chooses one
+    QtPrintCanvas canvas{&choice};
     Session session;
     ScriptedPrompts prompts;
     PrivateCupsScheduler scheduler{g_schedulerFolder};
