@@ -58,6 +58,17 @@ TEST(MoneyText, TellsAmountsFromUnfinishedTextsAndFromWhatIsNotMoney) {
         if (pence) {
             EXPECT_EQ(*pence, c.pence);
         }
+        // A field refuses a key that makes its text no money: every step of typing an amount
+        // must be let through.
+        if (c.typing != PoundsTyping::NotMoney) {
+            const std::string typed = c.typed;
+            for (std::size_t length = 0; length < typed.size(); ++length) {
+                if ((typed[length] & 0xC0) == 0x80)
+                    continue; // inside the pound sign, which is typed as one key
+                EXPECT_NE(ClassifyPoundsText(typed.substr(0, length)), PoundsTyping::NotMoney)
+                    << "typing stops after \"" << typed.substr(0, length) << "\"";
+            }
+        }
     }
 }
 
