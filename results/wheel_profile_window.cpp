@@ -241,15 +241,17 @@ void WheelProfileWindow::buildControls() {
     red.setColor(QPalette::WindowText, QColor(200, 0, 0));
     m_hint->setPalette(red);
     m_hint->hide();
+    // Each figure under its caption; the cost may take two lines (thousands of lines at a high
+    // price).
     const auto figure = [draw](const char* captionName, const char* caption, const char* name,
-                               int y, bool bold) {
+                               int y, int height, bool bold) {
         PlaceLabel(draw, captionName, QLatin1String(caption), QPoint(10, y));
-        return placeText(draw, name, QRect(10, y + 16, 196, 16), bold);
+        return placeText(draw, name, QRect(10, y + 16, 196, height), bold);
     };
-    m_cost = figure("lcostcaption", "Cost", "lcost", 80, false);
-    m_prizeMoney = figure("lprizecaption", "Prize money", "lprizemoney", 116, false);
-    m_net = figure("lnetcaption", "Net", "lnet", 152, true);
-    m_back = placeText(draw, "lback", QRect(10, 186, 196, 32));
+    m_cost = figure("lcostcaption", "Cost", "lcost", 80, 30, false);
+    m_prizeMoney = figure("lprizecaption", "Prize money", "lprizemoney", 126, 16, false);
+    m_net = figure("lnetcaption", "Net", "lnet", 162, 16, true);
+    m_back = placeText(draw, "lback", QRect(10, 196, 196, 26));
 
     auto* save = new QPushButton(QStringLiteral("Save prizes"), this);
     save->setObjectName(QStringLiteral("bsaveprizes"));
