@@ -13,6 +13,7 @@ class ComparisonWindow;
 class FileChooser;
 class TicketPrintWindow;
 class ParametersWindow;
+class WheelProfileWindow;
 struct PrintServices;
 
 struct AppWindows {
@@ -24,6 +25,8 @@ struct AppWindows {
     FileChooser* fileChooser = nullptr;
     TicketPrintWindow* ticketPrint = nullptr;
     ParametersWindow* parameters = nullptr;
+    // Created by the main window on its first opening.
+    WheelProfileWindow* wheelProfile = nullptr;
     // What the print windows print with, for the windows opened from the menus alone.
     PrintServices* print = nullptr;
 };

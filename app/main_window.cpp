@@ -14,6 +14,7 @@
 #include "output/test_sheet_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
+#include "results/wheel_profile_window.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/random_selection.h"
@@ -214,6 +215,7 @@ void MainWindow::buildMenus() {
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.comparison); });
     addItem(utilize, "Imprimerlesbulletins1", "Print the tickets",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.ticketPrint); });
+    addItem(utilize, "mProfil1", "Wheel profile", [this] { OpenWheelProfile(); });
     QMenu* options = addMenu("Options1", "Options");
     addItem(options, "Paramtres1", "Parameters", [this] { Paramtres1Click(); });
     addItem(options, "Testimprimante1", "Printer test sheet", [this] {
@@ -323,6 +325,20 @@ void MainWindow::OpenBoardsWindow(ThunderballRule rule, QDialog* window) {
     UpdateCounters();
     if (window)
         window->exec();
+}
+
+void MainWindow::OpenWheelProfile() {
+    const int index = CurrentSystemIndex(m_session.systemList);
+    if (!IsSystemIndex(index) || !HasCompleteTable(index))
+        return;
+    wheelProfileWindow()->exec();
+}
+
+WheelProfileWindow* MainWindow::wheelProfileWindow() {
+    if (!m_windows.wheelProfile)
+        m_windows.wheelProfile = new WheelProfileWindow(m_session.grid, m_session.systemList,
+                                                        m_session.programFolder, m_prompts, this);
+    return m_windows.wheelProfile;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

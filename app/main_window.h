@@ -19,6 +19,7 @@ struct Session;
 class Prompts;
 class ShellActions;
 class TicketGridPanel;
+class WheelProfileWindow;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -48,6 +49,11 @@ class MainWindow final : public QMainWindow {
     void Chargerbulletin1Click();     // load game
     // Checks the selection against the chosen system, then opens `window` modally.
     void OpenBoardsWindow(ThunderballRule rule, QDialog* window);
+    // Opens the wheel profile of the chosen system modally, whatever is marked: it depends only
+    // on the system and on the Thunderball numbers marked.
+    void OpenWheelProfile();
+    // The wheel profile window, created the first time it is asked for.
+    WheelProfileWindow* wheelProfileWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

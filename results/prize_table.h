@@ -16,6 +16,8 @@ struct PrizeTable {
 
     std::int64_t amount(PrizeRank rank) const { return amounts[RankIndex(rank)]; }
     void setAmount(PrizeRank rank, std::int64_t pence) { amounts[RankIndex(rank)] = pence; }
+
+    bool operator==(const PrizeTable&) const = default;
 };
 
 // One draw played, in pence.

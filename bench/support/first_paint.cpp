@@ -16,15 +16,17 @@ namespace {
 // a paint event of its own.
 class PaintWatch final : public QObject {
   public:
-    PaintWatch(QWidget* window, std::function<void()> then)
-        : QObject(window), m_window(window), m_then(std::move(then)) {
+    // Watches for a paint of a window `isWatched` accepts; dies with `owner`.
+    PaintWatch(QObject* owner, std::function<bool(const QWidget*)> isWatched,
+               std::function<void()> then)
+        : QObject(owner), m_isWatched(std::move(isWatched)), m_then(std::move(then)) {
         qApp->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!m_seen && event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == m_window) {
+            m_isWatched(static_cast<QWidget*>(watched)->window())) {
             m_seen = true;
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
@@ -37,7 +39,7 @@ class PaintWatch final : public QObject {
     }
 
   private:
-    QWidget* m_window;
+    std::function<bool(const QWidget*)> m_isWatched;
     std::function<void()> m_then;
     bool m_seen = false;
 };
@@ -45,7 +47,14 @@ class PaintWatch final : public QObject {
 } // namespace
 
 void WhenPainted(QWidget* window, std::function<void()> then) {
-    new PaintWatch(window, std::move(then));
+    new PaintWatch(
+        window, [window](const QWidget* painted) { return painted == window; }, std::move(then));
+}
+
+void WhenWindowPainted(const QString& objectName, std::function<void()> then) {
+    new PaintWatch(
+        qApp, [objectName](const QWidget* painted) { return painted->objectName() == objectName; },
+        std::move(then));
 }
 
 bool WaitUntilPainted(QWidget* window) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+class QString;
 class QWidget;
 
 namespace orvane::bench {
@@ -11,6 +12,10 @@ namespace orvane::bench {
 // been flushed: the paint events of one repaint are sent together and the backing store is
 // flushed right after them, so `then` runs on the following turn of the event loop.
 void WhenPainted(QWidget* window, std::function<void()> then);
+
+// The same for the next paint of a window named `objectName`, which need not exist yet: for a
+// window created by what is timed.
+void WhenWindowPainted(const QString& objectName, std::function<void()> then);
 
 // Turns the event loop until `window` has been painted and flushed, as WhenPainted sees it;
 // false when that has not happened within five seconds.

@@ -19,6 +19,14 @@ std::vector<int> LargestSystems(int count) {
     return indices;
 }
 
+int SystemWithMostNumbers() {
+    int most = 1;
+    for (int i = 2; i <= kSystemCount; ++i)
+        if (HasCompleteTable(i) && WheelCatalogue(i).numberCount > WheelCatalogue(most).numberCount)
+            most = i;
+    return most;
+}
+
 SystemSelection SelectionFor(int systemIndex) {
     const WheelSystem& system = WheelCatalogue(systemIndex);
     SystemSelection selection;

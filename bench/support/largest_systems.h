@@ -8,6 +8,9 @@ namespace orvane::bench {
 // The catalogue indices of the `count` systems with the most boards, most boards first.
 std::vector<int> LargestSystems(int count);
 
+// The catalogue index of the system with the most numbers to mark (the first of them, if several).
+int SystemWithMostNumbers();
+
 // Marks a system accepts: spread over the main numbers, its fixed numbers first, and one
 // Thunderball number.
 struct SystemSelection {

@@ -47,6 +47,10 @@ int main(int argc, char* argv[]) {
     orvane::bench::RegisterBoardsViewBenchmarks(systems);
     orvane::bench::RegisterTicketPrintingBenchmarks(systems);
     orvane::bench::RegisterListPrintingBenchmarks(systems);
+    // The profile's work grows with the marked numbers more than with the boards: the system
+    // with the most boards, and the one with the most numbers.
+    orvane::bench::RegisterWheelProfileBenchmarks(
+        {systems.front(), orvane::bench::SystemWithMostNumbers()});
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

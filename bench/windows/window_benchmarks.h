@@ -18,6 +18,8 @@ void RegisterComparisonBenchmarks(const std::vector<int>& systems);
 void RegisterBoardsViewBenchmarks(const std::vector<int>& systems);
 void RegisterTicketPrintingBenchmarks(const std::vector<int>& systems);
 void RegisterListPrintingBenchmarks(const std::vector<int>& systems);
+// The wheel profile, timed until painted with manual time (the click to the paint).
+void RegisterWheelProfileBenchmarks(const std::vector<int>& systems);
 
 // Registers `measured` as "<what>/sys13/252boards" for each system, each followed by `baseline`
 // as "<what>/sys13/252boards/baseline:<how>", both timed in wall-clock milliseconds.

@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 #include "common/gradient_backdrop.h"
+#include "results/wheel_profile_window.h"
 #include "support/program_fixture.h"
 
 #include <QImage>
@@ -54,8 +55,9 @@ TEST(GradientBackdrop, FillsItsWindowAndLiesUnderEveryOtherControl) {
     QTemporaryDir dir;
     session.programFolder = dir.path().toStdString() + "/";
     ProgramWindows program(session, prompts, shell);
-    for (QWidget* surface : {program.windows().main->centralWidget(),
-                             static_cast<QWidget*>(program.windows().about)}) {
+    for (QWidget* surface :
+         {program.windows().main->centralWidget(), static_cast<QWidget*>(program.windows().about),
+          static_cast<QWidget*>(program.windows().main->wheelProfileWindow())}) {
         SCOPED_TRACE(surface->objectName().toStdString());
         auto* backdrop = surface->findChild<GradientBackdrop*>(QStringLiteral("DegradeClass1"),
                                                                Qt::FindDirectChildrenOnly);

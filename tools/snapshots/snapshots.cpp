@@ -12,6 +12,7 @@
 #include "output/ticket_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
+#include "results/wheel_profile_window.h"
 #include "settings/parameters_window.h"
 #include "tests/doubles/recording_shell.h"
 #include "tests/doubles/scripted_prompts.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -149,6 +151,30 @@ int main(int argc, char* argv[]) {
     w.comparison->Button1Click();
     ok &= save(w.comparison, folder, QStringLiteral("comparison_window"));
     w.comparison->hide();
+
+    // The wheel profile as its menu item opens it: the sample's system with its fixed number (and
+    // a prize typed on its way to an amount, so the hint shows), then a full system, a "4 if 5"
+    // one and the one with the most numbers.
+    orvane::WheelProfileWindow* profile = w.main->wheelProfileWindow();
+    ok &= save(profile, folder, QStringLiteral("wheel_profile_fixed"));
+    auto* price = profile->findChild<QLineEdit*>(QStringLiteral("eprize3"));
+    price->selectAll();
+    price->insert(QStringLiteral("10,5"));
+    ok &= save(profile, folder, QStringLiteral("wheel_profile_amount_unfinished"));
+    profile->OperatorPrizes();
+    profile->hide();
+    const struct {
+        int system;
+        const char* name;
+    } profiled[] = {
+        {13, "wheel_profile_full"}, {14, "wheel_profile_4_if_5"}, {71, "wheel_profile_25_numbers"}};
+    for (const auto& [system, name] : profiled) {
+        session.systemList.choose(session.systemList.positionOfSystem(system));
+        ok &= save(profile, folder, QLatin1String(name));
+        profile->hide();
+    }
+    session.systemList.choose(session.systemList.positionOfSystem(8));
+
     ok &= save(w.parameters, folder, QStringLiteral("parameters_window"));
     w.parameters->hide();
     // The chooser as loading shows it, over a folder holding two games and a subfolder.

@@ -1,9 +1,9 @@
 #include "tools/wheelgen/table_writers.h"
 
 #include "results/draw_odds.h"
+#include "results/figure_text.h"
 #include "wheels/wheel_profile.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace orvane::wheelgen {
@@ -28,26 +28,6 @@ std::string percent(std::int64_t part, std::int64_t whole) {
     return text;
 }
 
-// A chance as "1 in N": N with one decimal below 100, else whole and grouped by thousands.
-std::string oneIn(double chance) {
-    if (chance <= 0)
-        return "never";
-    const double n = 1.0 / chance;
-    char text[32];
-    if (n < 100) {
-        std::snprintf(text, sizeof text, "1 in %.1f", n);
-        return text;
-    }
-    const std::string digits = std::to_string(std::llround(n));
-    std::string grouped = "1 in ";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += ',';
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
 std::string oneDrawTable(const std::vector<ProvenTable>& tables) {
     std::string s;
     s += "## One draw\n\n";
@@ -63,10 +43,10 @@ std::string oneDrawTable(const std::vector<ProvenTable>& tables) {
         const WheelParameters w = ParametersOfSystem(t.index);
         const WheelProfile profile = ProfileWheel(t.rows, w);
         s += "| " + std::to_string(t.index) + " | " + std::to_string(w.numberCount) + " | " +
-             std::to_string(w.boardCount) + " | " + oneIn(profile.chanceBestHoldsAtLeast(3)) +
-             " | " + oneIn(profile.chanceBestHoldsAtLeast(4)) + " | " +
-             oneIn(profile.chanceBestHoldsAtLeast(5)) + " | " +
-             oneIn(OddsOfOneDraw(profile, 1).chanceWonAnything()) + " |\n";
+             std::to_string(w.boardCount) + " | " + OneIn(profile.chanceBestHoldsAtLeast(3)) +
+             " | " + OneIn(profile.chanceBestHoldsAtLeast(4)) + " | " +
+             OneIn(profile.chanceBestHoldsAtLeast(5)) + " | " +
+             OneIn(OddsOfOneDraw(profile, 1).chanceWonAnything()) + " |\n";
     }
     return s;
 }

@@ -1,0 +1,400 @@
+#include "results/wheel_profile_window.h"
+
+#include "common/gradient_backdrop.h"
+#include "common/prompts.h"
+#include "common/window_style.h"
+#include "results/figure_text.h"
+#include "results/money_text.h"
+#include "results/operator_prizes.h"
+#include "results/prize_table_file.h"
+#include "results/wheel_profile_texts.h"
+#include "wheels/system_list.h"
+#include "wheels/wheel_catalogue.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QValidator>
+
+namespace orvane {
+
+namespace {
+
+constexpr QSize kClientSize(780, 586);
+
+// The drawn-numbers table: two rows of headings, then one row for each count of drawn main
+// numbers among the marked ones, five first.
+constexpr int kHeadingRows = 2;
+constexpr int kDrawnRowHeight = 19;
+// Its columns: the count, its chance, the fewest and most the best board holds, the share of
+// cases in which the best board holds 5, 4, 3 and 2, the boards holding 5, 4, 3 and 2.
+constexpr int kChanceColumn = 1;
+constexpr int kFewestColumn = 2;
+constexpr int kMostColumn = 3;
+constexpr int kFirstShareColumn = 4;
+constexpr int kFirstAverageColumn = 8;
+constexpr int kDrawnColumns = 12;
+constexpr int kDrawnColumnWidths[kDrawnColumns] = {92, 96, 54, 54, 58, 58, 58, 58, 58, 58, 58, 58};
+// Held counts shown in the share and average columns, most first.
+constexpr int kHeldShown[] = {5, 4, 3, 2};
+
+// The prize ranks table: a row of headings, then one row per rank.
+constexpr int kRankRowHeight = 22;
+constexpr int kRankHeadingHeight = 30;
+constexpr int kRankColumn = 0;
+constexpr int kPrizeColumn = 1;
+constexpr int kWinsColumn = 2;
+constexpr int kBoardsColumn = 3;
+constexpr int kPaidColumn = 4;
+constexpr int kRankColumnWidths[] = {66, 104, 112, 136, 106};
+
+const char* const kRankNames[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
+                                                 "3 + T", "3", "2 + T", "1 + T"};
+// The fields' names: the prize of each rank, in the order of PrizeRank, then the line's price.
+const char* const kFieldNames[] = {"eprize5t", "eprize5",  "eprize4t", "eprize4", "eprize3t",
+                                   "eprize3",  "eprize2t", "eprize1t", "eprice"};
+
+const QColor kHeadingColor(224, 224, 224);
+const QColor kGuaranteeColor(255, 255, 160);
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Refuses, as it is typed, what can never become an amount in pounds.
+class PoundsValidator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*position*/) const override {
+        switch (ClassifyPoundsText(input.toStdString())) {
+        case PoundsTyping::Amount:
+            return Acceptable;
+        case PoundsTyping::Unfinished:
+            return Intermediate;
+        case PoundsTyping::NotMoney:
+            break;
+        }
+        return Invalid;
+    }
+};
+
+QTableWidget* figureTable(QWidget* parent, const char* name, int rows, int columns) {
+    auto* table = new QTableWidget(rows, columns, parent);
+    table->setObjectName(QLatin1String(name));
+    table->setFont(WindowFont(false));
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setWordWrap(true);
+    return table;
+}
+
+// A cell to read, not to pick.
+QTableWidgetItem* cell(QTableWidget* table, int row, int column) {
+    QTableWidgetItem* item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, column, item);
+    }
+    return item;
+}
+
+void heading(QTableWidget* table, int row, int column, const QString& caption, int rowSpan = 1,
+             int columnSpan = 1) {
+    QTableWidgetItem* item = cell(table, row, column);
+    item->setText(caption);
+    item->setBackground(kHeadingColor);
+    QFont bold = WindowFont(true);
+    item->setFont(bold);
+    if (rowSpan > 1 || columnSpan > 1)
+        table->setSpan(row, column, rowSpan, columnSpan);
+}
+
+// Sizes `table` to hold its columns and rows exactly, inside its frame; the first row, of
+// headings, may be taller.
+void fitTable(QTableWidget* table, const int* widths, int rowHeight, int firstRowHeight) {
+    int width = 0;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        table->setColumnWidth(c, widths[c]);
+        width += widths[c];
+    }
+    int height = 0;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        table->setRowHeight(r, r == 0 ? firstRowHeight : rowHeight);
+        height += table->rowHeight(r);
+    }
+    const int frame = 2 * table->frameWidth();
+    table->resize(width + frame, height + frame);
+}
+
+QLabel* placeText(QWidget* parent, const char* name, QRect geometry, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(WindowFont(bold));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
+                                       const std::string& programFolder, Prompts& prompts,
+                                       QWidget* parent)
+    : QDialog(parent), m_grid(grid), m_systemList(list), m_programFolder(programFolder),
+      m_prompts(prompts), m_prizes(LoadPrizeTable(programFolder)) {
+    setObjectName(QStringLiteral("WheelProfile"));
+    setWindowTitle(QStringLiteral("Wheel profile"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientSize);
+    setFont(WindowFont(true));
+    InstallBackdrop(this);
+    buildControls();
+}
+
+void WheelProfileWindow::buildControls() {
+    m_description = placeText(this, "lsystem", QRect(10, 8, 760, 16), true);
+    m_thunderballs = placeText(this, "lthunderballs", QRect(10, 26, 760, 16));
+    m_guarantee = placeText(this, "lguarantee", QRect(10, 46, 760, 30));
+
+    placeText(this, "lheldcaption", QRect(10, 82, 760, 16), true)
+        ->setText(QStringLiteral("What your boards hold, by how many of the five main numbers "
+                                 "drawn are among yours"));
+    m_drawnTable = figureTable(this, "tdrawn", kHeadingRows + kDrawnMainNumbers + 1, kDrawnColumns);
+    m_drawnTable->move(8, 100);
+    heading(m_drawnTable, 0, 0, QString(), 2, 1); // names the marked count when shown
+    heading(m_drawnTable, 0, kChanceColumn, QStringLiteral("Chance in\none draw"), 2, 1);
+    heading(m_drawnTable, 0, kFewestColumn, QStringLiteral("Best board holds"), 1, 2);
+    heading(m_drawnTable, 1, kFewestColumn, QStringLiteral("fewest"));
+    heading(m_drawnTable, 1, kMostColumn, QStringLiteral("most"));
+    heading(m_drawnTable, 0, kFirstShareColumn, QStringLiteral("Cases where the best board holds"),
+            1, 4);
+    heading(m_drawnTable, 0, kFirstAverageColumn, QStringLiteral("Boards holding, on average"), 1,
+            4);
+    for (int i = 0; i < 4; ++i) {
+        const QString held = QString::number(kHeldShown[i]);
+        heading(m_drawnTable, 1, kFirstShareColumn + i, held);
+        heading(m_drawnTable, 1, kFirstAverageColumn + i, held);
+    }
+    fitTable(m_drawnTable, kDrawnColumnWidths, kDrawnRowHeight, kDrawnRowHeight);
+    m_guaranteeNote = placeText(this, "lguaranteenote", QRect(10, 258, 760, 16));
+
+    placeText(this, "lrankcaption", QRect(10, 284, 530, 16), true)
+        ->setText(QStringLiteral("One draw, prize by prize"));
+    m_rankTable = figureTable(this, "tranks", 1 + kPrizeRankCount, 5);
+    m_rankTable->move(8, 302);
+    heading(m_rankTable, 0, kRankColumn, QStringLiteral("Rank"));
+    heading(m_rankTable, 0, kPrizeColumn, QStringLiteral("Prize (\u00A3)"));
+    heading(m_rankTable, 0, kWinsColumn, QStringLiteral("Some board\nwins it"));
+    heading(m_rankTable, 0, kBoardsColumn, QStringLiteral("Winning boards,\non average"));
+    heading(m_rankTable, 0, kPaidColumn, QStringLiteral("Paid,\non average"));
+    for (int r = 0; r < kPrizeRankCount; ++r) {
+        QTableWidgetItem* name = cell(m_rankTable, 1 + r, kRankColumn);
+        name->setText(QLatin1String(kRankNames[r]));
+        name->setFont(WindowFont(true));
+    }
+    fitTable(m_rankTable, kRankColumnWidths, kRankRowHeight, kRankHeadingHeight);
+
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        auto* field = new QLineEdit;
+        field->setObjectName(QLatin1String(kFieldNames[f]));
+        field->setFont(WindowFont(false));
+        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        field->setValidator(new PoundsValidator(field));
+        field->setMaxLength(16);
+        connect(field, &QLineEdit::textEdited, this,
+                [this, f](const QString& typed) { amountTyped(f, typed); });
+        connect(field, &QLineEdit::inputRejected, this, [this, f] { amountRefused(f); });
+        m_fields[f] = field;
+        if (f < kLineField)
+            m_rankTable->setCellWidget(1 + static_cast<int>(f), kPrizeColumn, field);
+    }
+
+    m_anyPrize = placeText(this, "lanyprize", QRect(10, 516, 530, 16), true);
+    placeText(this, "lthunderballalone", QRect(10, 536, 530, 30))
+        ->setText(QStringLiteral("The operator also pays a prize for the Thunderball alone, "
+                                 "which the comparison with a draw does not count: it is left out "
+                                 "here, so the prize money is a little higher than shown."));
+
+    auto* draw = new QGroupBox(QStringLiteral("One draw, on average"), this);
+    draw->setObjectName(QStringLiteral("gdraw"));
+    draw->setGeometry(556, 296, 214, 226);
+    PlaceLabel(draw, "lprice", QStringLiteral("Price of a line (\u00A3)"), QPoint(10, 26))
+        ->setFont(WindowFont(false));
+    m_fields[kLineField]->setParent(draw);
+    m_fields[kLineField]->setGeometry(124, 22, 80, 22);
+    m_fields[kLineField]->show();
+    m_hint = placeText(draw, "lhint", QRect(10, 48, 196, 30));
+    m_hint->setText(QStringLiteral("Enter an amount in pounds, like 5 or 10.50"));
+    QPalette red = m_hint->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    m_hint->setPalette(red);
+    m_hint->hide();
+    // Each figure under its caption; the cost may take two lines (thousands of lines at a high
+    // price).
+    const auto figure = [draw](const char* captionName, const char* caption, const char* name,
+                               int y, int height, bool bold) {
+        PlaceLabel(draw, captionName, QLatin1String(caption), QPoint(10, y));
+        return placeText(draw, name, QRect(10, y + 16, 196, height), bold);
+    };
+    m_cost = figure("lcostcaption", "Cost", "lcost", 80, 30, false);
+    m_prizeMoney = figure("lprizecaption", "Prize money", "lprizemoney", 126, 16, false);
+    m_net = figure("lnetcaption", "Net", "lnet", 162, 16, true);
+    m_back = placeText(draw, "lback", QRect(10, 196, 196, 26));
+
+    auto* save = new QPushButton(QStringLiteral("Save prizes"), this);
+    save->setObjectName(QStringLiteral("bsaveprizes"));
+    save->setGeometry(556, 528, 104, 24);
+    save->setToolTip(QStringLiteral("Keep these prizes and this price for the next start"));
+    connect(save, &QPushButton::clicked, this, [this] { SavePrizes(); });
+    auto* operatorPrizes = new QPushButton(QStringLiteral("Operator's prizes"), this);
+    operatorPrizes->setObjectName(QStringLiteral("boperatorprizes"));
+    operatorPrizes->setGeometry(666, 528, 104, 24);
+    operatorPrizes->setToolTip(QStringLiteral("Put back the prizes and price the operator "
+                                              "publishes"));
+    connect(operatorPrizes, &QPushButton::clicked, this, [this] { OperatorPrizes(); });
+    m_return = new QPushButton(QStringLiteral("Return"), this);
+    m_return->setObjectName(QStringLiteral("BitBtn1"));
+    m_return->setGeometry(666, 556, 104, 24);
+    m_return->setToolTip(QStringLiteral("Back to previous window"));
+    connect(m_return, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter in a field finishes the amount; it neither saves nor closes.
+    for (QPushButton* button : {save, operatorPrizes, m_return})
+        button->setAutoDefault(false);
+}
+
+void WheelProfileWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        // The amounts as the table holds them: a text left unfinished last time is gone.
+        showPrizeFields();
+        showProfile();
+        // The window opens to be read: no field is selected for typing over.
+        m_return->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void WheelProfileWindow::showProfile() {
+    const int index = CurrentSystemIndex(m_systemList);
+    if (!IsSystemIndex(index) || !HasCompleteTable(index))
+        return;
+    m_profile = ProfileOfSystem(index);
+    m_odds = OddsOfOneDraw(m_profile, ThunderballsCarried(m_grid));
+    const WheelParameters& w = m_profile.system;
+    m_lines = w.boardCount * LinesPerBoard(m_grid);
+
+    m_description->setText(text(DescribeSystem(index)));
+    m_thunderballs->setText(text(ThunderballLinesText(m_grid, w.boardCount)));
+    m_guarantee->setText(text(GuaranteeText(m_profile)));
+
+    cell(m_drawnTable, 0, 0)->setText(QStringLiteral("Drawn among\nyour %1").arg(w.numberCount));
+    const int promised = m_profile.guarantee.promise.m;
+    for (int j = kDrawnMainNumbers; j >= 0; --j) {
+        const DrawnAmongMarked& d = m_profile.byDrawn[static_cast<std::size_t>(j)];
+        const int row = kHeadingRows + kDrawnMainNumbers - j;
+        const auto put = [&](int column, const std::string& s) {
+            QTableWidgetItem* item = cell(m_drawnTable, row, column);
+            item->setText(text(s));
+            item->setBackground(j == promised ? QBrush(kGuaranteeColor) : QBrush());
+            item->setFont(WindowFont(j == promised));
+        };
+        put(0, std::to_string(j));
+        put(kChanceColumn, OneIn(d.chance()));
+        put(kFewestColumn, std::to_string(d.fewestBest));
+        put(kMostColumn, std::to_string(d.mostBest));
+        for (int i = 0; i < 4; ++i) {
+            put(kFirstShareColumn + i, SharePercent(d.shareBestHolds(kHeldShown[i])));
+            put(kFirstAverageColumn + i, AverageText(d.averageBoardsHolding(kHeldShown[i])));
+        }
+    }
+    m_guaranteeNote->setText(
+        QStringLiteral("Highlighted: the guarantee's row. Below it, draws the guarantee promises "
+                       "nothing for: what your boards still hold there."));
+
+    for (const PrizeRank rank : kPrizeRanks) {
+        const int row = 1 + static_cast<int>(RankIndex(rank));
+        cell(m_rankTable, row, kWinsColumn)->setText(text(OneIn(m_odds.chanceWon(rank))));
+        cell(m_rankTable, row, kBoardsColumn)
+            ->setText(text(AverageText(m_odds.expectedBoardsWon(rank))));
+    }
+    m_anyPrize->setText(
+        QStringLiteral("Some board wins a prize: %1").arg(text(OneIn(m_odds.chanceWonAnything()))));
+    showReturn();
+}
+
+void WheelProfileWindow::showReturn() {
+    for (const PrizeRank rank : kPrizeRanks) {
+        const double paid =
+            m_odds.expectedBoardsWon(rank) * static_cast<double>(m_prizes.amount(rank));
+        cell(m_rankTable, 1 + static_cast<int>(RankIndex(rank)), kPaidColumn)
+            ->setText(text(MoneyText(paid)));
+    }
+    const DrawReturn played = ReturnOfOneDraw(m_odds, m_prizes, m_lines);
+    m_cost->setText(text(CostText(m_lines, m_prizes.pricePerBoard)));
+    m_prizeMoney->setText(text(MoneyText(played.expectedPrize)));
+    m_net->setText(text(MoneyText(played.expectedNet())));
+    m_back->setText(text(ReturnPerPoundText(played.expectedPrize, played.cost)));
+}
+
+void WheelProfileWindow::showPrizeFields() {
+    for (std::size_t f = 0; f < kFieldCount; ++f)
+        m_fields[f]->setText(text(PoundsFieldText(amountOf(f))));
+    m_refusedField = kFieldCount;
+    showHint();
+}
+
+std::int64_t& WheelProfileWindow::amountOf(std::size_t field) {
+    return field == kLineField ? m_prizes.pricePerBoard : m_prizes.amounts[field];
+}
+
+void WheelProfileWindow::amountTyped(std::size_t field, const QString& typed) {
+    if (m_refusedField == field)
+        m_refusedField = kFieldCount;
+    // A text on its way to an amount changes nothing yet: the last amount stands until then.
+    if (const std::optional<std::int64_t> pence = PenceOfPoundsText(typed.toStdString())) {
+        amountOf(field) = *pence;
+        showReturn();
+    }
+    showHint();
+}
+
+void WheelProfileWindow::amountRefused(std::size_t field) {
+    m_refusedField = field;
+    showHint();
+}
+
+void WheelProfileWindow::showHint() {
+    bool anyUnfinished = false;
+    for (QLineEdit* field : m_fields) {
+        const bool amount = field->hasAcceptableInput();
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Text, amount ? Qt::black : QColor(200, 0, 0));
+        field->setPalette(palette);
+        anyUnfinished = anyUnfinished || !amount;
+    }
+    m_hint->setVisible(anyUnfinished || m_refusedField < kFieldCount);
+}
+
+void WheelProfileWindow::SavePrizes() {
+    if (!SavePrizeTable(m_prizes, m_programFolder))
+        m_prompts.ask(SaveFailedPrompt());
+}
+
+void WheelProfileWindow::OperatorPrizes() {
+    m_prizes = OperatorPrizeTable();
+    showPrizeFields();
+    showReturn();
+}
+
+} // namespace orvane

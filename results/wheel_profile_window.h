@@ -1,0 +1,89 @@
+#pragma once
+// The window that shows what the boards of the chosen system hold of a draw: the guarantee with
+// the cases it was proven on, what the best board and every board hold for each count of drawn
+// main numbers among the marked ones, and for one draw the chance of each prize rank and what it
+// costs and returns on average, by a prize table the player may edit and keep.
+
+#include "results/draw_odds.h"
+#include "results/prize_table.h"
+#include "wheels/wheel_profile.h"
+
+#include <QDialog>
+
+#include <array>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace orvane {
+
+class Prompts;
+class SelectionGrid;
+class SystemList;
+
+class WheelProfileWindow final : public QDialog {
+    Q_OBJECT
+  public:
+    // Profiles the system chosen in `list` for the Thunderball numbers marked on `grid`, each
+    // time the window is shown. The prize table is read from `programFolder` now and written
+    // there by "Save prizes".
+    WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
+                       const std::string& programFolder, Prompts& prompts,
+                       QWidget* parent = nullptr);
+
+    const PrizeTable& prizes() const { return m_prizes; }
+
+    // Writes the prize table to its file; when that fails, says so and keeps the table as typed.
+    void SavePrizes();
+    // Puts the operator's prizes in the fields, to be saved or typed over.
+    void OperatorPrizes();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // The fields: one per prize rank, in the order of PrizeRank, then the price of a line.
+    static constexpr std::size_t kLineField = kPrizeRankCount;
+    static constexpr std::size_t kFieldCount = kPrizeRankCount + 1;
+
+    void buildControls();
+    void showProfile();
+    void showReturn();
+    void showPrizeFields();
+    void amountTyped(std::size_t field, const QString& text);
+    void amountRefused(std::size_t field);
+    void showHint();
+    std::int64_t& amountOf(std::size_t field);
+
+    const SelectionGrid& m_grid;
+    const SystemList& m_systemList;
+    const std::string& m_programFolder;
+    Prompts& m_prompts;
+
+    PrizeTable m_prizes;
+    WheelProfile m_profile;
+    DrawOdds m_odds;
+    int m_lines = 0; // lines played in one draw: boards times Thunderball numbers
+    // The field whose last key was refused, until it is typed in again.
+    std::size_t m_refusedField = kFieldCount;
+
+    QLabel* m_description = nullptr;
+    QLabel* m_thunderballs = nullptr;
+    QLabel* m_guarantee = nullptr;
+    QLabel* m_guaranteeNote = nullptr;
+    QTableWidget* m_drawnTable = nullptr;
+    QTableWidget* m_rankTable = nullptr;
+    std::array<QLineEdit*, kFieldCount> m_fields{};
+    QLabel* m_hint = nullptr;
+    QLabel* m_anyPrize = nullptr;
+    QLabel* m_cost = nullptr;
+    QLabel* m_prizeMoney = nullptr;
+    QLabel* m_net = nullptr;
+    QLabel* m_back = nullptr;
+    QPushButton* m_return = nullptr;
+};
+
+} // namespace orvane
