@@ -22,6 +22,7 @@
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -72,6 +73,7 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     InstallBackdrop(client);
     buildControls(client);
     buildMenus();
+    assignShortcuts();
 
     // Start-up: settings first, English texts, the list with its first entry chosen, an empty
     // grid, then the grid laid out for the style read from the parameters file.
@@ -81,6 +83,7 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     ShowChosenSystem();
     m_session.grid.ClearCells(CellRange::All);
     RedrawGrid();
+    UpdateCounters();
     ApplyGridStyle();
     setFixedSize(sizeHint());
 }
@@ -228,15 +231,46 @@ void MainWindow::buildMenus() {
     addItem(help, "Infos1", "Infos", [this] { ShowAbout(); });
 }
 
+void MainWindow::assignShortcuts() {
+    // The platform's own keys where it has them; the menus show them beside their texts.
+    const std::pair<const char*, QKeySequence> items[] = {
+        {"Chargerbulletin1", QKeySequence::Open},
+        {"EnregistrerBulletin1", QKeySequence::Save},
+        {"mQuitter1", QKeySequence::Quit},
+        {"Aideenligne1", QKeySequence::HelpContents},
+        {"mVoirlesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {"mVoirlalistedesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"Imprimerlesbulletins1", QKeySequence::Print},
+        {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
+    };
+    for (const auto& [name, keys] : items)
+        if (auto* action = findChild<QAction*>(QLatin1String(name)))
+            action->setShortcut(keys);
+    // Two commands are buttons only.
+    const std::pair<const char*, QKeySequence> buttons[] = {
+        {"bnaleat", QKeySequence(Qt::CTRL | Qt::Key_G)},
+        {"beffacer", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+    };
+    for (const auto& [name, keys] : buttons)
+        if (auto* button = findChild<QPushButton*>(QLatin1String(name)))
+            button->setShortcut(keys);
+}
+
 void MainWindow::RedrawGrid() {
     for (int tag = 1; tag <= kLastScreenCell; ++tag)
         m_grid->cell(tag)->setPicture(PictureOf(m_session.grid.state(tag)));
 }
 
 void MainWindow::UpdateCounters() {
-    m_mainCount->setText(QString::number(m_session.grid.CountCells(CellKind::Main)));
-    m_fixedCount->setText(QString::number(m_session.grid.CountCells(CellKind::Fixed)));
-    m_thunderballCount->setText(QString::number(m_session.grid.CountCells(CellKind::Thunderball)));
+    // A screen reader says what each number counts.
+    const auto show = [](QLabel* counter, const char* what, int count) {
+        counter->setText(QString::number(count));
+        counter->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(what)).arg(count));
+    };
+    show(m_mainCount, "Main numbers selected", m_session.grid.CountCells(CellKind::Main));
+    show(m_fixedCount, "Fixed numbers", m_session.grid.CountCells(CellKind::Fixed));
+    show(m_thunderballCount, "Thunderball numbers selected",
+         m_session.grid.CountCells(CellKind::Thunderball));
 }
 
 void MainWindow::ShowChosenSystem() {

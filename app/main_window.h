@@ -61,6 +61,7 @@ class MainWindow final : public QMainWindow {
   private:
     void buildControls(QWidget* client);
     void buildMenus();
+    void assignShortcuts();
 
     Session& m_session;
     Prompts& m_prompts;

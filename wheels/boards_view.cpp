@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 
 namespace orvane {
@@ -75,6 +76,17 @@ BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemLis
                                  QRect(365, 242, 164, 38));
     back->setIconSize(QSize(20, 20)); // the return glyph drawn smaller than its own size
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
+    // The keyboard steps through the boards too; Escape returns, as in every dialog.
+    const auto key = [this](QKeySequence keys, auto step) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, step);
+    };
+    key(QKeySequence(Qt::Key_Left), [this] { BitBtn3Click(); });
+    key(QKeySequence(Qt::Key_PageUp), [this] { BitBtn3Click(); });
+    key(QKeySequence(Qt::Key_Right), [this] { BitBtn4Click(); });
+    key(QKeySequence(Qt::Key_PageDown), [this] { BitBtn4Click(); });
+    key(QKeySequence(Qt::Key_Home), [this] { StepTo(1); });
+    key(QKeySequence(Qt::Key_End), [this] { StepTo(m_run.boardCount()); });
+    m_grid->setAccessibleName(QStringLiteral("Board"));
 
     SetBoardsViewCaptions();
     // The run outlives any view of it: once the view is gone, the boards built go unshown.
@@ -94,9 +106,30 @@ void BoardsView::UpdateBoardLabels() {
 }
 
 void BoardsView::ShowCurrentBoard() {
-    for (int tag = 1; tag <= kLastScreenCell; ++tag)
-        m_grid->cell(tag)->setPicture(m_run.currentBoard(tag) == 0 ? CellPicture::Empty
-                                                                   : CellPicture::Selected);
+    QStringList numbers;
+    for (int tag = 1; tag <= kLastScreenCell; ++tag) {
+        const bool on = m_run.currentBoard(tag) != 0;
+        m_grid->cell(tag)->setPicture(on ? CellPicture::Selected : CellPicture::Empty);
+        if (on)
+            numbers
+                << (tag < kFirstThunderballCell
+                        ? QString::number(tag)
+                        : QStringLiteral("Thunderball %1").arg(tag - kFirstThunderballCell + 1));
+    }
+    // What a screen reader says of the board shown.
+    m_grid->setAccessibleDescription(QStringLiteral("Board %1 of %2: %3")
+                                         .arg(m_run.currentBoardNumber())
+                                         .arg(m_run.boardCount())
+                                         .arg(numbers.join(QStringLiteral(", "))));
+}
+
+void BoardsView::StepTo(int board) {
+    while (m_run.currentBoardNumber() < board && m_run.StepToNextBoard()) {
+    }
+    while (m_run.currentBoardNumber() > board && m_run.StepToPreviousBoard()) {
+    }
+    UpdateBoardLabels();
+    BuildCurrentBoard();
 }
 
 void BoardsView::FormShow() {

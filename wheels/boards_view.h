@@ -23,8 +23,9 @@ class BoardsView final : public QDialog {
 
     // Draws the board last built on the cells; every board built anywhere ends here.
     void ShowCurrentBoard();
-    void BitBtn3Click(); // previous board
-    void BitBtn4Click(); // next board
+    void BitBtn3Click();    // previous board
+    void BitBtn4Click();    // next board
+    void StepTo(int board); // the first or the last board, from the keyboard
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -3,11 +3,27 @@
 #include "wheels/grid_pictures.h"
 #include "wheels/selection_grid.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 namespace orvane {
+
+namespace {
+
+// What a screen reader says of a cell after its number.
+QString StateName(CellPicture picture) {
+    return picture == CellPicture::Fixed      ? QStringLiteral("fixed")
+           : picture == CellPicture::Selected ? QStringLiteral("selected")
+                                              : QStringLiteral("not marked");
+}
+
+} // namespace
 
 GridCell::GridCell(int tag, QWidget* parent) : QWidget(parent), m_tag(tag) {
     setObjectName(QStringLiteral("cell%1").arg(tag));
@@ -19,17 +35,39 @@ void GridCell::setPicture(CellPicture picture) {
     if (picture == m_picture)
         return;
     m_picture = picture;
+    setAccessibleDescription(StateName(picture));
     update();
 }
 
+void GridCell::setKeyboardFocus(bool focus) {
+    if (focus == m_keyboardFocus)
+        return;
+    m_keyboardFocus = focus;
+    update();
+}
+
+QString GridCell::numberName() const {
+    return m_tag < kFirstThunderballCell
+               ? QStringLiteral("Main number %1").arg(m_tag)
+               : QStringLiteral("Thunderball %1").arg(m_tag - kFirstThunderballCell + 1);
+}
+
 void GridCell::paintEvent(QPaintEvent*) {
-    if (m_picture == CellPicture::Empty)
+    if (m_picture == CellPicture::Empty && !m_keyboardFocus)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap& cross =
-        m_picture == CellPicture::Fixed ? FixedCrossPicture() : SelectedCrossPicture();
-    painter.drawPixmap(rect(), cross);
+    if (m_picture != CellPicture::Empty) {
+        const QPixmap& cross =
+            m_picture == CellPicture::Fixed ? FixedCrossPicture() : SelectedCrossPicture();
+        painter.drawPixmap(rect(), cross);
+    }
+    if (m_keyboardFocus) {
+        // A blue frame on the cell's edge: strong against the red ticket, leaving the number be.
+        painter.setPen(QPen(QColor(0, 90, 220), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void GridCell::mousePressEvent(QMouseEvent* event) {
@@ -46,8 +84,15 @@ void GridCell::mouseReleaseEvent(QMouseEvent* event) {
         Q_EMIT leftClicked(m_tag);
 }
 
-TicketGridPanel::TicketGridPanel(GridPlacement placement, QWidget* parent) : QFrame(parent) {
+TicketGridPanel::TicketGridPanel(GridPlacement placement, QWidget* parent)
+    : QFrame(parent), m_takesKeys(placement == GridPlacement::MainWindow) {
     setObjectName(QStringLiteral("pgrille"));
+    if (m_takesKeys) {
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(QStringLiteral("Number grid"));
+        setAccessibleDescription(
+            QStringLiteral("Arrow keys move, Space selects, Shift+Space fixes a number"));
+    }
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_background = new QLabel(this);
     m_background->setObjectName(QStringLiteral("Image1"));
@@ -59,6 +104,8 @@ TicketGridPanel::TicketGridPanel(GridPlacement placement, QWidget* parent) : QFr
         c->setGeometry(QRect(CellPosition(placement, tag), CellSize(placement)));
         if (placement == GridPlacement::BoardsView)
             c->setAttribute(Qt::WA_TransparentForMouseEvents);
+        c->setAccessibleName(c->numberName());
+        c->setAccessibleDescription(StateName(CellPicture::Empty));
         m_cells[static_cast<std::size_t>(tag - 1)] = c;
     }
 }
@@ -77,6 +124,99 @@ void TicketGridPanel::ApplyGridStyle(int gridStyle) {
         m_background->clear();
         ShowCellsUpTo(36);
     }
+}
+
+int TicketGridPanel::neighbour(int step, int rows) const {
+    const GridCell* from = cell(m_keyboardCell);
+    if (rows == 0) {
+        for (int tag = m_keyboardCell + step; tag >= 1 && tag <= kLastScreenCell; tag += step)
+            if (!cell(tag)->isHidden())
+                return tag;
+        return m_keyboardCell;
+    }
+    // Up or down: on the nearest row of cells that way, the visible cell nearest across.
+    const QPoint at = from->geometry().center();
+    const auto gapTo = [&](const GridCell* c) {
+        return (c->geometry().center().y() - at.y()) * rows;
+    };
+    int nearestRow = std::numeric_limits<int>::max();
+    for (const GridCell* c : m_cells)
+        if (!c->isHidden() && gapTo(c) > c->height() / 2)
+            nearestRow = std::min(nearestRow, gapTo(c));
+    int best = m_keyboardCell;
+    int bestAcross = std::numeric_limits<int>::max();
+    for (const GridCell* c : m_cells) {
+        if (c->isHidden() || std::abs(gapTo(c) - nearestRow) > c->height() / 2)
+            continue;
+        const int across = std::abs(c->geometry().center().x() - at.x());
+        if (across < bestAcross) {
+            best = c->tag();
+            bestAcross = across;
+        }
+    }
+    return best;
+}
+
+void TicketGridPanel::moveKeyboardTo(int tag) {
+    cell(m_keyboardCell)->setKeyboardFocus(false);
+    m_keyboardCell = tag;
+    showKeyboardFocus(hasFocus());
+}
+
+void TicketGridPanel::showKeyboardFocus(bool shown) {
+    GridCell* c = cell(m_keyboardCell);
+    c->setKeyboardFocus(shown);
+    if (shown) {
+        // A screen reader follows the cell the keyboard is on.
+        QAccessibleEvent event(c, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void TicketGridPanel::keyPressEvent(QKeyEvent* event) {
+    if (!m_takesKeys) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    if (cell(m_keyboardCell)->isHidden())
+        moveKeyboardTo(1);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveKeyboardTo(neighbour(-1, 0));
+        return;
+    case Qt::Key_Right:
+        moveKeyboardTo(neighbour(+1, 0));
+        return;
+    case Qt::Key_Up:
+        moveKeyboardTo(neighbour(0, -1));
+        return;
+    case Qt::Key_Down:
+        moveKeyboardTo(neighbour(0, +1));
+        return;
+    case Qt::Key_Space:
+        if (event->modifiers() & Qt::ShiftModifier)
+            Q_EMIT cell(m_keyboardCell)->rightPressed(m_keyboardCell);
+        else
+            Q_EMIT cell(m_keyboardCell)->leftClicked(m_keyboardCell);
+        return;
+    case Qt::Key_Menu:
+        Q_EMIT cell(m_keyboardCell)->rightPressed(m_keyboardCell);
+        return;
+    default:
+        QFrame::keyPressEvent(event);
+    }
+}
+
+void TicketGridPanel::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    if (m_takesKeys)
+        showKeyboardFocus(true);
+}
+
+void TicketGridPanel::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    if (m_takesKeys)
+        cell(m_keyboardCell)->setKeyboardFocus(false);
 }
 
 } // namespace orvane

@@ -21,6 +21,12 @@ class GridCell final : public QWidget {
     int tag() const { return m_tag; }
     CellPicture picture() const { return m_picture; }
     void setPicture(CellPicture picture);
+    // The keyboard's place on the grid: drawn as a frame round the cell, over the ticket and
+    // clear of the number.
+    bool isKeyboardFocus() const { return m_keyboardFocus; }
+    void setKeyboardFocus(bool focus);
+    // "Main number 7", "Thunderball 3".
+    QString numberName() const;
 
   Q_SIGNALS:
     void leftClicked(int tag);
@@ -35,6 +41,7 @@ class GridCell final : public QWidget {
     int m_tag;
     CellPicture m_picture = CellPicture::Empty;
     bool m_leftDown = false;
+    bool m_keyboardFocus = false;
 };
 
 class TicketGridPanel final : public QFrame {
@@ -51,7 +58,25 @@ class TicketGridPanel final : public QFrame {
     // Shows the cells up to `limit`, hides the others.
     void ShowCellsUpTo(int limit);
 
+    // The cell the keyboard is on (a tag), shown while the panel has the focus. The arrow keys
+    // move it, Space does what a left click does, Shift+Space and the menu key what a right
+    // click does.
+    int keyboardCell() const { return m_keyboardCell; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
   private:
+    void moveKeyboardTo(int tag);
+    // The visible cell next to the keyboard's in reading order (`step` +1 or -1), or nearest
+    // above or below it on the ticket (`rows` +1 or -1).
+    int neighbour(int step, int rows) const;
+    void showKeyboardFocus(bool shown);
+
+    bool m_takesKeys;
+    int m_keyboardCell = 1;
     QLabel* m_background;
     std::array<GridCell*, 53> m_cells{};
 };

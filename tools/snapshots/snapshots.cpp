@@ -17,12 +17,14 @@
 #include "tests/doubles/recording_shell.h"
 #include "tests/doubles/scripted_prompts.h"
 #include "wheels/boards_view.h"
+#include "wheels/ticket_grid_panel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -110,6 +112,19 @@ int main(int argc, char* argv[]) {
     markSample(session, *w.main);
     ok &= save(w.main, folder, QStringLiteral("main_window"));
     ok &= saveWithSystemListOpen(*w.main, folder, QStringLiteral("main_window_system_list"));
+    {
+        // The grid taken by the keyboard: the frame on 12, a selected number, moved to with the
+        // arrow keys.
+        auto* grid = w.main->findChild<orvane::TicketGridPanel*>(QStringLiteral("pgrille"));
+        QApplication::setActiveWindow(w.main);
+        grid->setFocus();
+        for (int step = 1; step < 12; ++step) {
+            QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+            QApplication::sendEvent(grid, &right);
+        }
+        ok &= save(w.main, folder, QStringLiteral("main_window_keyboard"));
+        grid->clearFocus();
+    }
     ok &= save(w.about, folder, QStringLiteral("about_box"));
     w.about->hide();
 

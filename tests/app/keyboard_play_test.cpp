@@ -1,0 +1,181 @@
+// Playing without a mouse: the grid marked with the arrow keys and Space, every window opened
+// with its keys, and what a screen reader reads of the cells, the counters and the boards.
+#include "app/main_window.h"
+#include "output/board_list_window.h"
+#include "output/ticket_print_window.h"
+#include "results/comparison_window.h"
+#include "wheels/boards_view.h"
+#include "wheels/ticket_grid_panel.h"
+
+#include "support/program_fixture.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+namespace orvane::test {
+namespace {
+
+QString Name(QObject* object) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+QString Description(QObject* object) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    return a ? a->text(QAccessible::Description) : QStringLiteral("<none>");
+}
+
+class KeyboardPlayTest : public ProgramFixture {
+  protected:
+    void SetUp() override {
+        startProgram();
+        main().show();
+        QApplication::setActiveWindow(&main());
+        grid = main().findChild<TicketGridPanel*>(QStringLiteral("pgrille"));
+        ASSERT_NE(grid, nullptr);
+        grid->setFocus();
+    }
+
+    void press(Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(grid, key, modifiers);
+    }
+
+    // Presses `keys` in the main window and hands the window they open to `action`.
+    void openWith(QKeySequence keys, const char* objectName, std::function<void(QWidget*)> action) {
+        bool opened = false;
+        whenModal([&](QWidget* modal) {
+            // Keys go to the window on top, as the window system hands them over.
+            QApplication::setActiveWindow(modal);
+            EXPECT_EQ(modal->objectName(), QLatin1String(objectName));
+            opened = true;
+            action(modal);
+            if (modal->isVisible())
+                QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        QTest::keySequence(&main(), keys);
+        QApplication::setActiveWindow(&main());
+        EXPECT_TRUE(opened) << objectName;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "Escape closed " << objectName;
+    }
+
+    TicketGridPanel* grid = nullptr;
+};
+
+// System 8: seven numbers, one of them fixed. 1..6 selected, 39 fixed, Thunderball 2.
+TEST_F(KeyboardPlayTest, MarksASelectionAndOpensEveryWindowWithTheKeyboardAlone) {
+    chooseSystem(8);
+    EXPECT_EQ(grid->keyboardCell(), 1);
+    EXPECT_TRUE(grid->cell(1)->isKeyboardFocus());
+    for (int n = 1; n <= 6; ++n) {
+        press(Qt::Key_Space);
+        if (n < 6)
+            press(Qt::Key_Right);
+    }
+    press(Qt::Key_Down, 4); // from 6 down the column to 38
+    EXPECT_EQ(grid->keyboardCell(), 38);
+    press(Qt::Key_Right);
+    press(Qt::Key_Space, 1, Qt::ShiftModifier); // as a right click: fixed
+    press(Qt::Key_Right, 2);                    // on into the Thunderball block
+    EXPECT_EQ(grid->keyboardCell(), ThunderballCell(2));
+    press(Qt::Key_Space);
+
+    for (int cell : {1, 2, 3, 4, 5, 6})
+        EXPECT_EQ(session.grid.state(cell), kSelected) << cell;
+    EXPECT_EQ(session.grid.state(39), kFixed);
+    EXPECT_EQ(session.grid.state(ThunderballCell(2)), kSelected);
+    EXPECT_EQ(main().findChild<QLabel*>(QStringLiteral("nbcoch"))->text(), QStringLiteral("7"));
+
+    // The menu key is a right click too: on a fixed number it takes the mark away.
+    press(Qt::Key_Left, 2);
+    EXPECT_EQ(grid->keyboardCell(), 39);
+    press(Qt::Key_Menu);
+    EXPECT_EQ(session.grid.state(39), kEmpty);
+    press(Qt::Key_Space, 1, Qt::ShiftModifier);
+    EXPECT_EQ(session.grid.state(39), kFixed);
+
+    openWith(QKeySequence(Qt::CTRL | Qt::Key_B), "TForm2", [this](QWidget* view) {
+        auto* board = view->findChild<TicketGridPanel*>(QStringLiteral("pgrille"));
+        ASSERT_NE(board, nullptr);
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_PageDown);
+        EXPECT_EQ(session.run.currentBoardNumber(), 3);
+        QTest::keyClick(view, Qt::Key_End);
+        EXPECT_EQ(session.run.currentBoardNumber(), 15);
+        EXPECT_EQ(Description(board),
+                  QStringLiteral("Board 15 of 15: 3, 4, 5, 6, 39, Thunderball 2"));
+        QTest::keyClick(view, Qt::Key_Left);
+        QTest::keyClick(view, Qt::Key_PageUp);
+        EXPECT_EQ(session.run.currentBoardNumber(), 13);
+        QTest::keyClick(view, Qt::Key_Home);
+        EXPECT_EQ(session.run.currentBoardNumber(), 1);
+        EXPECT_EQ(Description(board),
+                  QStringLiteral("Board 1 of 15: 1, 2, 3, 4, 39, Thunderball 2"));
+    });
+    openWith(QKeySequence(Qt::CTRL | Qt::Key_L), "TForm5", [](QWidget*) {});
+    openWith(QKeySequence::Print, "TForm7", [](QWidget*) {});
+    openWith(QKeySequence(Qt::CTRL | Qt::Key_R), "TForm8", [](QWidget*) {});
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // A button's key presses it as a click does, the button shown down for a moment first.
+    QTest::keySequence(&main(), QKeySequence(Qt::CTRL | Qt::Key_Delete)); // clear the boards
+    EXPECT_TRUE(QTest::qWaitFor([this] { return session.grid.CountCells(CellKind::Main) == 0; }));
+    QTest::keySequence(&main(), QKeySequence(Qt::CTRL | Qt::Key_G)); // random numbers
+    EXPECT_TRUE(QTest::qWaitFor([this] { return session.grid.CountCells(CellKind::Main) == 7; }));
+}
+
+TEST_F(KeyboardPlayTest, MenusShowTheirKeysBesideTheirOwnTexts) {
+    const std::pair<const char*, QKeySequence> items[] = {
+        {"Chargerbulletin1", QKeySequence::Open},
+        {"EnregistrerBulletin1", QKeySequence::Save},
+        {"mQuitter1", QKeySequence::Quit},
+        {"Aideenligne1", QKeySequence::HelpContents},
+        {"mVoirlesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {"mVoirlalistedesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"Imprimerlesbulletins1", QKeySequence::Print},
+        {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
+    };
+    for (const auto& [name, keys] : items) {
+        auto* action = main().findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(keys)) << name;
+    }
+    EXPECT_EQ(main().findChild<QAction*>(QStringLiteral("mQuitter1"))->text(),
+              QStringLiteral("Quit"));
+}
+
+TEST_F(KeyboardPlayTest, AScreenReaderReadsEveryCellWithItsStateAndTheCounters) {
+    chooseSystem(8);
+    fix({39});
+    select({7, ThunderballCell(3)});
+    struct Case {
+        int cell;
+        const char* name;
+        const char* state;
+    };
+    const Case cases[] = {
+        {7, "Main number 7", "selected"},
+        {8, "Main number 8", "not marked"},
+        {39, "Main number 39", "fixed"},
+        {ThunderballCell(3), "Thunderball 3", "selected"},
+        {ThunderballCell(14), "Thunderball 14", "not marked"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Name(grid->cell(c.cell)), QLatin1String(c.name));
+        EXPECT_EQ(Description(grid->cell(c.cell)), QLatin1String(c.state));
+    }
+    for (int tag = 1; tag <= kLastScreenCell; ++tag)
+        EXPECT_FALSE(Name(grid->cell(tag)).isEmpty()) << tag;
+    EXPECT_EQ(Name(main().findChild<QLabel*>(QStringLiteral("nbcoch"))),
+              QStringLiteral("Main numbers selected: 2"));
+    EXPECT_EQ(Name(main().findChild<QLabel*>(QStringLiteral("labnbFix"))),
+              QStringLiteral("Fixed numbers: 1"));
+    EXPECT_EQ(Name(main().findChild<QLabel*>(QStringLiteral("lnbcochb"))),
+              QStringLiteral("Thunderball numbers selected: 1"));
+}
+
+} // namespace
+} // namespace orvane::test
