@@ -32,13 +32,26 @@ QComboBox* drawList(QWidget* parent, const char* name, int numbers, QRect geomet
 struct RankBox {
     const char* counter;
     const char* caption;
+    const char* spoken; // what a screen reader says the counter counts
 };
 
 // In the order of PrizeRank.
 constexpr RankBox kRankBoxes[kPrizeRankCount] = {
-    {"lnb5t", "5 + T"}, {"lnb5", "5"},  {"lnb4t", "4 + T"}, {"lnb4", "4"},
-    {"lnb3t", "3 + T"}, {"lnb3", "3 "}, {"lnb2t", "2 + T"}, {"lnb1t", "1 +T"},
+    {"lnb5t", "5 + T", "5 numbers and the Thunderball"},
+    {"lnb5", "5", "5 numbers"},
+    {"lnb4t", "4 + T", "4 numbers and the Thunderball"},
+    {"lnb4", "4", "4 numbers"},
+    {"lnb3t", "3 + T", "3 numbers and the Thunderball"},
+    {"lnb3", "3 ", "3 numbers"},
+    {"lnb2t", "2 + T", "2 numbers and the Thunderball"},
+    {"lnb1t", "1 +T", "1 number and the Thunderball"},
 };
+
+// "Boards with 4 numbers and the Thunderball: 2", or without the count while there is none.
+QString SpokenCounter(const RankBox& rank, const QString& count) {
+    const QString what = QStringLiteral("Boards with %1").arg(QLatin1String(rank.spoken));
+    return count.isEmpty() ? what : what + QStringLiteral(": ") + count;
+}
 
 Prompt RepeatedNumberPrompt() {
     return {"A number is selected more than one time", "Problem !!", PromptIcon::Exclamation,
@@ -114,8 +127,11 @@ void ComparisonWindow::SetComparisonCaptions() {
 
 void ComparisonWindow::initform() {
     SetComparisonCaptions();
-    for (QLabel* counter : m_counters)
-        counter->clear();
+    for (int r = 0; r < kPrizeRankCount; ++r) {
+        m_counters[static_cast<std::size_t>(r)]->clear();
+        m_counters[static_cast<std::size_t>(r)]->setAccessibleName(
+            SpokenCounter(kRankBoxes[r], QString()));
+    }
     m_results->clear();
 }
 
@@ -157,9 +173,12 @@ void ComparisonWindow::showResult(const ComparisonResult& result) {
     m_results->clear();
     for (const std::string& line : result.lines)
         m_results->addItem(QString::fromStdString(line));
-    for (int r = 0; r < kPrizeRankCount; ++r)
-        m_counters[static_cast<std::size_t>(r)]->setText(
-            QString::number(result.counts[static_cast<PrizeRank>(r)]));
+    for (int r = 0; r < kPrizeRankCount; ++r) {
+        const QString count = QString::number(result.counts[static_cast<PrizeRank>(r)]);
+        m_counters[static_cast<std::size_t>(r)]->setText(count);
+        m_counters[static_cast<std::size_t>(r)]->setAccessibleName(
+            SpokenCounter(kRankBoxes[r], count));
+    }
 }
 
 } // namespace orvane

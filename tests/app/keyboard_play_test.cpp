@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 
@@ -175,6 +176,26 @@ TEST_F(KeyboardPlayTest, AScreenReaderReadsEveryCellWithItsStateAndTheCounters) 
               QStringLiteral("Fixed numbers: 1"));
     EXPECT_EQ(Name(main().findChild<QLabel*>(QStringLiteral("lnbcochb"))),
               QStringLiteral("Thunderball numbers selected: 1"));
+}
+
+TEST_F(KeyboardPlayTest, AScreenReaderReadsTheComparisonCountersByRank) {
+    markSevenWithFixed39(); // 1..6 with 39 fixed, Thunderball 2: fifteen boards
+    auto* comparison = windows().comparison;
+    openWith(QKeySequence(Qt::CTRL | Qt::Key_R), "TForm8", [comparison](QWidget*) {
+        auto* counter = comparison->findChild<QLabel*>(QStringLiteral("lnb4t"));
+        EXPECT_EQ(Name(counter), QStringLiteral("Boards with 4 numbers and the Thunderball"));
+        // The draw 1 2 3 4 5 with Thunderball 2: five boards hold four of its numbers.
+        const char* lists[] = {"ComboBox1", "ComboBox2", "ComboBox3",
+                               "ComboBox4", "ComboBox5", "ComboBox9"};
+        const int drawn[] = {1, 2, 3, 4, 5, 2};
+        for (int i = 0; i < 6; ++i)
+            comparison->findChild<QComboBox*>(QLatin1String(lists[i]))
+                ->setCurrentIndex(drawn[i] - 1);
+        comparison->Button1Click();
+        EXPECT_EQ(Name(counter), QStringLiteral("Boards with 4 numbers and the Thunderball: 5"));
+        EXPECT_EQ(Name(comparison->findChild<QLabel*>(QStringLiteral("lnb1t"))),
+                  QStringLiteral("Boards with 1 number and the Thunderball: 0"));
+    });
 }
 
 } // namespace
