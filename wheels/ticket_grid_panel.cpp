@@ -4,6 +4,7 @@
 #include "wheels/selection_grid.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,9 +24,44 @@ QString StateName(CellPicture picture) {
                                               : QStringLiteral("not marked");
 }
 
+// A cell as a screen reader meets it: a check box named for its number, checked while marked,
+// its state (not marked, selected, fixed) as its description; pressing it is a left click.
+class GridCellAccessible final : public QAccessibleWidget {
+  public:
+    explicit GridCellAccessible(GridCell* cell) : QAccessibleWidget(cell, QAccessible::CheckBox) {
+        addControllingSignal(QStringLiteral("leftClicked(int)"));
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = cell()->picture() != CellPicture::Empty;
+        s.focused = cell()->isKeyboardFocus();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            Q_EMIT cell()->leftClicked(cell()->tag());
+    }
+
+  private:
+    GridCell* cell() const { return static_cast<GridCell*>(widget()); }
+};
+
+QAccessibleInterface* GridCellAccessibleFactory(const QString&, QObject* object) {
+    if (auto* cell = qobject_cast<GridCell*>(object))
+        return new GridCellAccessible(cell);
+    return nullptr;
+}
+
 } // namespace
 
 GridCell::GridCell(int tag, QWidget* parent) : QWidget(parent), m_tag(tag) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(GridCellAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("cell%1").arg(tag));
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);

@@ -167,6 +167,9 @@ TEST_F(KeyboardPlayTest, AScreenReaderReadsEveryCellWithItsStateAndTheCounters) 
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Name(grid->cell(c.cell)), QLatin1String(c.name));
         EXPECT_EQ(Description(grid->cell(c.cell)), QLatin1String(c.state));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(grid->cell(c.cell));
+        EXPECT_EQ(a->role(), QAccessible::CheckBox);
+        EXPECT_EQ(bool(a->state().checked), std::string(c.state) != "not marked");
     }
     for (int tag = 1; tag <= kLastScreenCell; ++tag)
         EXPECT_FALSE(Name(grid->cell(tag)).isEmpty()) << tag;
