@@ -242,6 +242,10 @@ void MainWindow::assignShortcuts() {
         {"mVoirlalistedesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"Imprimerlesbulletins1", QKeySequence::Print},
         {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"mProfil1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+        {"Paramtres1", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+        {"Testimprimante1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
+        {"Infos1", QKeySequence(Qt::CTRL | Qt::Key_I)},
     };
     for (const auto& [name, keys] : items)
         if (auto* action = findChild<QAction*>(QLatin1String(name)))

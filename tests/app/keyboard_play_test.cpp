@@ -1,5 +1,6 @@
 // Playing without a mouse: the grid marked with the arrow keys and Space, every window opened
 // with its keys, and what a screen reader reads of the cells, the counters and the boards.
+#include "app/about_box.h"
 #include "app/main_window.h"
 #include "output/board_list_window.h"
 #include "output/ticket_print_window.h"
@@ -118,13 +119,21 @@ TEST_F(KeyboardPlayTest, MarksASelectionAndOpensEveryWindowWithTheKeyboardAlone)
     openWith(QKeySequence(Qt::CTRL | Qt::Key_L), "TForm5", [](QWidget*) {});
     openWith(QKeySequence::Print, "TForm7", [](QWidget*) {});
     openWith(QKeySequence(Qt::CTRL | Qt::Key_R), "TForm8", [](QWidget*) {});
+    openWith(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), "WheelProfile", [](QWidget*) {});
+    openWith(QKeySequence::Open, "TForm6", [](QWidget*) {});
+    openWith(QKeySequence::Save, "TForm6", [](QWidget*) {});
+    openWith(QKeySequence(Qt::CTRL | Qt::Key_Comma), "TForm9", [](QWidget*) {});
+    openWith(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), "PrintPreview", [](QWidget*) {});
     EXPECT_TRUE(prompts.shown.empty());
-
     // A button's key presses it as a click does, the button shown down for a moment first.
     QTest::keySequence(&main(), QKeySequence(Qt::CTRL | Qt::Key_Delete)); // clear the boards
     EXPECT_TRUE(QTest::qWaitFor([this] { return session.grid.CountCells(CellKind::Main) == 0; }));
     QTest::keySequence(&main(), QKeySequence(Qt::CTRL | Qt::Key_G)); // random numbers
     EXPECT_TRUE(QTest::qWaitFor([this] { return session.grid.CountCells(CellKind::Main) == 7; }));
+    // The about box is the one window that is not modal.
+    QTest::keySequence(&main(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    EXPECT_TRUE(windows().about->isVisible());
+    windows().about->close();
 }
 
 TEST_F(KeyboardPlayTest, MenusShowTheirKeysBesideTheirOwnTexts) {
@@ -137,6 +146,10 @@ TEST_F(KeyboardPlayTest, MenusShowTheirKeysBesideTheirOwnTexts) {
         {"mVoirlalistedesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"Imprimerlesbulletins1", QKeySequence::Print},
         {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"mProfil1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+        {"Paramtres1", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+        {"Testimprimante1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
+        {"Infos1", QKeySequence(Qt::CTRL | Qt::Key_I)},
     };
     for (const auto& [name, keys] : items) {
         auto* action = main().findChild<QAction*>(QLatin1String(name));
