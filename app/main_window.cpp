@@ -11,6 +11,7 @@
 #include "gamefiles/file_chooser.h"
 #include "gamefiles/game_file_flows.h"
 #include "output/board_list_window.h"
+#include "output/test_sheet_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
 #include "results/wheel_profile_window.h"
@@ -217,6 +218,10 @@ void MainWindow::buildMenus() {
     addItem(utilize, "mProfil1", "Wheel profile", [this] { OpenWheelProfile(); });
     QMenu* options = addMenu("Options1", "Options");
     addItem(options, "Paramtres1", "Parameters", [this] { Paramtres1Click(); });
+    addItem(options, "Testimprimante1", "Printer test sheet", [this] {
+        if (m_windows.print)
+            ShowPrinterTestSheet(this, m_session.settings, m_prompts, *m_windows.print);
+    });
     QMenu* help = addMenu("Aide1", "Help");
     addItem(help, "Aideenligne1", "Help",
             [this] { OpenHelpFile(m_shell, m_session.programFolder); });

@@ -28,8 +28,8 @@ void PaintTicketUnderlay(QPainter& painter, const PageGeometry& g) {
     painter.setBrush(Qt::NoBrush);
     painter.setBackgroundMode(Qt::TransparentMode);
     for (const TicketBox& box : TicketBoxes(TicketLayouts().front())) {
-        const QRectF rect(QPointF(box.left * sx, box.top * sy),
-                          QPointF(box.right * sx, box.bottom * sy));
+        const QRectF rect(QPointF(box.box.left * sx, box.box.top * sy),
+                          QPointF(box.box.right * sx, box.box.bottom * sy));
         painter.setPen(QPen(kTicketInk, std::max(1.0, 0.012 * sx)));
         painter.drawRect(rect);
         painter.drawText(rect, Qt::AlignCenter, QString::number(box.number));

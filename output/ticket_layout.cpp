@@ -11,9 +11,6 @@ constexpr std::array<TicketLayout, 1> kLayouts = {{
 }};
 
 constexpr int kMainColumns = 8;
-// A bar's size: its left end and middle line are the box's place.
-constexpr double kBarLength = 0.17;
-constexpr double kBarThickness = 0.15;
 constexpr int kThunderballColumns = 4;
 
 } // namespace
@@ -31,22 +28,37 @@ BoxPlace ThunderballBox(int t) {
     return {(slot - 1) % kThunderballColumns + 1, (slot - 1) / kThunderballColumns + 1};
 }
 
+MarkPlace MainNumberMark(const TicketLayout& layout, int slot, int m) {
+    const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
+    const BoxPlace box = MainNumberBox(m);
+    return {layout.originX + (box.column - 1) * layout.columnPitch,
+            boardTop + (box.row - 1) * layout.rowPitch};
+}
+
+MarkPlace ThunderballMark(const TicketLayout& layout, int slot, int t) {
+    const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
+    // The block's column 1 lies where a ninth main column would.
+    const double thunderballLeft = layout.originX + kMainColumns * layout.columnPitch;
+    const BoxPlace box = ThunderballBox(t);
+    return {thunderballLeft + (box.column - 1) * layout.columnPitch,
+            boardTop + (box.row - 1) * layout.rowPitch};
+}
+
+CmRect BoxAround(MarkPlace mark) {
+    return {mark.x - kBoxMargin, mark.y - kMarkThickness / 2 - kBoxMargin,
+            mark.x + kMarkLength + kBoxMargin, mark.y + kMarkThickness / 2 + kBoxMargin};
+}
+
 std::vector<TicketBox> TicketBoxes(const TicketLayout& layout) {
     std::vector<TicketBox> boxes;
-    const auto add = [&](int board, bool thunderball, int number, BoxPlace place, double left) {
-        const double x = left + (place.column - 1) * layout.columnPitch;
-        const double y =
-            layout.originY + (board - 1) * layout.boardPitch + (place.row - 1) * layout.rowPitch;
-        boxes.push_back({board, thunderball, number, x - kBoxMargin,
-                         y - kBarThickness / 2 - kBoxMargin, x + kBarLength + kBoxMargin,
-                         y + kBarThickness / 2 + kBoxMargin});
+    const auto add = [&boxes](int board, bool thunderball, int number, MarkPlace bar) {
+        boxes.push_back({board, thunderball, number, BoxAround(bar)});
     };
-    const double thunderballLeft = layout.originX + kMainColumns * layout.columnPitch;
     for (int board = 1; board <= layout.boardsPerTicket(); ++board) {
         for (int m = 1; m <= 39; ++m)
-            add(board, false, m, MainNumberBox(m), layout.originX);
+            add(board, false, m, MainNumberMark(layout, board, m));
         for (int t = 1; t <= 14; ++t)
-            add(board, true, t, ThunderballBox(t), thunderballLeft);
+            add(board, true, t, ThunderballMark(layout, board, t));
     }
     return boxes;
 }

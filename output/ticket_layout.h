@@ -36,17 +36,41 @@ BoxPlace MainNumberBox(int m);
 // holds only 1 and 2, in the middle two columns.
 BoxPlace ThunderballBox(int t);
 
-// A number's box as printed on the paper ticket, in centimetres from the sheet's corner: the
-// rectangle a bar over that number is drawn in, with a margin all round.
+// Where a number's bar goes, in centimetres from the sheet's corner: the bar's left end is at x
+// and its middle on y.
+struct MarkPlace {
+    double x;
+    double y;
+};
+
+// A mark is a bar this long and, on a printer with equal resolution on both axes, this thick, in
+// centimetres.
+inline constexpr double kMarkLength = 0.17;
+inline constexpr double kMarkThickness = 0.15;
+
+// The bar of main number m (1..39) on board `slot` (from 1) of a ticket of `layout`.
+MarkPlace MainNumberMark(const TicketLayout& layout, int slot, int m);
+// The bar of Thunderball number t (1..14) on board `slot` (from 1) of a ticket of `layout`.
+MarkPlace ThunderballMark(const TicketLayout& layout, int slot, int t);
+
+// A rectangle on the paper, in centimetres from its corner.
+struct CmRect {
+    double left, top, right, bottom;
+};
+
+// How far a number's box on the ticket reaches beyond the bar drawn in it, on every side.
+inline constexpr double kBoxMargin = 0.05;
+
+// The box around the bar whose place is `mark`.
+CmRect BoxAround(MarkPlace mark);
+
+// A number's box as printed on the paper ticket.
 struct TicketBox {
     int board;        // 1..boards per ticket, from the top
     bool thunderball; // in the Thunderball block rather than the main block
     int number;       // 1..39, or 1..14 in the Thunderball block
-    double left, top, right, bottom;
+    CmRect box;
 };
-
-// How far a box reaches beyond the bar drawn in it, on every side.
-constexpr double kBoxMargin = 0.05;
 
 // Every box of every board of `layout`: each board's 39 main numbers, then its 14 Thunderballs.
 std::vector<TicketBox> TicketBoxes(const TicketLayout& layout);

@@ -20,8 +20,6 @@ namespace orvane {
 namespace {
 
 constexpr double kCmPerInch = 2.54;
-constexpr double kBarLength = 0.17;
-constexpr double kBarThickness = 0.15;
 constexpr double kNumberOnTopAt = 1.0;
 constexpr const char* kTicketFace = "Fixedsys";
 constexpr int kTicketPointSize = 9;
@@ -37,23 +35,15 @@ std::optional<BarPixels> BarAt(PrintCanvas& canvas, const AppSettings& settings,
     const std::optional<int> px = CmToPrinterPixels(canvas, settings, Axis::Horizontal, x);
     const std::optional<int> py = CmToPrinterPixels(canvas, settings, Axis::Vertical, y);
     const std::optional<int> right =
-        CmToPrinterPixels(canvas, settings, Axis::Horizontal, x + kBarLength);
+        CmToPrinterPixels(canvas, settings, Axis::Horizontal, x + kMarkLength);
     const std::optional<int> bottom =
-        CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kBarThickness);
+        CmToPrinterPixels(canvas, settings, Axis::Vertical, y + kMarkThickness);
     if (!px || !py || !right || !bottom)
         return std::nullopt;
     const std::int64_t width = std::int64_t{*bottom} - *py;
     if (width < std::numeric_limits<int>::min() || width > std::numeric_limits<int>::max())
         return std::nullopt;
     return BarPixels{*px, *right, *py, static_cast<int>(width)};
-}
-
-// A bar 0.17 cm long whose left end is at (x, y), as thick as 0.15 cm is tall on the printer.
-void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
-    if (const std::optional<BarPixels> bar = BarAt(canvas, settings, x, y)) {
-        canvas.setPenWidth(bar->width);
-        canvas.line(bar->left, bar->y, bar->right, bar->y);
-    }
 }
 
 // Whether the whole bar lies on the printable area; its thickness spreads half above the line.
@@ -84,32 +74,24 @@ void DrawNumberOnTop(PrintCanvas& canvas, const AppSettings& settings, int k) {
         canvas.textOut(corner->first, corner->second, std::to_string(k));
 }
 
-// Calls visit(x, y, thunderball, number) with the place in centimetres of every mark of the board
-// last built, in slot `slot` of the ticket, main numbers first.
+// Calls visit(place, thunderball, number) with the place of every mark of the board last built,
+// in slot `slot` of the ticket, main numbers first.
 template <typename Visit>
 void ForEachMark(const BoardRun& run, const TicketLayout& layout, int slot, Visit visit) {
-    const double boardTop = layout.originY + (slot - 1) * layout.boardPitch;
     for (int m = 1; m <= kMainNumbers; ++m) {
-        if (run.currentBoard(m) != 1)
-            continue;
-        const BoxPlace box = MainNumberBox(m);
-        visit(layout.originX + (box.column - 1) * layout.columnPitch,
-              boardTop + (box.row - 1) * layout.rowPitch, false, m);
+        if (run.currentBoard(m) == 1)
+            visit(MainNumberMark(layout, slot, m), false, m);
     }
-    const double thunderballLeft = layout.originX + 8 * layout.columnPitch;
     for (int t = 1; t <= kThunderballNumbers; ++t) {
-        if (run.currentBoard(ThunderballCell(t)) != 1)
-            continue;
-        const BoxPlace box = ThunderballBox(t);
-        visit(thunderballLeft + (box.column - 1) * layout.columnPitch,
-              boardTop + (box.row - 1) * layout.rowPitch, true, t);
+        if (run.currentBoard(ThunderballCell(t)) == 1)
+            visit(ThunderballMark(layout, slot, t), true, t);
     }
 }
 
 void DrawBoard(PrintCanvas& canvas, const AppSettings& settings, const BoardRun& run,
                const TicketLayout& layout, int slot) {
     ForEachMark(run, layout, slot,
-                [&](double x, double y, bool, int) { DrawMark(canvas, settings, x, y); });
+                [&](MarkPlace mark, bool, int) { DrawMark(canvas, settings, mark.x, mark.y); });
 }
 
 const TicketLayout* LayoutAt(int layout) {
@@ -134,6 +116,13 @@ bool BeginTicketJob(PrintCanvas& canvas, Prompts& prompts, BoardsPrinted printed
 }
 
 } // namespace
+
+void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y) {
+    if (const std::optional<BarPixels> bar = BarAt(canvas, settings, x, y)) {
+        canvas.setPenWidth(bar->width);
+        canvas.line(bar->left, bar->y, bar->right, bar->y);
+    }
+}
 
 std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis,
                                      double cm) {
@@ -218,8 +207,8 @@ std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGri
     for (int k = first; k <= last; ++k) {
         run.BuildBoard(k, grid);
         slot = slot % perTicket + 1;
-        ForEachMark(run, *ticket, slot, [&](double x, double y, bool thunderball, int number) {
-            if (!BarIsPrintable(canvas, settings, x, y))
+        ForEachMark(run, *ticket, slot, [&](MarkPlace mark, bool thunderball, int number) {
+            if (!BarIsPrintable(canvas, settings, mark.x, mark.y))
                 note((thunderball ? "Thunderball " : "main number ") + std::to_string(number) +
                      " on board " + std::to_string(slot) + " of the ticket");
         });

@@ -4,6 +4,7 @@
 
 #include "common/prompts.h"
 #include "output/print_canvas.h"
+#include "output/ticket_layout.h"
 
 #include <optional>
 #include <string>
@@ -25,6 +26,12 @@ enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
 // tens of metres or more from the parameters file puts it: far off any paper.
 std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& settings, Axis axis,
                                      double cm);
+
+// Draws the bar of a number whose place on the ticket is (x, y) centimetres: its left end at x,
+// centred on y, placed by the adjustments of `settings`, as thick in device pixels as
+// kMarkThickness is tall on the printer. A bar with an end or an edge beyond the device's reach
+// lies far off the paper and is left out.
+void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y);
 
 // Prints boards first..last of the system chosen in `list` (all of them when the range leaves
 // 1..count), built by `run` from `grid` and placed by the adjustments of `settings`, a page per

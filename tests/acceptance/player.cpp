@@ -179,6 +179,22 @@ void Player::whenMessagesOpen(const QString& text, int times, std::function<void
         });
 }
 
+void Player::whenMessageStartingWithOpens(const QString& start, std::function<void()> then) {
+    playWhenOnTop(
+        QStringLiteral("a message starting \"%1\"").arg(start),
+        [start](QWidget* modal) {
+            const auto* box = qobject_cast<QMessageBox*>(modal);
+            return box && box->text().startsWith(start);
+        },
+        [then](QWidget* modal) {
+            // Queued before the click, which returns only once whatever it starts is over.
+            if (then)
+                then();
+            QTest::mouseClick(qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok),
+                              Qt::LeftButton);
+        });
+}
+
 void Player::pressIn(QWidget* window, const char* button) {
     if (auto* found = control<QAbstractButton>(window, button))
         QTest::mouseClick(found, Qt::LeftButton);

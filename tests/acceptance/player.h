@@ -39,6 +39,8 @@ class Player {
     // Answers `times` message boxes with `text` as each opens in turn, running `beforeEach`
     // while the box is shown and then pressing its OK button.
     static void whenMessagesOpen(const QString& text, int times, std::function<void()> beforeEach);
+    // Presses OK in the message whose text starts with `start`, then runs `then`.
+    static void whenMessageStartingWithOpens(const QString& start, std::function<void()> then);
 
     // Controls of any window, found by name.
     static void pressIn(QWidget* window, const char* button);

@@ -9,11 +9,13 @@
 
 #include "support/program_fixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -248,6 +250,43 @@ TEST_F(PrintPreviewAndPdfTest, TheListWindowSavesThePrintedListAsAPdfAndReplaces
     EXPECT_EQ(canvas.documentsBegun, 0) << "nothing went to the printer";
     ASSERT_EQ(savePath.asked.size(), 1u);
     EXPECT_EQ(savePath.asked[0], "Save the list of boards as PDF | boards.pdf");
+}
+
+// Options > Printer test sheet: the sheet in the preview, then printed or saved from there.
+TEST_F(PrintPreviewAndPdfTest, TheTestSheetIsPreviewedThenPrintedOrSaved) {
+    session.settings.horizontalOffset = 3;
+    const QString pdf = scratch(QStringLiteral("sheet.pdf"));
+    savePath.answer = pdf.toStdString();
+    QAction* item = main().findChild<QAction*>(QStringLiteral("Testimprimante1"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Printer test sheet"));
+    // It follows Parameters in the Options menu.
+    const QList<QAction*> options = main().findChild<QMenu*>(QStringLiteral("Options1"))->actions();
+    ASSERT_EQ(options.size(), 2);
+    EXPECT_EQ(options[0]->objectName(), QStringLiteral("Paramtres1"));
+    EXPECT_EQ(options[1], item);
+
+    for (const char* button : {"close", "saveAsPdf", "print"}) {
+        SCOPED_TRACE(button);
+        whenModal([this, button](QWidget* modal) {
+            auto* preview = qobject_cast<PrintPreviewWindow*>(modal);
+            ASSERT_NE(preview, nullptr) << "the preview did not open";
+            EXPECT_EQ(preview->windowTitle(), QStringLiteral("Printer test sheet"));
+            EXPECT_EQ(preview->pageCount(), 1);
+            EXPECT_GT(preview->document().pages[0].marks.size(), 6u * 53u * 4u)
+                << "every box outlined";
+            EXPECT_EQ(canvas.documentsBegun, 0) << "nothing printed before Print";
+            press(*preview, button);
+            if (preview->isVisible())
+                preview->close();
+        });
+        item->trigger();
+    }
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(IsPdfWithPages(pdf, 1));
+    // Print printed the one page shown.
+    EXPECT_EQ(canvas.documentsBegun, 1);
+    EXPECT_EQ(canvas.pagesHandedOver, (std::vector<int>{1}));
 }
 
 } // namespace

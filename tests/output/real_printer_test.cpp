@@ -5,6 +5,7 @@
 #include "output/print_failure.h"
 #include "output/printer_trouble.h"
 #include "output/qt_print_canvas.h"
+#include "output/real_printer_fixture.h"
 #include "output/sample_selection.h"
 #include "output/ticket_printing.h"
 #include "support/printed_pages.h"
@@ -21,34 +22,6 @@
 namespace orvane::test {
 
 namespace {
-
-class RealPrinterTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!scheduler.start())
-            GTEST_SKIP() << "the private CUPS scheduler cannot start here: "
-                         << scheduler.failure().toStdString();
-    }
-
-    void addTicketPrinter() {
-        ASSERT_TRUE(scheduler.addDefaultPdfPrinter(QStringLiteral("Tickets"),
-                                                   QStringLiteral("printed.pdf")))
-            << scheduler.failure().toStdString();
-    }
-
-    // Waits for the scheduler to hand the job to the file and returns the printed pages.
-    std::vector<QImage> printedPages() {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000))
-            << "the job never finished\n"
-            << scheduler.log().toStdString();
-        return RasterizePdf(scheduler.path(QStringLiteral("printed.pdf")));
-    }
-
-    QtPrintCanvas canvas;
-    Session session;
-    ScriptedPrompts prompts;
-    PrivateCupsScheduler scheduler{g_schedulerFolder};
-};
 
 // With 39 fixed and 1..6 in system 8, board 1 holds 1 2 3 4 39 and board 6 holds 1 2 5 6 39,
 // all with Thunderballs 1 and 3.

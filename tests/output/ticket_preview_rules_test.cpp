@@ -101,16 +101,17 @@ TEST(TicketBoxesTest, EveryBoxHoldsTheBarDrawnForItsNumber) {
             return b.board == c.board && b.thunderball == c.thunderball && b.number == c.number;
         });
         ASSERT_NE(box, boxes.end());
-        EXPECT_NEAR(box->left, c.barX - kBoxMargin, 1e-9);
-        EXPECT_NEAR(box->right, c.barX + 0.17 + kBoxMargin, 1e-9);
-        EXPECT_NEAR(box->top, c.barY - 0.075 - kBoxMargin, 1e-9);
-        EXPECT_NEAR(box->bottom, c.barY + 0.075 + kBoxMargin, 1e-9);
+        EXPECT_NEAR(box->box.left, c.barX - kBoxMargin, 1e-9);
+        EXPECT_NEAR(box->box.right, c.barX + 0.17 + kBoxMargin, 1e-9);
+        EXPECT_NEAR(box->box.top, c.barY - 0.075 - kBoxMargin, 1e-9);
+        EXPECT_NEAR(box->box.bottom, c.barY + 0.075 + kBoxMargin, 1e-9);
     }
     // Neighbouring boxes never touch, so a mark is in one box or none.
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
-            EXPECT_FALSE(boxes[i].left < boxes[j].right && boxes[j].left < boxes[i].right &&
-                         boxes[i].top < boxes[j].bottom && boxes[j].top < boxes[i].bottom)
+            EXPECT_FALSE(
+                boxes[i].box.left < boxes[j].box.right && boxes[j].box.left < boxes[i].box.right &&
+                boxes[i].box.top < boxes[j].box.bottom && boxes[j].box.top < boxes[i].box.bottom)
                 << i << " and " << j;
 }
 

@@ -1,11 +1,13 @@
-// A parameters file of any bytes taken through to printing tickets, on printers of any
-// resolution and printing offset, for any selection a system takes and any print options.
+// A parameters file of any bytes taken through to printing tickets and the printer test sheet, on
+// printers of any resolution and printing offset, for any selection a system takes and any print
+// options.
 //
 // The input starts with the parameters file's bytes (only the first 20 count, as at start); the
 // rest chooses the printer, the selection and the options.
 
 #include "app/session.h"
 #include "fuzz_support.h"
+#include "output/printer_test_sheet.h"
 #include "output/ticket_printing.h"
 #include "settings/app_settings.h"
 #include "support/recording_canvas.h"
@@ -102,6 +104,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     canvas.dpiY = input.ConsumeIntegral<int>();
     canvas.offsetX = input.ConsumeIntegral<int>();
     canvas.offsetY = input.ConsumeIntegral<int>();
+
+    // The printer test sheet on the same printer, placed by the same adjustments: one job, its
+    // lines level or upright.
+    test::RecordingCanvas sheet = canvas;
+    test::ScriptedPrompts sheetPrompts;
+    PrintPrinterTestSheet(sheet, session.settings, sheetPrompts);
+    Require(sheet.documentsBegun == 1 && sheet.documentsEnded == 1 && sheetPrompts.shown.empty(),
+            "the test sheet is one job");
+    for (const test::RecordingCanvas::Line& line : sheet.lines)
+        Require(line.x1 == line.x2 || line.y1 == line.y2,
+                "every line of the test sheet is level or upright");
 
     const int index = input.ConsumeIntegralInRange(1, kSystemCount);
     if (!HasCompleteTable(index))

@@ -8,6 +8,7 @@
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
 #include "output/qt_print_canvas.h"
+#include "output/test_sheet_preview.h"
 #include "output/ticket_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
@@ -130,6 +131,14 @@ int main(int argc, char* argv[]) {
         ok &= save(&preview, folder, QStringLiteral("print_preview"));
         preview.showPage(2);
         ok &= save(&preview, folder, QStringLiteral("print_preview_last_ticket"));
+        // The test sheet with adjustments of 3 mm right and 2 mm up, the whole page in view.
+        orvane::AppSettings adjusted = session.settings;
+        adjusted.horizontalOffset = 3;
+        adjusted.verticalOffset = -2;
+        orvane::PrintPreviewWindow sheet(orvane::PrinterTestSheetPreview(adjusted, paper), w.main);
+        ok &= save(&sheet, folder, QStringLiteral("printer_test_sheet"));
+        sheet.findChild<QComboBox*>(QStringLiteral("zoom"))->setCurrentIndex(0);
+        ok &= save(&sheet, folder, QStringLiteral("printer_test_sheet_whole_page"));
     }
 
     // The sample's boards against the draw 3 12 19 25 30 with Thunderball 5.
