@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace orvane {
 
@@ -40,6 +42,27 @@ struct RankBox {
 constexpr RankBox kRankBoxes[kPrizeRankCount] = {
     {"lnb5t", "5 + T"}, {"lnb5", "5"},  {"lnb4t", "4 + T"}, {"lnb4", "4"},
     {"lnb3t", "3 + T"}, {"lnb3", "3 "}, {"lnb2t", "2 + T"}, {"lnb1t", "1 +T"},
+};
+
+// The list of draws kept: open, each entry gives the date and the numbers; closed, the entry
+// picked shows its date alone (its numbers stand in the six lists beside it), or its numbers when
+// it has no date.
+class StoredDrawBox final : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    static constexpr int kShortTextRole = Qt::UserRole;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QVariant shortText = itemData(currentIndex(), kShortTextRole);
+        if (shortText.isValid())
+            option.currentText = shortText.toString();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
 };
 
 Prompt RepeatedNumberPrompt() {
@@ -79,7 +102,7 @@ ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, con
     // A draw kept in the history fills the six lists at once; what the lists then hold is compared
     // as if entered by hand.
     PlaceLabel(this, "lstored", QStringLiteral("Stored draw"), QPoint(104, 284));
-    m_storedList = new QComboBox(this);
+    m_storedList = new StoredDrawBox(this);
     m_storedList->setObjectName(QStringLiteral("cbstored"));
     m_storedList->setEditable(false);
     m_storedList->setFont(WindowFont(false));
@@ -163,7 +186,11 @@ void ComparisonWindow::listStoredDraws() {
     const std::vector<StoredDraw>& draws = m_storedDraws ? m_storedDraws->history().draws() : none;
     m_storedList->addItem(draws.empty() ? QStringLiteral("(none kept)") : QString());
     for (const StoredDraw& stored : draws) {
-        m_storedList->addItem(QString::fromStdString(StoredDrawText(stored)));
+        const std::string shortText = stored.date ? DateText(stored.date)
+                                                  : MainNumbersText(stored.draw) + "  T " +
+                                                        std::to_string(stored.draw.thunderball);
+        m_storedList->addItem(QString::fromStdString(StoredDrawText(stored)),
+                              QString::fromStdString(shortText));
         m_storedShown.push_back(stored.draw);
     }
     m_storedList->setEnabled(!draws.empty());

@@ -26,7 +26,7 @@ namespace orvane {
 
 namespace {
 
-constexpr QSize kClientSize(760, 600);
+constexpr QSize kClientSize(760, 642);
 
 // The draws' table: the date, the main numbers, the Thunderball, a column a prize rank, the
 // money won.
@@ -34,14 +34,14 @@ constexpr int kDrawColumnWidths[DrawHistoryModel::ColumnCount] = {80, 112, 30, 5
                                                                   52, 52,  52, 52, 52, 84};
 constexpr int kDrawRowHeight = 18;
 
-// The totals' table: a row of headings, the winning lines and the money paid, with a column a
-// prize rank after the row's caption, then the whole.
-constexpr int kTotalsColumns = 1 + kPrizeRankCount + 1;
-constexpr int kTotalsColumnWidths[kTotalsColumns] = {96, 66, 66, 66, 66, 66, 66, 66, 66, 104};
-constexpr int kTotalsRowHeight = 19;
-constexpr int kLinesRow = 1;
-constexpr int kPaidRow = 2;
-constexpr int kAllColumn = kTotalsColumns - 1;
+// The totals' table: a row of headings, a row a prize rank, then the whole; in each the winning
+// lines and the money paid.
+constexpr int kTotalsRows = 1 + kPrizeRankCount + 1;
+constexpr int kAllRow = kTotalsRows - 1;
+constexpr int kLinesColumn = 1;
+constexpr int kPaidColumn = 2;
+constexpr int kTotalsColumnWidths[] = {64, 96, 124};
+constexpr int kTotalsRowHeight = 18;
 
 const char* const kRankNames[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
                                                  "3 + T", "3", "2 + T", "1 + T"};
@@ -87,7 +87,9 @@ QTableWidgetItem* cell(QTableWidget* table, int row, int column) {
     if (!item) {
         item = new QTableWidgetItem;
         item->setFlags(Qt::ItemIsEnabled);
-        item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        item->setTextAlignment(column == 0             ? Qt::AlignLeft | Qt::AlignVCenter
+                               : column == kPaidColumn ? Qt::AlignRight | Qt::AlignVCenter
+                                                       : Qt::AlignCenter);
         table->setItem(row, column, item);
     }
     return item;
@@ -125,7 +127,7 @@ void DrawHistoryWindow::buildControls() {
     m_table->setObjectName(QStringLiteral("tdraws"));
     m_table->setFont(WindowFont(false));
     m_table->setModel(m_model);
-    m_table->setGeometry(8, 26, 744, 250);
+    m_table->setGeometry(8, 26, 744, 240);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -143,8 +145,8 @@ void DrawHistoryWindow::buildControls() {
 
     auto* checked = new QGroupBox(QStringLiteral("Every draw checked"), this);
     checked->setObjectName(QStringLiteral("gtotals"));
-    checked->setGeometry(8, 282, 744, 160);
-    m_totals = new QTableWidget(3, kTotalsColumns, checked);
+    checked->setGeometry(8, 272, 744, 216);
+    m_totals = new QTableWidget(kTotalsRows, 3, checked);
     m_totals->setObjectName(QStringLiteral("ttotals"));
     m_totals->setFont(WindowFont(false));
     m_totals->horizontalHeader()->hide();
@@ -154,45 +156,47 @@ void DrawHistoryWindow::buildControls() {
     m_totals->setFocusPolicy(Qt::NoFocus);
     m_totals->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_totals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    heading(m_totals, 0, 0, QString());
+    heading(m_totals, 0, 0, QStringLiteral("Rank"));
+    heading(m_totals, 0, kLinesColumn, QStringLiteral("Winning lines"));
+    heading(m_totals, 0, kPaidColumn, QStringLiteral("Paid"));
     for (int r = 0; r < kPrizeRankCount; ++r)
-        heading(m_totals, 0, 1 + r, QString::fromLatin1(kRankNames[r]));
-    heading(m_totals, 0, kAllColumn, QStringLiteral("All"));
-    heading(m_totals, kLinesRow, 0, QStringLiteral("Winning lines"));
-    heading(m_totals, kPaidRow, 0, QStringLiteral("Paid"));
+        heading(m_totals, 1 + r, 0, QString::fromLatin1(kRankNames[r]));
+    heading(m_totals, kAllRow, 0, QStringLiteral("All"));
+    for (const int c : {kLinesColumn, kPaidColumn})
+        cell(m_totals, kAllRow, c)->setFont(WindowFont(true));
     int width = 0;
-    for (int c = 0; c < kTotalsColumns; ++c) {
+    for (int c = 0; c < m_totals->columnCount(); ++c) {
         m_totals->setColumnWidth(c, kTotalsColumnWidths[c]);
         width += kTotalsColumnWidths[c];
     }
-    for (int r = 0; r < m_totals->rowCount(); ++r)
+    for (int r = 0; r < kTotalsRows; ++r)
         m_totals->setRowHeight(r, kTotalsRowHeight);
     const int frame = 2 * m_totals->frameWidth();
-    m_totals->setGeometry(8, 20, width + frame, kTotalsRowHeight * m_totals->rowCount() + frame);
+    m_totals->setGeometry(8, 20, width + frame, kTotalsRowHeight * kTotalsRows + frame);
 
-    m_system = placeText(checked, "lsystem", QRect(8, 88, 360, 30));
-    m_spent = placeText(checked, "lspent", QRect(8, 120, 360, 32));
-    m_won = placeText(checked, "lwon", QRect(380, 88, 356, 16), true);
-    m_net = placeText(checked, "lnet", QRect(380, 104, 356, 16), true);
-    m_best = placeText(checked, "lbest", QRect(380, 120, 356, 32));
+    m_system = placeText(checked, "lsystem", QRect(300, 20, 436, 48));
+    m_spent = placeText(checked, "lspent", QRect(300, 72, 436, 32));
+    m_won = placeText(checked, "lwon", QRect(300, 110, 436, 16), true);
+    m_net = placeText(checked, "lnet", QRect(300, 128, 436, 16), true);
+    m_best = placeText(checked, "lbest", QRect(300, 150, 436, 48));
 
     auto* imported = new QGroupBox(QStringLiteral("Import"), this);
     imported->setObjectName(QStringLiteral("gimport"));
-    imported->setGeometry(8, 446, 744, 104);
+    imported->setGeometry(8, 494, 744, 104);
     m_report = placeText(imported, "lreport", QRect(8, 20, 728, 16));
     m_refused = new QListWidget(imported);
     m_refused->setObjectName(QStringLiteral("limport"));
     m_refused->setFont(WindowFont(false));
     m_refused->setGeometry(8, 38, 728, 58);
 
-    auto* import = button(this, "bimport", "Import", QRect(8, 558, 120, 34));
+    auto* import = button(this, "bimport", "Import", QRect(8, 604, 120, 34));
     import->setToolTip(
         QStringLiteral("Add the draws of the operator's download or of a text file"));
     connect(import, &QPushButton::clicked, this, [this] { Import(); });
-    auto* check = button(this, "bcheck", "Check every draw", QRect(136, 558, 160, 34));
+    auto* check = button(this, "bcheck", "Check every draw", QRect(136, 604, 160, 34));
     check->setToolTip(QStringLiteral("Compare the boards of the chosen system with every draw"));
     connect(check, &QPushButton::clicked, this, [this] { CheckEveryDraw(); });
-    auto* back = button(this, "BitBtn1", "Return", QRect(632, 558, 120, 34));
+    auto* back = button(this, "BitBtn1", "Return", QRect(632, 604, 120, 34));
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -252,9 +256,9 @@ void DrawHistoryWindow::CheckEveryDraw() {
 
 void DrawHistoryWindow::showTotals() {
     const std::optional<HistoryCheck>& check = m_model->check();
-    for (int c = 1; c < kTotalsColumns; ++c) {
-        cell(m_totals, kLinesRow, c)->setText(QString());
-        cell(m_totals, kPaidRow, c)->setText(QString());
+    for (int r = 1; r < kTotalsRows; ++r) {
+        cell(m_totals, r, kLinesColumn)->setText(QString());
+        cell(m_totals, r, kPaidColumn)->setText(QString());
     }
     if (!check) {
         m_system->setText(QStringLiteral("Check every draw compares the boards of the chosen "
@@ -267,11 +271,11 @@ void DrawHistoryWindow::showTotals() {
     for (int r = 0; r < kPrizeRankCount; ++r) {
         const auto rank = static_cast<PrizeRank>(r);
         lines += check->counts[rank];
-        cell(m_totals, kLinesRow, 1 + r)->setText(grouped(check->counts[rank]));
-        cell(m_totals, kPaidRow, 1 + r)->setText(money(check->wonPerRank[RankIndex(rank)]));
+        cell(m_totals, 1 + r, kLinesColumn)->setText(grouped(check->counts[rank]));
+        cell(m_totals, 1 + r, kPaidColumn)->setText(money(check->wonPerRank[RankIndex(rank)]));
     }
-    cell(m_totals, kLinesRow, kAllColumn)->setText(grouped(lines));
-    cell(m_totals, kPaidRow, kAllColumn)->setText(money(check->won));
+    cell(m_totals, kAllRow, kLinesColumn)->setText(grouped(lines));
+    cell(m_totals, kAllRow, kPaidColumn)->setText(money(check->won));
 
     const QString draws = grouped(static_cast<long long>(check->draws.size()));
     m_system->setText(

@@ -349,9 +349,20 @@ TEST_F(DrawHistoryWindowTest, ChecksEveryDrawAndTotalsWhatTheBoardsWouldHaveWon)
         EXPECT_EQ(countsOf(3), Texts(8, "0"));
         EXPECT_EQ(cell(3, kWonColumn), "\u00A30.00");
 
-        EXPECT_EQ(totals(0, kPrizeRankCount + 1), "All");
-        EXPECT_EQ(totals(1, 0), "Winning lines");
-        EXPECT_EQ(totals(2, 0), "Paid");
+        // Every rank over the five draws, then the whole.
+        EXPECT_EQ(totals(0, 1), "Winning lines");
+        EXPECT_EQ(totals(0, 2), "Paid");
+        EXPECT_EQ(totals(1, 0), "5 + T");
+        EXPECT_EQ(totals(1, 1), "1");
+        EXPECT_EQ(totals(2, 1), "1");
+        EXPECT_EQ(totals(2, 2), MoneyText(prizes.amount(PrizeRank::Five)));
+        EXPECT_EQ(totals(9, 0), "All");
+        std::int64_t won = 0;
+        for (int r = 0; r < rows()->rowCount(); ++r)
+            won += PenceOfPoundsText(cell(r, kWonColumn)).value_or(-1'000'000);
+        EXPECT_EQ(totals(9, 2), MoneyText(won));
+        EXPECT_EQ(textOf("lwon"), "Won: " + MoneyText(won));
+        EXPECT_EQ(textOf("lnet"), "Net: " + MoneyText(won - 630 * 100));
         EXPECT_EQ(textOf("lspent"), "Spent: \u00A3630.00, 126 lines at \u00A31.00 in each of 5 "
                                     "draws");
         EXPECT_NE(textOf("lsystem").find("126 boards played in each of 5 draws"),
