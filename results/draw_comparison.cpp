@@ -3,7 +3,6 @@
 #include "wheels/board_run.h"
 #include "wheels/system_list.h"
 
-#include <bit>
 #include <cstdio>
 
 namespace orvane {
@@ -47,9 +46,7 @@ DrawnNumbers NumbersOfDraw(const Draw& draw) {
 }
 
 BoardMatch MatchBoard(const BoardNumbers& board, const DrawnNumbers& draw) {
-    return {std::popcount(board.main & draw.main),
-            draw.thunderball >= 1 && draw.thunderball <= kThunderballNumbers &&
-                (board.thunderballs >> draw.thunderball & 1u) != 0,
+    return {MainMatches(board, draw), CarriesDrawnThunderball(board, draw),
             std::popcount(board.thunderballs)};
 }
 

@@ -6,6 +6,7 @@
 #include "wheels/board_cells.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -49,6 +50,13 @@ struct BoardMatch {
     int thunderballs = 0; // carried by the board, each a line of play
 };
 BoardMatch MatchBoard(const BoardNumbers& board, const DrawnNumbers& draw);
+inline int MainMatches(const BoardNumbers& board, const DrawnNumbers& draw) {
+    return std::popcount(board.main & draw.main);
+}
+inline bool CarriesDrawnThunderball(const BoardNumbers& board, const DrawnNumbers& draw) {
+    return draw.thunderball >= 1 && draw.thunderball <= kThunderballNumbers &&
+           (board.thunderballs >> draw.thunderball & 1u) != 0;
+}
 RankCounts WinningsOf(const BoardMatch& match);
 
 struct BoardComparison {
