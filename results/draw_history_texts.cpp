@@ -42,6 +42,10 @@ std::string RefusedLineText(const RefusedDrawLine& refused) {
     return "ligne " + std::to_string(refused.line) + " : " + refused.reason;
 }
 
+std::string MoreRefusedText(int more) {
+    return "et " + counted(more, "autre ligne refus\u00E9e", "autres lignes refus\u00E9es");
+}
+
 std::string NotSavedText() {
     return "L'historique n'a pas pu \u00EAtre enregistr\u00E9 : les tirages ajout\u00E9s restent "
            "jusqu'\u00E0 la fermeture d'Orvane";

@@ -16,6 +16,9 @@ std::string ImportSummaryText(const DrawFileReading& reading, const DrawHistory:
 // "ligne 4 : le numéro 40 n'est pas entre 1 et 39".
 std::string RefusedLineText(const RefusedDrawLine& refused);
 
+// Closes a list of refused lines cut short: "et 100 autres lignes refusées".
+std::string MoreRefusedText(int more);
+
 // Said under the summary when the history file could not be written.
 std::string NotSavedText();
 

@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -42,6 +44,8 @@ constexpr int kLinesColumn = 1;
 constexpr int kPaidColumn = 2;
 constexpr int kTotalsColumnWidths[] = {64, 96, 124};
 constexpr int kTotalsRowHeight = 18;
+
+constexpr std::size_t kMostRefusalsShown = 500;
 
 const char* const kRankNames[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
                                                  "3 + T", "3", "2 + T", "1 + T"};
@@ -239,8 +243,12 @@ void DrawHistoryWindow::Import() {
     m_refused->clear();
     if (reading.problem == DrawFileProblem::None && !added.saved)
         m_refused->addItem(text(NotSavedText()));
-    for (const RefusedDrawLine& refused : reading.refused)
-        m_refused->addItem(text(RefusedLineText(refused)));
+    // A file of thousands of bad lines would fill the list for nothing: the first lines say why.
+    const std::size_t shown = std::min(reading.refused.size(), kMostRefusalsShown);
+    for (std::size_t i = 0; i < shown; ++i)
+        m_refused->addItem(text(RefusedLineText(reading.refused[i])));
+    if (shown < reading.refused.size())
+        m_refused->addItem(text(MoreRefusedText(static_cast<int>(reading.refused.size() - shown))));
 }
 
 void DrawHistoryWindow::CheckEveryDraw() {

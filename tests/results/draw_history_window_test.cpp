@@ -241,6 +241,23 @@ TEST_F(DrawHistoryWindowTest, ShowsEveryRefusedLineWithItsReasonAndImportsTheGoo
     EXPECT_EQ(LoadDrawHistory(session.dataFolder).draws().size(), 4u);
 }
 
+TEST_F(DrawHistoryWindowTest, AFileOfThousandsOfBadLinesListsTheFirstAndCountsTheRest) {
+    std::string lines = "1 2 3 4 5 6\n";
+    for (int i = 0; i < 2000; ++i)
+        lines += "1 2 3 4 5 99\n";
+    openThroughMenu([&] {
+        import(writeFile("bad.txt", lines));
+        EXPECT_EQ(textOf("lreport"), "1 tirage ajout\u00E9, 0 d\u00E9j\u00E0 enregistr\u00E9, "
+                                     "2000 lignes refus\u00E9es");
+        const Texts shown = refusals();
+        ASSERT_EQ(shown.size(), 501u);
+        EXPECT_EQ(shown[0], "ligne 2 : le Thunderball 99 n'est pas entre 1 et 14");
+        EXPECT_EQ(shown[499], "ligne 501 : le Thunderball 99 n'est pas entre 1 et 14");
+        EXPECT_EQ(shown[500], "et 1500 autres lignes refus\u00E9es");
+        EXPECT_EQ(rows()->rowCount(), 1);
+    });
+}
+
 TEST_F(DrawHistoryWindowTest, TheDrawsKeptAreThereAtTheNextStart) {
     openThroughMenu([&] { import(kFixtures + "operator-download.csv"); });
     const std::string saved = FileText(historyFile());
