@@ -257,6 +257,11 @@ void DrawHistoryWindow::CheckEveryDraw() {
         return;
     }
     m_run.RebuildPlayOrder(m_grid);
+    if (m_store.history().draws().empty()) {
+        showTotals();
+        m_system->setText(QStringLiteral("No draw kept to check: import draws first."));
+        return;
+    }
     m_model->showCheck(orvane::CheckEveryDraw(
         m_run, m_grid, m_systemList, m_store.history().draws(), LoadPrizeTable(m_programFolder)));
     showTotals();

@@ -348,6 +348,10 @@ TEST_F(DrawHistoryWindowTest, CheckingRefusesASelectionTheCompareButtonRefuses) 
 TEST_F(DrawHistoryWindowTest, ChecksEveryDrawAndTotalsWhatTheBoardsWouldHaveWon) {
     markFullNine();
     openThroughMenu([&] {
+        press("bcheck");
+        EXPECT_EQ(textOf("lsystem"), "No draw kept to check: import draws first.");
+        EXPECT_TRUE(textOf("lwon").empty());
+
         import(checkedDraws());
         press("bcheck");
         EXPECT_TRUE(prompts.shown.empty());
