@@ -14,6 +14,9 @@ class FileChooser;
 class TicketPrintWindow;
 class ParametersWindow;
 class WheelProfileWindow;
+class DrawHistoryWindow;
+class DrawHistoryStore;
+class OpenPathDialog;
 struct PrintServices;
 
 struct AppWindows {
@@ -27,6 +30,10 @@ struct AppWindows {
     ParametersWindow* parameters = nullptr;
     // Created by the main window on its first opening.
     WheelProfileWindow* wheelProfile = nullptr;
+    DrawHistoryWindow* drawHistory = nullptr;
+    // The draws kept by the player, and how the history window asks for a file to import.
+    DrawHistoryStore* storedDraws = nullptr;
+    OpenPathDialog* openPath = nullptr;
     // What the print windows print with, for the windows opened from the menus alone.
     PrintServices* print = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "output/test_sheet_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
+#include "results/draw_history_window.h"
 #include "results/wheel_profile_window.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
@@ -219,6 +220,7 @@ void MainWindow::buildMenus() {
     addItem(utilize, "Imprimerlesbulletins1", "Print the tickets",
             [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.ticketPrint); });
     addItem(utilize, "mProfil1", "Wheel profile", [this] { OpenWheelProfile(); });
+    addItem(utilize, "mHistorique1", "Draw history", [this] { OpenDrawHistory(); });
     QMenu* options = addMenu("Options1", "Options");
     addItem(options, "Paramtres1", "Parameters", [this] { Paramtres1Click(); });
     addItem(options, "Testimprimante1", "Printer test sheet", [this] {
@@ -377,6 +379,19 @@ WheelProfileWindow* MainWindow::wheelProfileWindow() {
         m_windows.wheelProfile = new WheelProfileWindow(m_session.grid, m_session.systemList,
                                                         m_session.programFolder, m_prompts, this);
     return m_windows.wheelProfile;
+}
+
+void MainWindow::OpenDrawHistory() {
+    if (DrawHistoryWindow* window = drawHistoryWindow())
+        window->exec();
+}
+
+DrawHistoryWindow* MainWindow::drawHistoryWindow() {
+    if (!m_windows.drawHistory && m_windows.storedDraws && m_windows.openPath)
+        m_windows.drawHistory = new DrawHistoryWindow(
+            m_session.run, m_session.grid, m_session.systemList, *m_windows.storedDraws,
+            m_session.programFolder, m_prompts, *m_windows.openPath, this);
+    return m_windows.drawHistory;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

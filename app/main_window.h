@@ -20,6 +20,7 @@ class Prompts;
 class ShellActions;
 class TicketGridPanel;
 class WheelProfileWindow;
+class DrawHistoryWindow;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -54,6 +55,11 @@ class MainWindow final : public QMainWindow {
     void OpenWheelProfile();
     // The wheel profile window, created the first time it is asked for.
     WheelProfileWindow* wheelProfileWindow();
+    // Opens the draw history modally, whatever is marked: its check of every draw checks the
+    // selection itself, as the comparison's button does.
+    void OpenDrawHistory();
+    // The draw history window, created the first time it is asked for.
+    DrawHistoryWindow* drawHistoryWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

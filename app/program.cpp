@@ -4,12 +4,18 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace orvane {
 
 Session Program::sessionIn(const std::string& programFolder) {
     Session session;
     session.programFolder = programFolder;
+    // The platform's folder for the player's own files (~/.local/share/Orvane on Linux), which
+    // may be written whether or not the program folder may.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!data.isEmpty())
+        session.dataFolder = data.toStdString() + "/";
     return session;
 }
 

@@ -3,12 +3,14 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "common/file_dialog_open_path.h"
 #include "common/file_dialog_save_path.h"
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
 #include "output/qt_print_canvas.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
+#include "results/draw_history_store.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 
@@ -17,7 +19,8 @@
 namespace orvane {
 
 ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
-                               PrintCanvas* canvas, SavePathDialog* savePath) {
+                               PrintCanvas* canvas, SavePathDialog* savePath,
+                               OpenPathDialog* openPath) {
     if (!canvas) {
         m_systemPrinter = std::make_unique<QtPrintCanvas>(&m_printerChoice);
         canvas = m_systemPrinter.get();
@@ -26,9 +29,16 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
         m_fileDialog = std::make_unique<FileDialogSavePath>();
         savePath = m_fileDialog.get();
     }
+    if (!openPath) {
+        m_openDialog = std::make_unique<FileDialogOpenPath>();
+        openPath = m_openDialog.get();
+    }
     m_printServices =
         std::make_unique<PrintServices>(PrintServices{*canvas, m_printerChoice, *savePath});
     m_windows.print = m_printServices.get();
+    m_storedDraws = std::make_unique<DrawHistoryStore>(session.dataFolder);
+    m_windows.storedDraws = m_storedDraws.get();
+    m_windows.openPath = openPath;
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
     m_windows.boardsView = new BoardsView(session.run, session.grid, session.systemList,
                                           session.settings, m_windows.main);
@@ -37,7 +47,7 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
         new BoardListWindow(session.run, session.grid, session.systemList, session.settings,
                             prompts, *m_printServices, m_windows.main);
     m_windows.comparison = new ComparisonWindow(session.run, session.grid, session.systemList,
-                                                prompts, m_windows.main);
+                                                prompts, m_storedDraws.get(), m_windows.main);
     m_windows.fileChooser = new FileChooser(m_windows.main);
     m_windows.ticketPrint =
         new TicketPrintWindow(session.run, session.grid, session.systemList, session.settings,

@@ -14,15 +14,20 @@ class Prompts;
 class ShellActions;
 class PrintCanvas;
 class SavePathDialog;
+class OpenPathDialog;
+class DrawHistoryStore;
 
 // Owns every window of one run. The main window is created first: its creation reads the
 // parameters file and fills the system list before any other window exists. Printing goes to
 // `canvas`, or to the printer the player chooses (the system's default at first) when none is
-// given; the player picks where a PDF goes through `savePath`, or the platform's file dialog.
+// given; the player picks where a PDF goes through `savePath`, and which draw file to import
+// through `openPath`, or the platform's file dialogs. The draw history is kept in the session's
+// data folder.
 class ProgramWindows {
   public:
     ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
-                   PrintCanvas* canvas = nullptr, SavePathDialog* savePath = nullptr);
+                   PrintCanvas* canvas = nullptr, SavePathDialog* savePath = nullptr,
+                   OpenPathDialog* openPath = nullptr);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
@@ -33,6 +38,8 @@ class ProgramWindows {
     PrinterChoice m_printerChoice;
     std::unique_ptr<PrintCanvas> m_systemPrinter;
     std::unique_ptr<SavePathDialog> m_fileDialog;
+    std::unique_ptr<OpenPathDialog> m_openDialog;
+    std::unique_ptr<DrawHistoryStore> m_storedDraws;
     std::unique_ptr<PrintServices> m_printServices;
     AppWindows m_windows;
 };

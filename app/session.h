@@ -14,6 +14,9 @@ namespace orvane {
 struct Session {
     // Folder of the parameters, help and companion files, ending with "/".
     std::string programFolder;
+    // The player's own folder for what the program keeps of theirs (the draw history), ending
+    // with "/"; made when first written to.
+    std::string dataFolder;
     AppSettings settings;
     SelectionGrid grid;
     SystemList systemList;

@@ -3,13 +3,17 @@
 #include "common/gradient_backdrop.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
+#include "results/draw_history_store.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace orvane {
 
@@ -53,6 +57,27 @@ QString SpokenCounter(const RankBox& rank, const QString& count) {
     return count.isEmpty() ? what : what + QStringLiteral(": ") + count;
 }
 
+// The list of draws kept: open, each entry gives the date and the numbers; closed, the entry
+// picked shows its date alone (its numbers stand in the six lists beside it), or its numbers when
+// it has no date.
+class StoredDrawBox final : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    static constexpr int kShortTextRole = Qt::UserRole;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QVariant shortText = itemData(currentIndex(), kShortTextRole);
+        if (shortText.isValid())
+            option.currentText = shortText.toString();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+};
+
 Prompt RepeatedNumberPrompt() {
     return {"A number is selected more than one time", "Problem !!", PromptIcon::Exclamation,
             PromptButtons::Ok, false};
@@ -61,8 +86,9 @@ Prompt RepeatedNumberPrompt() {
 } // namespace
 
 ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                                   Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_prompts(prompts) {
+                                   Prompts& prompts, DrawHistoryStore* storedDraws, QWidget* parent)
+    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_prompts(prompts),
+      m_storedDraws(storedDraws) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
@@ -85,6 +111,21 @@ ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, con
     PlaceLabel(this, "Label2", QStringLiteral("THUNDERBALL"), QPoint(8, 284));
     m_drawLists[kDrawnMainNumbers] =
         drawList(this, "ComboBox9", kThunderballNumbers, QRect(8, 300, 46, 22));
+
+    // A draw kept in the history fills the six lists at once; what the lists then hold is compared
+    // as if entered by hand.
+    PlaceLabel(this, "lstored", QStringLiteral("Stored draw"), QPoint(104, 284));
+    m_storedList = new StoredDrawBox(this);
+    m_storedList->setObjectName(QStringLiteral("cbstored"));
+    m_storedList->setEditable(false);
+    m_storedList->setFont(WindowFont(false));
+    m_storedList->setGeometry(104, 300, 162, 22);
+    m_storedList->setMaxVisibleItems(12);
+    m_storedList->setToolTip(QStringLiteral("Fill the numbers with a draw of the history"));
+    connect(m_storedList, &QComboBox::currentIndexChanged, this,
+            [this](int position) { storedDrawChosen(position); });
+    for (QComboBox* list : m_drawLists)
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { drawListChanged(); });
 
     auto* view = new QPushButton(QStringLiteral("View Results"), this);
     view->setObjectName(QStringLiteral("button1"));
@@ -142,6 +183,7 @@ void ComparisonWindow::showEvent(QShowEvent* event) {
         // back to the same draw does not enter it again.
         for (std::size_t i = 0; i < m_drawLists.size(); ++i)
             m_drawLists[i]->setCurrentIndex(m_rememberedDraw[i]);
+        listStoredDraws();
     }
     QDialog::showEvent(event);
 }
@@ -150,6 +192,45 @@ void ComparisonWindow::done(int result) {
     for (std::size_t i = 0; i < m_drawLists.size(); ++i)
         m_rememberedDraw[i] = m_drawLists[i]->currentIndex();
     QDialog::done(result);
+}
+
+void ComparisonWindow::listStoredDraws() {
+    const QSignalBlocker blocker(m_storedList);
+    m_storedList->clear();
+    m_storedShown.clear();
+    const std::vector<StoredDraw> none;
+    const std::vector<StoredDraw>& draws = m_storedDraws ? m_storedDraws->history().draws() : none;
+    m_storedList->addItem(draws.empty() ? QStringLiteral("(none kept)") : QString());
+    for (const StoredDraw& stored : draws) {
+        const std::string shortText = stored.date ? DateText(stored.date)
+                                                  : MainNumbersText(stored.draw) + "  T " +
+                                                        std::to_string(stored.draw.thunderball);
+        m_storedList->addItem(QString::fromStdString(StoredDrawText(stored)),
+                              QString::fromStdString(shortText));
+        m_storedShown.push_back(stored.draw);
+    }
+    m_storedList->setEnabled(!draws.empty());
+    // The entries are wider than the closed list: the open list shows them whole.
+    m_storedList->view()->setMinimumWidth(m_storedList->view()->sizeHintForColumn(0) + 24);
+}
+
+void ComparisonWindow::storedDrawChosen(int position) {
+    if (position < 1 || position > static_cast<int>(m_storedShown.size()))
+        return;
+    const Draw& draw = m_storedShown[static_cast<std::size_t>(position - 1)];
+    m_fillingFromStored = true;
+    for (std::size_t i = 0; i < draw.main.size(); ++i)
+        m_drawLists[i]->setCurrentIndex(draw.main[i] - 1);
+    m_drawLists[kDrawnMainNumbers]->setCurrentIndex(draw.thunderball - 1);
+    m_fillingFromStored = false;
+}
+
+void ComparisonWindow::drawListChanged() {
+    // A number changed by hand: the lists no longer hold the draw the stored list names.
+    if (m_fillingFromStored)
+        return;
+    const QSignalBlocker blocker(m_storedList);
+    m_storedList->setCurrentIndex(0);
 }
 
 Draw ComparisonWindow::drawnNumbers() const {

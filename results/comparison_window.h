@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -14,6 +15,7 @@ class QListWidget;
 namespace orvane {
 
 class BoardRun;
+class DrawHistoryStore;
 class Prompts;
 class SelectionGrid;
 class SystemList;
@@ -21,9 +23,11 @@ class SystemList;
 class ComparisonWindow final : public QDialog {
     Q_OBJECT
   public:
-    // Compares the boards of the system chosen in `list`, built by `run` from `grid`.
+    // Compares the boards of the system chosen in `list`, built by `run` from `grid`. The draws
+    // kept in `storedDraws`, if given, may be picked to fill the six lists.
     ComparisonWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                     Prompts& prompts, QWidget* parent = nullptr);
+                     Prompts& prompts, DrawHistoryStore* storedDraws = nullptr,
+                     QWidget* parent = nullptr);
 
     // Checks the draw in the six lists and, if no main number repeats, compares every board
     // with it.
@@ -42,13 +46,21 @@ class ComparisonWindow final : public QDialog {
     void SetComparisonCaptions();
     void initform();
     Draw drawnNumbers() const;
+    void listStoredDraws();
+    void storedDrawChosen(int position);
+    void drawListChanged();
     void showResult(const ComparisonResult& result);
 
     BoardRun& m_run;
     const SelectionGrid& m_grid;
     const SystemList& m_systemList;
     Prompts& m_prompts;
+    DrawHistoryStore* m_storedDraws;
     QListWidget* m_results;
+    // The draws kept, newest first, after an entry that picks none.
+    QComboBox* m_storedList = nullptr;
+    std::vector<Draw> m_storedShown;
+    bool m_fillingFromStored = false;
     std::array<QComboBox*, kDrawLists> m_drawLists{};
     std::array<QLabel*, kPrizeRankCount> m_counters{};
     // The draw entered last, as list positions, kept while the program runs.

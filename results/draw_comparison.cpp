@@ -3,7 +3,6 @@
 #include "wheels/board_run.h"
 #include "wheels/system_list.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace orvane {
@@ -26,40 +25,64 @@ bool HasRepeatedMainNumber(const Draw& draw) {
     return false;
 }
 
+BoardNumbers NumbersOfBoard(const BoardCells& board) {
+    BoardNumbers numbers;
+    for (int n = 1; n <= kMainNumbers; ++n)
+        if (board(n) == 1)
+            numbers.main |= std::uint64_t{1} << n;
+    for (int cell = kFirstThunderballCell; cell <= kLastScreenCell; ++cell)
+        if (board(cell) == 1)
+            numbers.thunderballs |= std::uint32_t{1} << (cell - kMainNumbers);
+    return numbers;
+}
+
+DrawnNumbers NumbersOfDraw(const Draw& draw) {
+    DrawnNumbers numbers;
+    for (const int n : draw.main)
+        if (n >= 1 && n <= kMainNumbers)
+            numbers.main |= std::uint64_t{1} << n;
+    numbers.thunderball = draw.thunderball;
+    return numbers;
+}
+
+BoardMatch MatchBoard(const BoardNumbers& board, const DrawnNumbers& draw) {
+    return {MainMatches(board, draw), CarriesDrawnThunderball(board, draw),
+            std::popcount(board.thunderballs)};
+}
+
+RankCounts WinningsOf(const BoardMatch& match) {
+    return BoardWinnings(match.mainMatches, match.thunderballHit, match.thunderballs);
+}
+
 BoardComparison CompareBoard(int boardNumber, const BoardCells& board, const Draw& draw) {
     BoardComparison result;
     std::string& line = result.line;
     line = Padded(boardNumber, "%03d") + " : MB:";
 
-    int mainMatches = 0;
     for (int n = 1; n <= kMainNumbers; ++n) {
         if (board(n) != 1)
             continue;
         line += '-';
         line += Padded(n, "%02d");
-        mainMatches += static_cast<int>(std::count(draw.main.begin(), draw.main.end(), n));
     }
-
     line += " T:";
-    int thunderballs = 0;
-    bool thunderballHit = false;
     for (int cell = kFirstThunderballCell; cell <= kLastScreenCell; ++cell) {
         if (board(cell) != 1)
             continue;
-        const int thunderball = cell - kMainNumbers;
         line += '-';
-        line += std::to_string(thunderball);
-        ++thunderballs;
-        thunderballHit = thunderballHit || thunderball == draw.thunderball;
+        line += std::to_string(cell - kMainNumbers);
     }
 
-    const std::string matches = std::to_string(mainMatches);
+    const BoardMatch match = MatchBoard(NumbersOfBoard(board), NumbersOfDraw(draw));
+    const std::string matches = std::to_string(match.mainMatches);
     line += " -> MB:";
     line += matches;
-    line += thunderballHit ? " T: 1" : " T:0";
+    line += match.thunderballHit ? " T: 1" : " T:0";
 
-    result.counts = BoardWinnings(mainMatches, thunderballHit, thunderballs);
-    if (const int others = OtherLinesWon(mainMatches, thunderballHit, thunderballs); others > 0) {
+    result.counts = WinningsOf(match);
+    if (const int others =
+            OtherLinesWon(match.mainMatches, match.thunderballHit, match.thunderballs);
+        others > 0) {
         line += " + ";
         line += std::to_string(others);
         line += " fois MB:";

@@ -6,6 +6,8 @@
 #include "wheels/board_cells.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,38 @@ struct Draw {
 
 // A draw naming one main number twice cannot be compared: a board would match it twice.
 bool HasRepeatedMainNumber(const Draw& draw);
+
+// A board's numbers as the counting reads them: bit n of `main` for main number n, bit t of
+// `thunderballs` for Thunderball t. A board holds a number where its cell is exactly 1.
+struct BoardNumbers {
+    std::uint64_t main = 0;
+    std::uint32_t thunderballs = 0;
+};
+BoardNumbers NumbersOfBoard(const BoardCells& board);
+
+// A draw the same way: its main numbers as bits, and its Thunderball.
+struct DrawnNumbers {
+    std::uint64_t main = 0;
+    int thunderball = 0;
+};
+DrawnNumbers NumbersOfDraw(const Draw& draw);
+
+// How a board meets a draw, and what it wins by it: the comparison window and the check of every
+// stored draw count through here alike.
+struct BoardMatch {
+    int mainMatches = 0;
+    bool thunderballHit = false;
+    int thunderballs = 0; // carried by the board, each a line of play
+};
+BoardMatch MatchBoard(const BoardNumbers& board, const DrawnNumbers& draw);
+inline int MainMatches(const BoardNumbers& board, const DrawnNumbers& draw) {
+    return std::popcount(board.main & draw.main);
+}
+inline bool CarriesDrawnThunderball(const BoardNumbers& board, const DrawnNumbers& draw) {
+    return draw.thunderball >= 1 && draw.thunderball <= kThunderballNumbers &&
+           (board.thunderballs >> draw.thunderball & 1u) != 0;
+}
+RankCounts WinningsOf(const BoardMatch& match);
 
 struct BoardComparison {
     std::string line;

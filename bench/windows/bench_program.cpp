@@ -9,6 +9,7 @@ namespace orvane::bench {
 BenchProgram::BenchProgram(int systemIndex)
     : m_printer(m_folder.filePath(QStringLiteral("out.pdf"))) {
     m_session.programFolder = m_folder.path().toStdString() + "/";
+    m_session.dataFolder = m_session.programFolder;
     m_windows = std::make_unique<ProgramWindows>(m_session, m_prompts, m_shell, &m_printer);
     MarkSelectionFor(*windows().main, systemIndex);
     // The check and the play order every boards button runs before opening its window.

@@ -51,6 +51,8 @@ int main(int argc, char* argv[]) {
     // with the most boards, and the one with the most numbers.
     orvane::bench::RegisterWheelProfileBenchmarks(
         {systems.front(), orvane::bench::SystemWithMostNumbers()});
+    // Every board of the system with the most boards against every draw kept.
+    orvane::bench::RegisterDrawHistoryBenchmarks({systems.front()});
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

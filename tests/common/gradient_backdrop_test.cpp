@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 #include "common/gradient_backdrop.h"
+#include "results/draw_history_window.h"
 #include "results/wheel_profile_window.h"
 #include "support/program_fixture.h"
 
@@ -57,7 +58,8 @@ TEST(GradientBackdrop, FillsItsWindowAndLiesUnderEveryOtherControl) {
     ProgramWindows program(session, prompts, shell);
     for (QWidget* surface :
          {program.windows().main->centralWidget(), static_cast<QWidget*>(program.windows().about),
-          static_cast<QWidget*>(program.windows().main->wheelProfileWindow())}) {
+          static_cast<QWidget*>(program.windows().main->wheelProfileWindow()),
+          static_cast<QWidget*>(program.windows().main->drawHistoryWindow())}) {
         SCOPED_TRACE(surface->objectName().toStdString());
         auto* backdrop = surface->findChild<GradientBackdrop*>(QStringLiteral("DegradeClass1"),
                                                                Qt::FindDirectChildrenOnly);

@@ -109,8 +109,11 @@ class WheelProfileWindowTest : public ProgramFixture {
 
 TEST_F(WheelProfileWindowTest, MenuItemOpensTheChosenSystemsProfileWithoutASelectionCheck) {
     QMenu* utilize = main().findChild<QMenu*>(QStringLiteral("Utilisation1"));
-    ASSERT_FALSE(utilize->actions().isEmpty());
-    EXPECT_EQ(utilize->actions().back(), menuItem()) << "the last item of Utilize";
+    const QList<QAction*> items = utilize->actions();
+    const qsizetype at = items.indexOf(menuItem());
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(items[at - 1]->objectName(), QStringLiteral("Imprimerlesbulletins1"))
+        << "after the items every selection check guards";
     EXPECT_EQ(menuItem()->text(), QStringLiteral("Wheel profile"));
     EXPECT_EQ(windows().wheelProfile, nullptr) << "created on its first opening";
 

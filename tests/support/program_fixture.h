@@ -7,6 +7,7 @@
 #include "app/session.h"
 #include "support/recording_canvas.h"
 #include "tests/doubles/recording_shell.h"
+#include "tests/doubles/scripted_open_path.h"
 #include "tests/doubles/scripted_prompts.h"
 #include "tests/doubles/scripted_save_path.h"
 
@@ -25,7 +26,11 @@ class ProgramFixture : public ::testing::Test {
     // Creates the windows; call after putting files into folder() where a test needs them.
     void startProgram() {
         session.programFolder = folder();
-        program = std::make_unique<ProgramWindows>(session, prompts, shell, &canvas, &savePath);
+        // Not there yet: the draw history makes it when it first saves. A test may name another.
+        if (session.dataFolder.empty())
+            session.dataFolder = folder() + "data/";
+        program = std::make_unique<ProgramWindows>(session, prompts, shell, &canvas, &savePath,
+                                                   &openPath);
     }
     void TearDown() override {
         closeModalWindows();
@@ -76,6 +81,7 @@ class ProgramFixture : public ::testing::Test {
     RecordingShell shell;
     RecordingCanvas canvas;    // the printer every window prints on
     ScriptedSavePath savePath; // where the player says a PDF goes
+    ScriptedOpenPath openPath; // which file the player says to read
     std::unique_ptr<ProgramWindows> program;
 
   private:

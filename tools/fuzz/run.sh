@@ -3,7 +3,7 @@
 # sanitizers) into build-fuzz/, then runs them one after the other for the given number of
 # seconds each, 60 by default; name harnesses to run only those:
 #
-#   tools/fuzz/run.sh [seconds] [parameters_file|game_file|offset_text|print_range|ticket_printing|prize_table ...]
+#   tools/fuzz/run.sh [seconds] [parameters_file|game_file|draw_file|offset_text|print_range|ticket_printing|prize_table ...]
 #
 # Each harness keeps the corpus it grows in build-fuzz/fuzz/<harness>/corpus, so a later run goes
 # on from there, and puts any input that breaks it into build-fuzz/fuzz/<harness>/findings. The
@@ -15,7 +15,7 @@ seconds=${1:-60}
 [ $# -gt 0 ] && shift
 harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] ||
-  harnesses=(parameters_file game_file offset_text print_range ticket_printing prize_table)
+  harnesses=(parameters_file game_file draw_file offset_text print_range ticket_printing prize_table)
 
 scripts/install-deps.sh clang libclang-rt-dev
 

@@ -12,9 +12,11 @@
 #include "output/ticket_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
+#include "results/draw_history_window.h"
 #include "results/wheel_profile_window.h"
 #include "settings/parameters_window.h"
 #include "tests/doubles/recording_shell.h"
+#include "tests/doubles/scripted_open_path.h"
 #include "tests/doubles/scripted_prompts.h"
 #include "wheels/boards_view.h"
 #include "wheels/ticket_grid_panel.h"
@@ -45,18 +47,21 @@ bool save(QWidget* window, const QString& folder, const QString& name) {
     return ok;
 }
 
-// The main window with its list of systems opened over it, as the player sees it.
-bool saveWithSystemListOpen(QWidget& main, const QString& folder, const QString& name) {
-    auto* list = main.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+// A window with one of its drop-down lists opened over it, as the player sees it.
+bool saveWithListOpen(QWidget& window, const char* listName, const QString& folder,
+                      const QString& name) {
+    window.show();
+    QApplication::processEvents();
+    auto* list = window.findChild<QComboBox*>(QLatin1String(listName));
     list->showPopup();
     QApplication::processEvents();
     QWidget* popup = list->view()->window();
-    const QRect popupPlace(main.mapFromGlobal(popup->geometry().topLeft()), popup->size());
-    const QRect whole = main.rect().united(popupPlace);
+    const QRect popupPlace(window.mapFromGlobal(popup->geometry().topLeft()), popup->size());
+    const QRect whole = window.rect().united(popupPlace);
     QPixmap shot(whole.size());
     shot.fill(Qt::white);
     QPainter painter(&shot);
-    painter.drawPixmap(-whole.topLeft(), main.grab());
+    painter.drawPixmap(-whole.topLeft(), window.grab());
     painter.drawPixmap(popupPlace.topLeft() - whole.topLeft(), popup->grab());
     painter.end();
     list->hidePopup();
@@ -76,6 +81,22 @@ void markSample(orvane::Session& session, orvane::MainWindow& main) {
         main.casecoch(cell);
     main.casecoch(orvane::ThunderballCell(5));
 }
+
+// Draws in the operator's layout for the history window: a few fall on the sample's numbers, two
+// lines are refused.
+const char* const kSampleDraws =
+    "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n"
+    "21-Mar-2025,12,3,33,25,19,5,T4,Excalibur 2,3704\n"
+    "19-Mar-2025,7,38,2,12,30,9,T4,Excalibur 2,3703\n"
+    "18-Mar-2025,25,3,14,33,8,5,T1,Excalibur 3,3702\n"
+    "15-Mar-2025,30,9,22,3,17,5,T1,Excalibur 3,3701\n"
+    "14-Mar-2025,11,2,40,25,7,14,T2,Excalibur 1,3700\n"
+    "12-Mar-2025,19,33,1,26,12,7,T2,Excalibur 1,3699\n"
+    "11-Mar-2025,4,39,15,28,21,1,T3,Excalibur 4,3698\n"
+    "08-Mar-2025,36,6,13,27,31,9,T3,Excalibur 4,3697\n"
+    "07-Mar-2025,10,23,18,34,2,11,T4,Excalibur 2,3696\n"
+    "05-Mar-2025,38,7,3,16,24\n"
+    "04-Mar-2025,5,12,20,29,37,3,T1,Excalibur 3,3695\n";
 
 // The folder list reads folders in the background; waits (a bounded while) for the subfolders
 // of the current folder to be listed.
@@ -101,17 +122,28 @@ int main(int argc, char* argv[]) {
     orvane::InstallFontSubstitutes();
 
     QTemporaryDir programFolder;
+    QTemporaryDir dataFolder;
     orvane::Session session;
     session.programFolder = programFolder.path().toStdString() + "/";
+    session.dataFolder = dataFolder.path().toStdString() + "/";
     orvane::test::ScriptedPrompts prompts;
     orvane::test::RecordingShell shell;
-    orvane::ProgramWindows program(session, prompts, shell);
+    // The history imports the sample draws as if the player had picked their file.
+    orvane::test::ScriptedOpenPath drawFile;
+    drawFile.answer =
+        QDir(programFolder.path()).filePath(QStringLiteral("draws.csv")).toStdString();
+    {
+        QFile draws(QString::fromStdString(*drawFile.answer));
+        if (!draws.open(QIODevice::WriteOnly) || draws.write(kSampleDraws) < 0)
+            return 1;
+    }
+    orvane::ProgramWindows program(session, prompts, shell, nullptr, nullptr, &drawFile);
     orvane::AppWindows& w = program.windows();
 
     bool ok = save(w.main, folder, QStringLiteral("main_window_empty"));
     markSample(session, *w.main);
     ok &= save(w.main, folder, QStringLiteral("main_window"));
-    ok &= saveWithSystemListOpen(*w.main, folder, QStringLiteral("main_window_system_list"));
+    ok &= saveWithListOpen(*w.main, "ComboBox1", folder, QStringLiteral("main_window_system_list"));
     {
         // The grid taken by the keyboard: the frame on 12, a selected number, moved to with the
         // arrow keys.
@@ -165,6 +197,23 @@ int main(int argc, char* argv[]) {
         w.comparison->findChild<QComboBox*>(QLatin1String(lists[i]))->setCurrentIndex(drawn[i] - 1);
     w.comparison->Button1Click();
     ok &= save(w.comparison, folder, QStringLiteral("comparison_window"));
+    w.comparison->hide();
+
+    // The history as its menu item opens it, empty; then with the sample draws imported (two
+    // lines refused) and every draw checked against the sample's boards.
+    orvane::DrawHistoryWindow* history = w.main->drawHistoryWindow();
+    ok &= save(history, folder, QStringLiteral("draw_history_empty"));
+    history->Import();
+    history->CheckEveryDraw();
+    ok &= save(history, folder, QStringLiteral("draw_history"));
+    history->hide();
+    // The comparison with its list of the draws kept opened.
+    ok &= saveWithListOpen(*w.comparison, "cbstored", folder,
+                           QStringLiteral("comparison_window_stored_draws"));
+    // The newest draw kept picked: the six lists hold it, and the boards are compared with it.
+    w.comparison->findChild<QComboBox*>(QStringLiteral("cbstored"))->setCurrentIndex(1);
+    w.comparison->Button1Click();
+    ok &= save(w.comparison, folder, QStringLiteral("comparison_window_stored_draw_picked"));
     w.comparison->hide();
 
     // The wheel profile as its menu item opens it: the sample's system with its fixed number (and

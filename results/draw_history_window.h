@@ -1,0 +1,73 @@
+#pragma once
+// The window of past draws: the draws kept, newest first; importing more from the operator's
+// download or a plain text file, with every refused line and its reason; and checking the boards
+// of the chosen system against every draw kept, with what each draw would have paid and what
+// playing them all would have cost and won.
+
+#include "results/draw_history_check.h"
+
+#include <QDialog>
+
+#include <array>
+#include <string>
+
+class QLabel;
+class QListWidget;
+class QTableView;
+class QTableWidget;
+
+namespace orvane {
+
+class BoardRun;
+class DrawHistoryModel;
+class DrawHistoryStore;
+class OpenPathDialog;
+class Prompts;
+class SelectionGrid;
+class SystemList;
+
+class DrawHistoryWindow final : public QDialog {
+    Q_OBJECT
+  public:
+    // Keeps its draws in `store`, asks for files to import through `openPath`, and checks the
+    // boards of the system chosen in `list`, built by `run` from `grid`, by the prize table of
+    // `programFolder`.
+    DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
+                      DrawHistoryStore& store, const std::string& programFolder, Prompts& prompts,
+                      OpenPathDialog& openPath, QWidget* parent = nullptr);
+
+    // Asks for a file and adds its draws; says what was added, kept already and refused.
+    void Import();
+    // After the selection check of the comparison, every board against every draw kept.
+    void CheckEveryDraw();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildControls();
+    void showDraws();
+    void showTotals();
+
+    BoardRun& m_run;
+    const SelectionGrid& m_grid;
+    const SystemList& m_systemList;
+    DrawHistoryStore& m_store;
+    const std::string& m_programFolder;
+    Prompts& m_prompts;
+    OpenPathDialog& m_openPath;
+
+    DrawHistoryModel* m_model = nullptr;
+    QLabel* m_stored = nullptr;
+    QTableView* m_table = nullptr;
+    QTableWidget* m_totals = nullptr;
+    QLabel* m_system = nullptr;
+    QLabel* m_spent = nullptr;
+    QLabel* m_won = nullptr;
+    QLabel* m_net = nullptr;
+    QLabel* m_best = nullptr;
+    QLabel* m_report = nullptr;
+    QListWidget* m_refused = nullptr;
+};
+
+} // namespace orvane

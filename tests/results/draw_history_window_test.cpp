@@ -1,0 +1,476 @@
+// The draw history window, opened with its menu item over a temporary program folder and data
+// folder, importing files written in the operator's layout and the plain one, keeping them across
+// a restart and a failed save, and checking every draw kept as the comparison window counts it.
+
+#include "results/draw_history_window.h"
+
+#include "common/prompts.h"
+#include "results/comparison_window.h"
+#include "results/draw_history_store.h"
+#include "results/money_text.h"
+#include "results/operator_prizes.h"
+#include "results/prize_table_file.h"
+#include "support/program_fixture.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace orvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+const std::string kFixtures = ORVANE_RESULTS_FIXTURES;
+const char* const kCounterNames[] = {"lnb5t", "lnb5", "lnb4t", "lnb4",
+                                     "lnb3t", "lnb3", "lnb2t", "lnb1t"};
+constexpr int kFirstRankColumn = 3;
+constexpr int kWonColumn = kFirstRankColumn + kPrizeRankCount;
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class DrawHistoryWindowTest : public ProgramFixture {
+  protected:
+    void SetUp() override {
+        startProgram();
+        main().show();
+    }
+
+    QAction* menuItem() { return main().findChild<QAction*>(QStringLiteral("mHistorique1")); }
+    DrawHistoryWindow& window() { return *windows().drawHistory; }
+    std::string historyFile() { return session.dataFolder + kDrawHistoryFileName; }
+    std::string textOf(const char* label) {
+        return window().findChild<QLabel*>(QLatin1String(label))->text().toStdString();
+    }
+    void press(const char* button) {
+        QTest::mouseClick(window().findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    // Opens the window with its menu item and runs `inside` while it is open; the window is
+    // closed with "Return" afterwards if `inside` left it open.
+    void openThroughMenu(std::function<void()> inside) {
+        bool opened = false;
+        whenModal([&](QWidget* modal) {
+            opened = modal == windows().drawHistory;
+            if (!opened)
+                return;
+            inside();
+            if (window().isVisible())
+                press("BitBtn1");
+        });
+        menuItem()->trigger();
+        EXPECT_TRUE(opened);
+    }
+    // Imports the file at `path` with the Import button, as the player picks it in the dialog.
+    void import(const std::string& path) {
+        openPath.answer = path;
+        press("bimport");
+    }
+    std::string writeFile(const std::string& name, const std::string& text) {
+        const std::string path = folder() + name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    QAbstractItemModel* rows() {
+        return window().findChild<QTableView*>(QStringLiteral("tdraws"))->model();
+    }
+    std::string cell(int row, int column) {
+        return rows()->index(row, column).data().toString().toStdString();
+    }
+    // Date, main numbers and Thunderball of a row.
+    Texts drawOf(int row) { return {cell(row, 0), cell(row, 1), cell(row, 2)}; }
+    Texts countsOf(int row) {
+        Texts counts;
+        for (int c = kFirstRankColumn; c < kWonColumn; ++c)
+            counts.push_back(cell(row, c));
+        return counts;
+    }
+    Texts refusals() {
+        Texts texts;
+        auto* list = window().findChild<QListWidget*>(QStringLiteral("limport"));
+        for (int i = 0; i < list->count(); ++i)
+            texts.push_back(list->item(i)->text().toStdString());
+        return texts;
+    }
+    std::string totals(int row, int column) {
+        QTableWidget* table = window().findChild<QTableWidget*>(QStringLiteral("ttotals"));
+        return table->item(row, column)->text().toStdString();
+    }
+
+    // The full system of nine numbers (126 boards) over 2 5 9 14 18 22 27 33 39, Thunderball 5.
+    void markFullNine() {
+        chooseSystem(7);
+        select({2, 5, 9, 14, 18, 22, 27, 33, 39, ThunderballCell(5)});
+    }
+    // Draws of the file's layout written for the checks: some of them fall on the marked numbers.
+    std::string checkedDraws() {
+        return writeFile("checked.txt", "21/03/2025 2 5 9 14 18 5\n"
+                                        "19/03/2025 2 5 9 14 22 6\n"
+                                        "18/03/2025 2 5 9 30 31 5\n"
+                                        "15/03/2025 1 3 4 6 7 5\n"
+                                        "3 9 12 27 33 2\n");
+    }
+};
+
+TEST_F(DrawHistoryWindowTest, MenuItemOpensTheHistoryAfterTheWheelProfileWhateverIsMarked) {
+    QMenu* utilize = main().findChild<QMenu*>(QStringLiteral("Utilisation1"));
+    const QList<QAction*> items = utilize->actions();
+    ASSERT_GE(items.size(), 2);
+    EXPECT_EQ(items.back(), menuItem()) << "the last item of Utilize";
+    EXPECT_EQ(items[items.size() - 2]->objectName(), QStringLiteral("mProfil1"));
+    EXPECT_EQ(menuItem()->text(), QStringLiteral("Draw history"));
+    EXPECT_EQ(windows().drawHistory, nullptr) << "created on its first opening";
+
+    openThroughMenu([&] {
+        EXPECT_EQ(window().objectName(), QStringLiteral("DrawHistory"));
+        EXPECT_EQ(window().windowTitle(), QStringLiteral("Draw history"));
+        EXPECT_EQ(rows()->rowCount(), 0);
+        EXPECT_EQ(textOf("lstored"),
+                  "No draw kept yet: import the operator's download or a text file of draws");
+        for (const auto& [name, text] :
+             {std::pair{"bimport", "Import"}, std::pair{"bcheck", "Check every draw"},
+              std::pair{"BitBtn1", "Return"}})
+            EXPECT_EQ(window().findChild<QPushButton*>(QLatin1String(name))->text(),
+                      QLatin1String(text));
+    });
+    EXPECT_TRUE(prompts.shown.empty()) << "no selection check to open it";
+    EXPECT_FALSE(fs::exists(session.dataFolder)) << "nothing written by looking";
+}
+
+TEST_F(DrawHistoryWindowTest, ImportsBothLayoutsNewestFirstAndEachDrawOnce) {
+    openThroughMenu([&] {
+        import(kFixtures + "operator-download.csv");
+        EXPECT_EQ(openPath.asked, Texts({"Import draws | Draw files (*.csv *.txt)"}));
+        EXPECT_EQ(textOf("lreport"),
+                  "6 tirages ajout\u00E9s, 0 d\u00E9j\u00E0 enregistr\u00E9, 0 ligne refus\u00E9e");
+        EXPECT_TRUE(refusals().empty());
+        ASSERT_EQ(rows()->rowCount(), 6);
+        EXPECT_EQ(textOf("lstored"), "6 draws kept, newest first");
+        EXPECT_EQ(drawOf(0), Texts({"14/03/2025", "03 09 17 22 30", "5"}));
+        EXPECT_EQ(drawOf(5), Texts({"05/03/2025", "02 10 18 23 34", "11"}));
+        EXPECT_EQ(countsOf(0), Texts(8, "")) << "nothing checked yet";
+
+        // Two of the plain file's draws are the operator's, written otherwise.
+        import(kFixtures + "plain-draws.txt");
+        EXPECT_EQ(textOf("lreport"), "1 tirage ajout\u00E9, 2 d\u00E9j\u00E0 enregistr\u00E9s, 0 "
+                                     "ligne refus\u00E9e");
+        ASSERT_EQ(rows()->rowCount(), 7);
+        EXPECT_EQ(drawOf(6), Texts({"no date", "08 20 29 35 37", "6"}));
+
+        import(kFixtures + "operator-download.csv");
+        EXPECT_EQ(textOf("lreport"), "0 tirage ajout\u00E9, 6 d\u00E9j\u00E0 enregistr\u00E9s, 0 "
+                                     "ligne refus\u00E9e");
+        EXPECT_EQ(rows()->rowCount(), 7);
+
+        // Cancelling the dialog changes nothing.
+        openPath.answer.reset();
+        press("bimport");
+        EXPECT_EQ(rows()->rowCount(), 7);
+        EXPECT_EQ(textOf("lreport"), "0 tirage ajout\u00E9, 6 d\u00E9j\u00E0 enregistr\u00E9s, 0 "
+                                     "ligne refus\u00E9e");
+    });
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(LoadDrawHistory(session.dataFolder).draws().size(), 7u)
+        << "saved in the data folder, made for it";
+}
+
+TEST_F(DrawHistoryWindowTest, ShowsEveryRefusedLineWithItsReasonAndImportsTheGoodOnes) {
+    using namespace std::string_literals;
+    openThroughMenu([&] {
+        import(kFixtures + "operator-download-with-bad-lines.csv");
+        EXPECT_EQ(textOf("lreport"), "2 tirages ajout\u00E9s, 0 d\u00E9j\u00E0 enregistr\u00E9, 6 "
+                                     "lignes refus\u00E9es");
+        EXPECT_EQ(refusals(), Texts({
+                                  "ligne 3 : le num\u00E9ro 40 n'est pas entre 1 et 39",
+                                  "ligne 4 : le Thunderball 15 n'est pas entre 1 et 14",
+                                  "ligne 5 : le num\u00E9ro 4 est donn\u00E9 deux fois",
+                                  "ligne 6 : il manque le champ \u00AB Thunderball \u00BB",
+                                  "ligne 7 : date invalide \u00AB 31-Feb-2025 \u00BB",
+                                  "ligne 8 : \u00AB 1O \u00BB n'est pas un nombre",
+                              }));
+        ASSERT_EQ(rows()->rowCount(), 2);
+        EXPECT_EQ(drawOf(0), Texts({"14/03/2025", "03 09 17 22 30", "5"}));
+        EXPECT_EQ(drawOf(1), Texts({"01/03/2025", "08 16 24 32 39", "3"}));
+
+        import(writeFile("typed.txt", "20/03/2025 1 2 3 4 5 6\n"
+                                      "21/03/2025 1 2 3 4 5\n"
+                                      "22/03/2025 1 2 3 4 5 6\0\n"s
+                                      "1 2 3 4 5 6\n"));
+        EXPECT_EQ(textOf("lreport"), "2 tirages ajout\u00E9s, 0 d\u00E9j\u00E0 enregistr\u00E9, 2 "
+                                     "lignes refus\u00E9es");
+        EXPECT_EQ(refusals(), Texts({"ligne 2 : il manque des num\u00E9ros : 5 au lieu de 6",
+                                     "ligne 3 : octet inattendu 0x00"}));
+        EXPECT_EQ(rows()->rowCount(), 4);
+
+        // Files that are no draw files add nothing and say so; the draws kept stay.
+        const std::pair<std::string, std::string> notDraws[] = {
+            {writeFile("letter.txt", "Dear player,\nthe draw is on Friday.\n"),
+             "Ce n'est pas un fichier de tirages : aucun tirage ajout\u00E9"},
+            {kFixtures + "lotto-download.csv",
+             "Ce sont les tirages d'un autre jeu que le Thunderball : aucun tirage ajout\u00E9"},
+            {writeFile("empty.txt", ""), "Le fichier est vide : aucun tirage ajout\u00E9"},
+            {folder() + "missing.csv",
+             "Erreur \u00E0 la lecture du fichier : aucun tirage ajout\u00E9"},
+        };
+        for (const auto& [path, report] : notDraws) {
+            SCOPED_TRACE(path);
+            import(path);
+            EXPECT_EQ(textOf("lreport"), report);
+            EXPECT_TRUE(refusals().empty());
+            EXPECT_EQ(rows()->rowCount(), 4);
+        }
+    });
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(LoadDrawHistory(session.dataFolder).draws().size(), 4u);
+}
+
+TEST_F(DrawHistoryWindowTest, AFileOfThousandsOfBadLinesListsTheFirstAndCountsTheRest) {
+    std::string lines = "1 2 3 4 5 6\n";
+    for (int i = 0; i < 2000; ++i)
+        lines += "1 2 3 4 5 99\n";
+    openThroughMenu([&] {
+        import(writeFile("bad.txt", lines));
+        EXPECT_EQ(textOf("lreport"), "1 tirage ajout\u00E9, 0 d\u00E9j\u00E0 enregistr\u00E9, "
+                                     "2000 lignes refus\u00E9es");
+        const Texts shown = refusals();
+        ASSERT_EQ(shown.size(), 501u);
+        EXPECT_EQ(shown[0], "ligne 2 : le Thunderball 99 n'est pas entre 1 et 14");
+        EXPECT_EQ(shown[499], "ligne 501 : le Thunderball 99 n'est pas entre 1 et 14");
+        EXPECT_EQ(shown[500], "et 1500 autres lignes refus\u00E9es");
+        EXPECT_EQ(rows()->rowCount(), 1);
+    });
+}
+
+TEST_F(DrawHistoryWindowTest, TheDrawsKeptAreThereAtTheNextStart) {
+    openThroughMenu([&] { import(kFixtures + "operator-download.csv"); });
+    const std::string saved = FileText(historyFile());
+
+    program.reset();
+    startProgram();
+    main().show();
+    openThroughMenu([&] {
+        ASSERT_EQ(rows()->rowCount(), 6);
+        EXPECT_EQ(drawOf(0), Texts({"14/03/2025", "03 09 17 22 30", "5"}));
+        EXPECT_TRUE(textOf("lreport").empty());
+    });
+    EXPECT_EQ(FileText(historyFile()), saved) << "reading it writes nothing";
+}
+
+TEST_F(DrawHistoryWindowTest, ADataFolderBelowAFileGivesTheFrenchMessageAndLosesNothing) {
+    program.reset();
+    std::ofstream(folder() + "plain-file") << "a file, not a folder";
+    session.dataFolder = folder() + "plain-file/Orvane/";
+    startProgram();
+    main().show();
+
+    openThroughMenu([&] {
+        import(kFixtures + "operator-download.csv");
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0], SaveFailedPrompt());
+        EXPECT_EQ(rows()->rowCount(), 6) << "the draws stay for the run";
+        EXPECT_EQ(refusals(), Texts({"L'historique n'a pas pu \u00EAtre enregistr\u00E9 : les "
+                                     "tirages ajout\u00E9s restent jusqu'\u00E0 la fermeture "
+                                     "d'Orvane"}));
+    });
+    EXPECT_EQ(FileText(folder() + "plain-file"), "a file, not a folder");
+    openThroughMenu([&] { EXPECT_EQ(rows()->rowCount(), 6); });
+}
+
+TEST_F(DrawHistoryWindowTest, AFolderAtTheFilesNameGivesTheFrenchMessageAndTheNextSaveKeepsAll) {
+    openThroughMenu([&] { import(kFixtures + "plain-draws.txt"); });
+    const std::string before = FileText(historyFile());
+    fs::rename(historyFile(), folder() + "aside");
+    fs::create_directory(historyFile());
+
+    openThroughMenu([&] {
+        import(kFixtures + "operator-download.csv");
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0], SaveFailedPrompt());
+        EXPECT_EQ(prompts.shown[0].text, "Il y a eu un probl\u00E8me");
+        EXPECT_EQ(rows()->rowCount(), 7);
+    });
+    EXPECT_TRUE(fs::is_directory(historyFile())) << "never replaced";
+    EXPECT_EQ(FileText(folder() + "aside"), before);
+
+    // Once the way is clear, the next import writes every draw, those of the failed save too.
+    fs::remove(historyFile());
+    fs::rename(folder() + "aside", historyFile());
+    openThroughMenu([&] { import(kFixtures + "plain-draws.txt"); });
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(LoadDrawHistory(session.dataFolder).draws().size(), 7u);
+}
+
+TEST_F(DrawHistoryWindowTest, CheckingRefusesASelectionTheCompareButtonRefuses) {
+    const struct {
+        const char* what;
+        std::vector<int> cells;
+    } cases[] = {
+        {"nothing marked", {}},
+        {"one number short", {2, 5, 9, 14, 18, 22, 27, 33, ThunderballCell(5)}},
+        {"no Thunderball", {2, 5, 9, 14, 18, 22, 27, 33, 39}},
+        {"two Thunderballs",
+         {2, 5, 9, 14, 18, 22, 27, 33, 39, ThunderballCell(5), ThunderballCell(6)}},
+    };
+    openThroughMenu([&] { import(kFixtures + "operator-download.csv"); });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        main().beffacerClick();
+        chooseSystem(7);
+        for (const int cell : c.cells)
+            select({cell});
+        prompts.shown.clear();
+        openThroughMenu([&] {
+            press("bcheck");
+            EXPECT_EQ(prompts.shown, std::vector<Prompt>{IncorrectSelectionPrompt()});
+            EXPECT_EQ(countsOf(0), Texts(8, ""));
+            EXPECT_TRUE(textOf("lwon").empty());
+        });
+    }
+}
+
+TEST_F(DrawHistoryWindowTest, ChecksEveryDrawAndTotalsWhatTheBoardsWouldHaveWon) {
+    markFullNine();
+    openThroughMenu([&] {
+        press("bcheck");
+        EXPECT_EQ(textOf("lsystem"), "No draw kept to check: import draws first.");
+        EXPECT_TRUE(textOf("lwon").empty());
+
+        import(checkedDraws());
+        press("bcheck");
+        EXPECT_TRUE(prompts.shown.empty());
+        ASSERT_EQ(rows()->rowCount(), 5);
+        // All five drawn are marked: C(5,m) * C(4,5-m) boards hold m of them.
+        EXPECT_EQ(countsOf(0), Texts({"1", "0", "20", "0", "60", "0", "40", "5"}));
+        const PrizeTable prizes = OperatorPrizeTable();
+        EXPECT_EQ(cell(0, kWonColumn), MoneyText(1 * prizes.amount(PrizeRank::FivePlusT) +
+                                                 20 * prizes.amount(PrizeRank::FourPlusT) +
+                                                 60 * prizes.amount(PrizeRank::ThreePlusT) +
+                                                 40 * prizes.amount(PrizeRank::TwoPlusT) +
+                                                 5 * prizes.amount(PrizeRank::OnePlusT)));
+        // Five marked, not the Thunderball: 5, and 4 and 3 without it.
+        EXPECT_EQ(countsOf(1), Texts({"0", "1", "0", "20", "0", "60", "0", "0"}));
+        // Nothing marked drawn, nor the Thunderball of a board holding one: nothing.
+        EXPECT_EQ(countsOf(3), Texts(8, "0"));
+        EXPECT_EQ(cell(3, kWonColumn), "\u00A30.00");
+
+        // Every rank over the five draws, then the whole.
+        EXPECT_EQ(totals(0, 1), "Winning lines");
+        EXPECT_EQ(totals(0, 2), "Paid");
+        EXPECT_EQ(totals(1, 0), "5 + T");
+        EXPECT_EQ(totals(1, 1), "1");
+        EXPECT_EQ(totals(2, 1), "1");
+        EXPECT_EQ(totals(2, 2), MoneyText(prizes.amount(PrizeRank::Five)));
+        EXPECT_EQ(totals(9, 0), "All");
+        std::int64_t won = 0;
+        for (int r = 0; r < rows()->rowCount(); ++r)
+            won += PenceOfPoundsText(cell(r, kWonColumn)).value_or(-1'000'000);
+        EXPECT_EQ(totals(9, 2), MoneyText(won));
+        EXPECT_EQ(textOf("lwon"), "Won: " + MoneyText(won));
+        EXPECT_EQ(textOf("lnet"), "Net: " + MoneyText(won - 630 * 100));
+        EXPECT_EQ(textOf("lspent"), "Spent: \u00A3630.00, 126 lines at \u00A31.00 in each of 5 "
+                                    "draws");
+        EXPECT_NE(textOf("lsystem").find("126 boards played in each of 5 draws"),
+                  std::string::npos);
+        EXPECT_EQ(
+            textOf("lbest").rfind("Best draw: 21/03/2025  02 05 09 14 18  T 5, which paid ", 0),
+            0u);
+    });
+}
+
+// The history's line of every draw holds the counters the comparison window shows for that draw,
+// picked from its list of draws kept.
+TEST_F(DrawHistoryWindowTest, EveryDrawsLineMatchesTheComparisonWindowsCounters) {
+    markFullNine();
+    std::vector<Texts> checked;
+    std::vector<std::string> won;
+    openThroughMenu([&] {
+        import(kFixtures + "operator-download.csv");
+        import(checkedDraws());
+        press("bcheck");
+        for (int r = 0; r < rows()->rowCount(); ++r) {
+            checked.push_back(countsOf(r));
+            won.push_back(cell(r, kWonColumn));
+        }
+    });
+    ASSERT_EQ(checked.size(), 11u);
+
+    ComparisonWindow& comparison = *windows().comparison;
+    bool opened = false;
+    whenModal([&](QWidget* modal) {
+        opened = modal == &comparison;
+        auto* stored = comparison.findChild<QComboBox*>(QStringLiteral("cbstored"));
+        ASSERT_EQ(stored->count(), 12) << "an entry that picks none, then every draw kept";
+        const PrizeTable prizes = OperatorPrizeTable();
+        for (int r = 0; r < 11; ++r) {
+            SCOPED_TRACE(stored->itemText(r + 1).toStdString());
+            stored->setCurrentIndex(r + 1);
+            QTest::mouseClick(comparison.findChild<QPushButton*>(QStringLiteral("button1")),
+                              Qt::LeftButton);
+            Texts counters;
+            std::int64_t paid = 0;
+            for (int i = 0; i < kPrizeRankCount; ++i) {
+                const QString shown =
+                    comparison.findChild<QLabel*>(QLatin1String(kCounterNames[i]))->text();
+                counters.push_back(shown.toStdString());
+                paid += shown.toLongLong() * prizes.amount(static_cast<PrizeRank>(i));
+            }
+            EXPECT_EQ(counters, checked[static_cast<std::size_t>(r)]);
+            EXPECT_EQ(MoneyText(paid), won[static_cast<std::size_t>(r)]);
+        }
+        comparison.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    });
+    QTest::mouseClick(main().findChild<QPushButton*>(QStringLiteral("bcomparer")), Qt::LeftButton);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(DrawHistoryWindowTest, TheMoneyComesFromThePrizeTableOfTheProgramFolder) {
+    PrizeTable prizes = OperatorPrizeTable();
+    prizes.setAmount(PrizeRank::OnePlusT, 123);
+    prizes.pricePerBoard = 250;
+    ASSERT_TRUE(SavePrizeTable(prizes, session.programFolder));
+    markFullNine();
+    openThroughMenu([&] {
+        import(writeFile("one.txt", "2 30 31 32 34 5\n")); // one marked and the Thunderball
+        press("bcheck");
+        // Every board holding 2 (C(8,4) = 70 of them) wins 1 + T.
+        EXPECT_EQ(countsOf(0), Texts({"0", "0", "0", "0", "0", "0", "0", "70"}));
+        EXPECT_EQ(cell(0, kWonColumn), MoneyText(std::int64_t{70 * 123}));
+        EXPECT_EQ(textOf("lspent"), "Spent: \u00A3315.00, 126 lines at \u00A32.50 in each of 1 "
+                                    "draws");
+        EXPECT_EQ(textOf("lnet"), "Net: " + MoneyText(std::int64_t{70 * 123 - 126 * 250}));
+    });
+}
+
+TEST_F(DrawHistoryWindowTest, ImportingAfterACheckClearsTheCheckOfDrawsItDidNotCover) {
+    markFullNine();
+    openThroughMenu([&] {
+        import(checkedDraws());
+        press("bcheck");
+        EXPECT_EQ(countsOf(0)[0], "1");
+        import(kFixtures + "operator-download.csv");
+        EXPECT_EQ(rows()->rowCount(), 11);
+        EXPECT_EQ(countsOf(0), Texts(8, ""));
+        EXPECT_TRUE(textOf("lwon").empty());
+    });
+}
+
+} // namespace
+} // namespace orvane::test
