@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main_window.h"
+#include "common/player_config_folder.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,6 +11,7 @@ namespace orvane {
 Session Program::sessionIn(const std::string& programFolder) {
     Session session;
     session.programFolder = programFolder;
+    session.playerFolder = PlayerConfigFolder();
     return session;
 }
 

@@ -14,6 +14,9 @@ namespace orvane {
 struct Session {
     // Folder of the parameters, help and companion files, ending with "/".
     std::string programFolder;
+    // The player's configuration folder, ending with "/", where the parameters file goes when the
+    // program folder cannot be written; empty for none.
+    std::string playerFolder;
     AppSettings settings;
     SelectionGrid grid;
     SystemList systemList;

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
   desktop-file-utils
+  dpkg-dev lintian appstream
   "$@"
 )
 
