@@ -53,4 +53,8 @@ set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
+# The package takes the component `cmake --install` lays out, installed alone as the install test
+# installs it, so making a package leaves the record of a player's own install
+# (install_manifest.txt) as it is.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Orvane;orvane;/")
 include(CPack)

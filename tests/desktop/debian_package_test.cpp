@@ -37,16 +37,25 @@ class DebianPackage : public testing::Test {
         char pattern[] = "/tmp/orvane-package-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         s_folder = pattern;
+        s_recordBefore = installRecord();
         s_made = runCommand(shellQuoted(ORVANE_CPACK_COMMAND) + " -G DEB --config " +
                             shellQuoted(ORVANE_BUILD_FOLDER "/CPackConfig.cmake") + " -B " +
                             shellQuoted(s_folder));
         for (const auto& entry : fs::directory_iterator(s_folder))
             if (entry.path().extension() == ".deb")
                 s_package = entry.path();
+        s_recordAfter = installRecord();
     }
     static void TearDownTestSuite() { fs::remove_all(s_folder); }
 
   protected:
+    // The build's record of a player's own `cmake --install`, which `cmake --install` reads back
+    // to know what it installed; "(none)" when there is none.
+    static std::string installRecord() {
+        const fs::path record = fs::path(ORVANE_BUILD_FOLDER) / "install_manifest.txt";
+        return fs::exists(record) ? contentsOf(record) : std::string("(none)");
+    }
+
     void SetUp() override {
         ASSERT_EQ(s_made.status, 0) << s_made.output;
         ASSERT_FALSE(s_package.empty()) << "cpack wrote no .deb:\n" << s_made.output;
@@ -63,6 +72,7 @@ class DebianPackage : public testing::Test {
     inline static fs::path s_folder;
     inline static fs::path s_package;
     inline static CommandResult s_made;
+    inline static std::string s_recordBefore, s_recordAfter;
 };
 
 TEST_F(DebianPackage, IsNamedForItsVersionAndTheMachinesArchitecture) {
@@ -99,6 +109,10 @@ TEST_F(DebianPackage, HoldsTheInstallUnderUsr) {
         EXPECT_TRUE(paths.contains(path)) << path << " is missing from:\n" << listing.output;
     for (const std::string& path : paths)
         EXPECT_TRUE(path.starts_with("/usr/")) << path << " lies outside /usr";
+}
+
+TEST_F(DebianPackage, LeavesTheRecordOfAPlayersOwnInstallAsItWas) {
+    EXPECT_EQ(s_recordAfter, s_recordBefore);
 }
 
 TEST_F(DebianPackage, DependsOnWhatTheProgramLinksAsDpkgShlibdepsFoundIt) {
