@@ -7,8 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
-    // Lets a Wayland desktop match the window to orvane.desktop and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     orvane::InstallFontSubstitutes();
 
     orvane::Program program(

@@ -78,7 +78,7 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
 
     // Start-up: settings first, English texts, the list with its first entry chosen, an empty
     // grid, then the grid laid out for the style read from the parameters file.
-    LoadSettings(m_session.settings, m_session.programFolder);
+    LoadSettings(m_session.settings, m_session.programFolder, m_session.playerFolder);
     m_session.settings.language = kLanguageEnglish;
     m_session.systemList = SystemList();
     ShowChosenSystem();
@@ -318,7 +318,7 @@ void MainWindow::aleaclick() {
 }
 
 void MainWindow::Quit() {
-    if (!SaveSettings(m_session.settings, m_session.programFolder))
+    if (!SaveSettings(m_session.settings, m_session.programFolder, m_session.playerFolder))
         m_prompts.ask(SaveFailedPrompt());
     close();
 }

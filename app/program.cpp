@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main_window.h"
+#include "common/player_config_folder.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,6 +17,7 @@ Session Program::sessionIn(const std::string& programFolder) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!data.isEmpty())
         session.dataFolder = data.toStdString() + "/";
+    session.playerFolder = PlayerConfigFolder();
     return session;
 }
 

@@ -15,7 +15,8 @@ class PrintCanvas;
 
 class Program final {
   public:
-    // Reads the parameters file of `programFolder` (ending with "/") while creating the windows.
+    // Reads the parameters file of `programFolder` (ending with "/"), or the player's own copy,
+    // while creating the windows.
     // Printing goes to `printer`, or to the system's default printer when none is given.
     explicit Program(const std::string& programFolder, PrintCanvas* printer = nullptr);
 

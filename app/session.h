@@ -17,6 +17,9 @@ struct Session {
     // The player's own folder for what the program keeps of theirs (the draw history), ending
     // with "/"; made when first written to.
     std::string dataFolder;
+    // The player's configuration folder, ending with "/", where the parameters file goes when the
+    // program folder cannot be written; empty for none.
+    std::string playerFolder;
     AppSettings settings;
     SelectionGrid grid;
     SystemList systemList;

@@ -1,6 +1,7 @@
 #include "app/shell_actions.h"
 
 #include "app/companion.h"
+#include "app/help_file.h"
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -32,7 +33,17 @@ void DesktopShellActions::StartProgram(const std::string& path) {
 }
 
 void OpenHelpFile(ShellActions& shell, const std::string& programFolder) {
-    shell.OpenDocument(programFolder + kHelpFileName);
+    const HelpToOpen help = HelpFor(programFolder);
+    switch (help.kind) {
+    case HelpToOpen::Kind::HelpFile:
+        shell.OpenDocument(help.path);
+        break;
+    case HelpToOpen::Kind::Manual:
+        shell.OpenInBrowser(help.path);
+        break;
+    case HelpToOpen::Kind::None:
+        break;
+    }
 }
 
 void LaunchCompanion(ShellActions& shell, const std::string& programFolder) {

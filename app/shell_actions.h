@@ -23,6 +23,8 @@ class DesktopShellActions final : public ShellActions {
     void StartProgram(const std::string& path) override;
 };
 
+// Opens the help file of the program folder, or else the installed manual in the browser; nothing
+// when there is neither.
 void OpenHelpFile(ShellActions& shell, const std::string& programFolder);
 void LaunchCompanion(ShellActions& shell, const std::string& programFolder);
 

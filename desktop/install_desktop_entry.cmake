@@ -1,7 +1,8 @@
-# Run by `cmake --install`: writes orvane.desktop with an Exec line naming the program where this
+# Run by `cmake --install`: writes the desktop entry with an Exec line naming the program where this
 # install puts it. DESTDIR only stages the files, so the entry names the program without it.
 #
-# Expects orvane_desktop_entry_template, orvane_program_folder and orvane_applications_folder.
+# Expects orvane_desktop_entry_template, orvane_desktop_entry_name, orvane_program_folder and
+# orvane_applications_folder.
 
 get_filename_component(orvane_prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 set(orvane_exec "${orvane_prefix}/${orvane_program_folder}/orvane")
@@ -20,7 +21,7 @@ string(REPLACE "\t" "\\t" orvane_exec "${orvane_exec}")
 string(REPLACE "\r" "\\r" orvane_exec "${orvane_exec}")
 
 set(orvane_entry
-  "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${orvane_applications_folder}/orvane.desktop")
+  "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${orvane_applications_folder}/${orvane_desktop_entry_name}")
 message(STATUS "Installing: ${orvane_entry}")
 file(READ "${orvane_desktop_entry_template}" orvane_entry_text)
 string(REPLACE "@ORVANE_EXEC@" "${orvane_exec}" orvane_entry_text "${orvane_entry_text}")
@@ -28,4 +29,4 @@ file(WRITE "${orvane_entry}" "${orvane_entry_text}")
 file(CHMOD "${orvane_entry}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # The install record lists the files as they will finally lie, as CMake lists its own.
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES
-  "${CMAKE_INSTALL_PREFIX}/${orvane_applications_folder}/orvane.desktop")
+  "${CMAKE_INSTALL_PREFIX}/${orvane_applications_folder}/${orvane_desktop_entry_name}")

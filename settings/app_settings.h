@@ -37,4 +37,18 @@ void LoadSettings(AppSettings& settings, const std::string& programFolder);
 // any failure, a read-only file or one that is not a regular file among them.
 bool SaveSettings(const AppSettings& settings, const std::string& programFolder);
 
+// A player who may not write the program folder (an install shared by every player, say) keeps
+// a copy of the parameters file of their own in `playerFolder` (the player's configuration
+// folder, ending with "/"; empty for none).
+//
+// Start-up reads the player's copy when there is one, and the program folder's file otherwise.
+void LoadSettings(AppSettings& settings, const std::string& programFolder,
+                  const std::string& playerFolder);
+
+// Quit writes the file the next start will read: the player's copy once there is one; otherwise
+// the program folder's file, or, when that cannot be written, a new player's copy (creating the
+// player's folder). Returns false only when nothing could be written.
+bool SaveSettings(const AppSettings& settings, const std::string& programFolder,
+                  const std::string& playerFolder);
+
 } // namespace orvane

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QToolButton>
+#include <filesystem>
 #include <fstream>
 
 namespace orvane::test {
@@ -177,6 +178,9 @@ TEST_F(MainWindowTest, QuitWritesTheParametersFileAndTheCloseBoxDoesNot) {
 }
 
 TEST_F(MainWindowTest, FailedQuitWriteWarnsInFrenchAndStillCloses) {
+    // Neither the program folder nor the player's configuration folder can take the file.
+    std::ofstream(folder() + "plain") << "x";
+    playerFolder = folder() + "plain/orvane/";
     startProgram();
     QDir(QString::fromStdString(folder())).mkdir(QStringLiteral("ORVANE.PAR"));
     main().show();
@@ -188,6 +192,43 @@ TEST_F(MainWindowTest, FailedQuitWriteWarnsInFrenchAndStillCloses) {
     EXPECT_TRUE(prompts.shown[0].beepFirst);
     EXPECT_EQ(prompts.shown[0].icon, PromptIcon::None);
     EXPECT_FALSE(main().isVisible());
+}
+
+// An installed program has the manual beside it, where the install lays it out; a help file
+// copied into the program folder comes first.
+TEST_F(MainWindowTest, HelpOpensTheHelpFileElseTheInstalledManualElseNothing) {
+    namespace fs = std::filesystem;
+    const std::string programFolder = folder() + "usr/lib/orvane/";
+    const fs::path manual = fs::path(programFolder + ORVANE_MANUAL_FROM_PROGRAM).lexically_normal();
+    struct Case {
+        const char* what;
+        bool helpFile, manual;
+        std::vector<std::string> documents, browsed;
+    };
+    const Case cases[] = {
+        {"help file and manual", true, true, {programFolder + "orvane.chm"}, {}},
+        {"manual alone", false, true, {}, {manual.string()}},
+        {"neither", false, false, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(folder() + "usr");
+        fs::create_directories(programFolder);
+        fs::create_directories(manual.parent_path());
+        if (c.helpFile)
+            std::ofstream(programFolder + "orvane.chm") << "help";
+        if (c.manual)
+            std::ofstream(manual) << "<html></html>";
+        shell.documents.clear();
+        shell.browsed.clear();
+        program.reset();
+        startProgram(programFolder);
+
+        main().findChild<QAction*>(QStringLiteral("Aideenligne1"))->trigger();
+        EXPECT_EQ(shell.documents, c.documents);
+        EXPECT_EQ(shell.browsed, c.browsed);
+        EXPECT_TRUE(prompts.shown.empty()) << "Help never reports anything";
+    }
 }
 
 TEST_F(MainWindowTest, GridStyleTwoFromTheFileShowsTheThirtySixCellGrid) {
@@ -202,6 +243,7 @@ TEST_F(MainWindowTest, GridStyleTwoFromTheFileShowsTheThirtySixCellGrid) {
 }
 
 TEST_F(MainWindowTest, HelpAndLotteryPageGoToTheDesktop) {
+    std::ofstream(folder() + "orvane.chm") << "help";
     startProgram();
     main().findChild<QAbstractButton*>(QStringLiteral("boutaide"))->click();
     main().findChild<QAction*>(QStringLiteral("Aideenligne1"))->trigger();

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <fstream>
 
 namespace orvane::test {
 namespace {
@@ -108,6 +109,8 @@ TEST_F(WindowTextsTest, EveryWindowShowsItsTexts) {
 }
 
 TEST_F(WindowTextsTest, FileMessagesAreFrenchAndTheOthersEnglish) {
+    std::ofstream(folder() + "plain") << "x";
+    playerFolder = folder() + "plain/orvane/"; // nor the player's own folder
     startProgram();
     main().show();
     main().findChild<QAbstractButton*>(QStringLiteral("bvoirbulletin"))->click(); // nothing marked

@@ -133,7 +133,7 @@ class InstallLayout : public testing::TestWithParam<Installation> {
 
     static fs::path program() { return root() / ORVANE_PROGRAM_FOLDER / "orvane"; }
     static fs::path desktopEntry() {
-        return root() / ORVANE_DATA_FOLDER / "applications" / "orvane.desktop";
+        return root() / ORVANE_DATA_FOLDER / "applications" / (ORVANE_APP_ID ".desktop");
     }
 
     inline static fs::path s_folder;
@@ -193,6 +193,44 @@ TEST_P(InstallLayout, IconThemeHasTheIconAtEverySize) {
         constexpr int RgbWithAlpha = 6; // a round icon needs its corners see-through
         EXPECT_EQ(header->colourType, RgbWithAlpha);
     }
+}
+
+TEST_P(InstallLayout, ManualLiesWhereHelpLooksForItWithEveryPicture) {
+    const fs::path manual =
+        (program().parent_path() / ORVANE_MANUAL_FROM_PROGRAM).lexically_normal();
+    ASSERT_TRUE(fs::is_regular_file(manual)) << manual;
+    const std::string text = contentsOf(manual);
+    int pictures = 0;
+    for (std::size_t at = text.find("src=\""); at != std::string::npos;
+         at = text.find("src=\"", at + 1)) {
+        const std::size_t from = at + 5;
+        const std::string picture = text.substr(from, text.find('"', from) - from);
+        EXPECT_TRUE(fs::is_regular_file(manual.parent_path() / picture)) << picture;
+        ++pictures;
+    }
+    EXPECT_GT(pictures, 0) << "the manual shows the windows";
+}
+
+TEST_P(InstallLayout, AppStreamMetadataNamesTheEntryAndThisReleaseAndPassesTheValidator) {
+    const fs::path metainfo =
+        root() / ORVANE_DATA_FOLDER / "metainfo" / (ORVANE_APP_ID ".metainfo.xml");
+    ASSERT_TRUE(fs::is_regular_file(metainfo)) << metainfo;
+    const std::string text = contentsOf(metainfo);
+    for (const std::string& expected : {
+             std::string("<id>" ORVANE_APP_ID "</id>"),
+             std::string("<launchable type=\"desktop-id\">") + desktopEntry().filename().string() +
+                 "</launchable>",
+             std::string("<release version=\"" ORVANE_VERSION "\" date=\"" ORVANE_RELEASE_DATE
+                         "\"/>"),
+         })
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in:\n" << text;
+
+    if (std::system("command -v appstreamcli >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "appstreamcli is not installed (scripts/install-deps.sh adds it)";
+    const fs::path log = s_folder / (std::string(GetParam().name) + "-appstream.log");
+    const std::string command = "appstreamcli validate --no-net " + shellQuoted(metainfo) + " >" +
+                                shellQuoted(log) + " 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << contentsOf(log);
 }
 
 INSTANTIATE_TEST_SUITE_P(, InstallLayout, testing::ValuesIn(Installations),

@@ -23,9 +23,11 @@ namespace orvane::test {
 
 class ProgramFixture : public ::testing::Test {
   protected:
-    // Creates the windows; call after putting files into folder() where a test needs them.
-    void startProgram() {
-        session.programFolder = folder();
+    // Creates the windows; call after putting files into folder() where a test needs them. A test
+    // may give another program folder, ending with "/".
+    void startProgram(const std::string& programFolder = {}) {
+        session.programFolder = programFolder.empty() ? folder() : programFolder;
+        session.playerFolder = playerFolder;
         // Not there yet: the draw history makes it when it first saves. A test may name another.
         if (session.dataFolder.empty())
             session.dataFolder = folder() + "data/";
@@ -86,6 +88,12 @@ class ProgramFixture : public ::testing::Test {
 
   private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_playerHome;
+
+  protected:
+    // The player's configuration folder the program is started with; not there until the program
+    // makes it. A test may name another before startProgram().
+    std::string playerFolder = m_playerHome.path().toStdString() + "/orvane/";
 };
 
 } // namespace orvane::test

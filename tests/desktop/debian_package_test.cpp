@@ -1,0 +1,172 @@
+// The Debian package CPack makes from this build: what it holds, the dependencies dpkg-shlibdeps
+// computed for it, what lintian says of it, and, as root, that it installs and removes cleanly.
+#include "shell_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace orvane::test {
+namespace {
+
+const std::string Version = ORVANE_VERSION;
+
+// The paths `dpkg-deb -c` lists, without the leading "." and with a link's target after " -> ".
+std::set<std::string> listedPaths(const std::string& listing) {
+    std::set<std::string> paths;
+    std::istringstream lines(listing);
+    for (std::string line; std::getline(lines, line);) {
+        const auto at = line.find(" ./");
+        if (at != std::string::npos)
+            paths.insert(line.substr(at + 2));
+    }
+    return paths;
+}
+
+class DebianPackage : public testing::Test {
+  public:
+    // One package for every check, made by CPack into a folder of the test's own.
+    static void SetUpTestSuite() {
+        char pattern[] = "/tmp/orvane-package-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        s_folder = pattern;
+        s_recordBefore = installRecord();
+        s_made = runCommand(shellQuoted(ORVANE_CPACK_COMMAND) + " -G DEB --config " +
+                            shellQuoted(ORVANE_BUILD_FOLDER "/CPackConfig.cmake") + " -B " +
+                            shellQuoted(s_folder));
+        for (const auto& entry : fs::directory_iterator(s_folder))
+            if (entry.path().extension() == ".deb")
+                s_package = entry.path();
+        s_recordAfter = installRecord();
+    }
+    static void TearDownTestSuite() { fs::remove_all(s_folder); }
+
+  protected:
+    // The build's record of a player's own `cmake --install`, which `cmake --install` reads back
+    // to know what it installed; "(none)" when there is none.
+    static std::string installRecord() {
+        const fs::path record = fs::path(ORVANE_BUILD_FOLDER) / "install_manifest.txt";
+        return fs::exists(record) ? contentsOf(record) : std::string("(none)");
+    }
+
+    void SetUp() override {
+        ASSERT_EQ(s_made.status, 0) << s_made.output;
+        ASSERT_FALSE(s_package.empty()) << "cpack wrote no .deb:\n" << s_made.output;
+    }
+    static std::string field(const char* name) {
+        const CommandResult got = runCommand("dpkg-deb -f " + shellQuoted(s_package) + " " + name);
+        EXPECT_EQ(got.status, 0) << got.output;
+        std::string value = got.output;
+        while (!value.empty() && value.back() == '\n')
+            value.pop_back();
+        return value;
+    }
+
+    inline static fs::path s_folder;
+    inline static fs::path s_package;
+    inline static CommandResult s_made;
+    inline static std::string s_recordBefore, s_recordAfter;
+};
+
+TEST_F(DebianPackage, IsNamedForItsVersionAndTheMachinesArchitecture) {
+    const std::string arch = runCommand("dpkg --print-architecture").output;
+    EXPECT_EQ(s_package.filename().string(),
+              "orvane_" + Version + "_" + arch.substr(0, arch.find('\n')) + ".deb");
+    EXPECT_EQ(field("Package"), "orvane");
+    EXPECT_EQ(field("Version"), Version);
+    EXPECT_EQ(field("Section"), "games");
+    EXPECT_NE(field("Maintainer"), "");
+    const std::string description = field("Description");
+    EXPECT_TRUE(description.starts_with("wheeling systems for the Thunderball lottery game\n"))
+        << description;
+}
+
+TEST_F(DebianPackage, HoldsTheInstallUnderUsr) {
+    const CommandResult listing = runCommand("dpkg-deb -c " + shellQuoted(s_package));
+    ASSERT_EQ(listing.status, 0) << listing.output;
+    const std::set<std::string> paths = listedPaths(listing.output);
+    std::vector<std::string> expected = {
+        "/usr/lib/orvane/orvane",
+        "/usr/bin/orvane -> ../lib/orvane/orvane",
+        "/usr/share/applications/" ORVANE_APP_ID ".desktop",
+        "/usr/share/metainfo/" ORVANE_APP_ID ".metainfo.xml",
+        "/usr/share/doc/orvane/copyright",
+        "/usr/share/doc/orvane/changelog.gz",
+        "/usr/share/doc/orvane/manual/index.html",
+    };
+    for (const int size : {ORVANE_ICON_SIZES}) {
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        expected.push_back("/usr/share/icons/hicolor/" + folder + "/apps/orvane.png");
+    }
+    for (const std::string& path : expected)
+        EXPECT_TRUE(paths.contains(path)) << path << " is missing from:\n" << listing.output;
+    for (const std::string& path : paths)
+        EXPECT_TRUE(path.starts_with("/usr/")) << path << " lies outside /usr";
+}
+
+TEST_F(DebianPackage, LeavesTheRecordOfAPlayersOwnInstallAsItWas) {
+    EXPECT_EQ(s_recordAfter, s_recordBefore);
+}
+
+TEST_F(DebianPackage, DependsOnWhatTheProgramLinksAsDpkgShlibdepsFoundIt) {
+    const std::string depends = field("Depends");
+    // Versioned, as only dpkg-shlibdeps writes them: nobody types these by hand.
+    for (const char* library : {"libqt6widgets6 (>=", "libqt6printsupport6 (>=", "libqt6gui6 (>=",
+                                "libqt6core6 (>=", "libc6 (>=", "libstdc++6 (>="})
+        EXPECT_NE(depends.find(library), std::string::npos) << library << " in: " << depends;
+}
+
+TEST_F(DebianPackage, LintianFindsNoError) {
+    if (!commandExists("lintian"))
+        GTEST_SKIP() << "lintian is not installed (scripts/install-deps.sh adds it)";
+    // Running as root, lintian asks to be told it is meant.
+    const CommandResult report =
+        runCommand("lintian --allow-root --no-tag-display-limit " + shellQuoted(s_package));
+    std::istringstream lines(report.output);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_FALSE(line.starts_with("E:")) << line;
+    EXPECT_NE(report.status, 2) << "lintian did not run:\n" << report.output;
+}
+
+// The one check that changes the machine: it installs the package with apt, as a player would,
+// and removes it again.
+TEST_F(DebianPackage, InstallsWithAptAndRemovesWithoutATrace) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "installing a package needs root";
+    if (runCommand("dpkg-query -W -f='${Status}' orvane").output.find("installed") !=
+        std::string::npos)
+        GTEST_SKIP() << "an orvane package is installed on this machine already: left alone";
+    const std::string apt = "DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "
+                            "-y --no-install-recommends ";
+    const CommandResult installed = runCommand(apt + "install " + shellQuoted(s_package));
+    ASSERT_EQ(installed.status, 0) << installed.output;
+
+    EXPECT_TRUE(fs::is_regular_file("/usr/lib/orvane/orvane"));
+    EXPECT_EQ(fs::canonical("/usr/bin/orvane"), "/usr/lib/orvane/orvane");
+    EXPECT_EQ(::access("/usr/bin/orvane", X_OK), 0);
+    if (commandExists("desktop-file-validate")) {
+        const CommandResult valid =
+            runCommand("desktop-file-validate /usr/share/applications/" ORVANE_APP_ID ".desktop");
+        EXPECT_EQ(valid.status, 0) << valid.output;
+        EXPECT_EQ(valid.output, "");
+    }
+    const CommandResult files = runCommand("dpkg -L orvane");
+
+    const CommandResult removed = runCommand(apt + "purge orvane");
+    EXPECT_EQ(removed.status, 0) << removed.output;
+    std::istringstream lines(files.output);
+    for (std::string path; std::getline(lines, path);)
+        if (fs::is_regular_file(fs::symlink_status(path)) || fs::is_symlink(path))
+            ADD_FAILURE() << path << " stayed after removal";
+    EXPECT_FALSE(fs::exists("/usr/lib/orvane"));
+}
+
+} // namespace
+} // namespace orvane::test
