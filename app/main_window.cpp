@@ -245,6 +245,7 @@ void MainWindow::assignShortcuts() {
         {"Imprimerlesbulletins1", QKeySequence::Print},
         {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"mProfil1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+        {"mHistorique1", QKeySequence(Qt::CTRL | Qt::Key_H)},
         {"Paramtres1", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
         {"Testimprimante1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
         {"Infos1", QKeySequence(Qt::CTRL | Qt::Key_I)},

@@ -120,6 +120,7 @@ TEST_F(KeyboardPlayTest, MarksASelectionAndOpensEveryWindowWithTheKeyboardAlone)
     openWith(QKeySequence::Print, "TForm7", [](QWidget*) {});
     openWith(QKeySequence(Qt::CTRL | Qt::Key_R), "TForm8", [](QWidget*) {});
     openWith(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), "WheelProfile", [](QWidget*) {});
+    openWith(QKeySequence(Qt::CTRL | Qt::Key_H), "DrawHistory", [](QWidget*) {});
     openWith(QKeySequence::Open, "TForm6", [](QWidget*) {});
     openWith(QKeySequence::Save, "TForm6", [](QWidget*) {});
     openWith(QKeySequence(Qt::CTRL | Qt::Key_Comma), "TForm9", [](QWidget*) {});
@@ -147,6 +148,7 @@ TEST_F(KeyboardPlayTest, MenusShowTheirKeysBesideTheirOwnTexts) {
         {"Imprimerlesbulletins1", QKeySequence::Print},
         {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"mProfil1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+        {"mHistorique1", QKeySequence(Qt::CTRL | Qt::Key_H)},
         {"Paramtres1", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
         {"Testimprimante1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
         {"Infos1", QKeySequence(Qt::CTRL | Qt::Key_I)},
