@@ -25,10 +25,6 @@ add_custom_command(OUTPUT ${changelog_gz}
 add_custom_target(debian_changelog ALL DEPENDS ${changelog_gz})
 install(FILES debian/copyright ${changelog_gz} DESTINATION ${doc_folder}
   PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-# The command lies in bin/, where everybody's PATH finds it, root's and scripts' included, rather
-# than in the games/ folder Debian keeps for games: lintian is told so.
-install(FILES debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-  RENAME orvane PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvane)
@@ -41,7 +37,9 @@ set(CPACK_PACKAGE_DESCRIPTION "Orvane expands the numbers a player marks into th
 boards, prints them onto the game's paper tickets (with a preview, PDF
 output and a printer test sheet to adjust the marks), compares them with
 a draw and saves the selection as a game file.")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A tool for players rather than a game: its command lies in bin/, where everybody's PATH finds it,
+# not in the games/ folder Debian keeps for the commands of games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

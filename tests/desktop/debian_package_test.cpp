@@ -81,7 +81,7 @@ TEST_F(DebianPackage, IsNamedForItsVersionAndTheMachinesArchitecture) {
               "orvane_" + Version + "_" + arch.substr(0, arch.find('\n')) + ".deb");
     EXPECT_EQ(field("Package"), "orvane");
     EXPECT_EQ(field("Version"), Version);
-    EXPECT_EQ(field("Section"), "games");
+    EXPECT_EQ(field("Section"), "utils");
     EXPECT_NE(field("Maintainer"), "");
     const std::string description = field("Description");
     EXPECT_TRUE(description.starts_with("wheeling systems for the Thunderball lottery game\n"))
