@@ -377,8 +377,9 @@ void MainWindow::OpenWheelProfile() {
 
 WheelProfileWindow* MainWindow::wheelProfileWindow() {
     if (!m_windows.wheelProfile)
-        m_windows.wheelProfile = new WheelProfileWindow(m_session.grid, m_session.systemList,
-                                                        m_session.programFolder, m_prompts, this);
+        m_windows.wheelProfile =
+            new WheelProfileWindow(m_session.grid, m_session.systemList, m_session.programFolder,
+                                   m_session.playerFolder, m_prompts, this);
     return m_windows.wheelProfile;
 }
 
@@ -391,7 +392,7 @@ DrawHistoryWindow* MainWindow::drawHistoryWindow() {
     if (!m_windows.drawHistory && m_windows.storedDraws && m_windows.openPath)
         m_windows.drawHistory = new DrawHistoryWindow(
             m_session.run, m_session.grid, m_session.systemList, *m_windows.storedDraws,
-            m_session.programFolder, m_prompts, *m_windows.openPath, this);
+            m_session.programFolder, m_session.playerFolder, m_prompts, *m_windows.openPath, this);
     return m_windows.drawHistory;
 }
 

@@ -110,10 +110,12 @@ void heading(QTableWidget* table, int row, int column, const QString& caption) {
 
 DrawHistoryWindow::DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid,
                                      const SystemList& list, DrawHistoryStore& store,
-                                     const std::string& programFolder, Prompts& prompts,
+                                     const std::string& programFolder,
+                                     const std::string& playerFolder, Prompts& prompts,
                                      OpenPathDialog& openPath, QWidget* parent)
     : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_store(store),
-      m_programFolder(programFolder), m_prompts(prompts), m_openPath(openPath) {
+      m_programFolder(programFolder), m_playerFolder(playerFolder), m_prompts(prompts),
+      m_openPath(openPath) {
     setObjectName(QStringLiteral("DrawHistory"));
     setWindowTitle(QStringLiteral("Draw history"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -262,8 +264,9 @@ void DrawHistoryWindow::CheckEveryDraw() {
         m_system->setText(QStringLiteral("No draw kept to check: import draws first."));
         return;
     }
-    m_model->showCheck(orvane::CheckEveryDraw(
-        m_run, m_grid, m_systemList, m_store.history().draws(), LoadPrizeTable(m_programFolder)));
+    m_model->showCheck(orvane::CheckEveryDraw(m_run, m_grid, m_systemList,
+                                              m_store.history().draws(),
+                                              LoadPrizeTable(m_programFolder, m_playerFolder)));
     showTotals();
 }
 

@@ -30,11 +30,12 @@ class DrawHistoryWindow final : public QDialog {
     Q_OBJECT
   public:
     // Keeps its draws in `store`, asks for files to import through `openPath`, and checks the
-    // boards of the system chosen in `list`, built by `run` from `grid`, by the prize table of
-    // `programFolder`.
+    // boards of the system chosen in `list`, built by `run` from `grid`, by the prize table kept
+    // in `programFolder` or the player's copy in `playerFolder`.
     DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                      DrawHistoryStore& store, const std::string& programFolder, Prompts& prompts,
-                      OpenPathDialog& openPath, QWidget* parent = nullptr);
+                      DrawHistoryStore& store, const std::string& programFolder,
+                      const std::string& playerFolder, Prompts& prompts, OpenPathDialog& openPath,
+                      QWidget* parent = nullptr);
 
     // Asks for a file and adds its draws; says what was added, kept already and refused.
     void Import();
@@ -54,6 +55,7 @@ class DrawHistoryWindow final : public QDialog {
     const SystemList& m_systemList;
     DrawHistoryStore& m_store;
     const std::string& m_programFolder;
+    const std::string& m_playerFolder;
     Prompts& m_prompts;
     OpenPathDialog& m_openPath;
 

@@ -1,5 +1,7 @@
 #include "results/prize_table_file.h"
 
+#include "common/player_copy.h"
+
 #include "common/atomic_file.h"
 #include "common/regular_file_read.h"
 #include "results/money_text.h"
@@ -99,6 +101,17 @@ bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder) 
     return WriteFileAtomically(programFolder + kPrizeTableFileName,
                                reinterpret_cast<const std::uint8_t*>(text.data()), text.size())
         .ok();
+}
+
+PrizeTable LoadPrizeTable(const std::string& programFolder, const std::string& playerFolder) {
+    return LoadPrizeTable(FolderToRead(kPrizeTableFileName, programFolder, playerFolder));
+}
+
+bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder,
+                    const std::string& playerFolder) {
+    return SaveWhereTheNextStartReads(
+        kPrizeTableFileName, programFolder, playerFolder,
+        [&prizes](const std::string& folder) { return SavePrizeTable(prizes, folder); });
 }
 
 } // namespace orvane

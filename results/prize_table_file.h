@@ -37,4 +37,11 @@ PrizeTable LoadPrizeTable(const std::string& programFolder);
 // written, a folder or a device stands at the file's name, the folder is not there.
 bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder);
 
+// The same, kept as the parameters file is: in the program folder wherever it may be written,
+// else in a copy in `playerFolder` (the player's configuration folder, ending with "/"; empty for
+// none), which once there is the one read and written.
+PrizeTable LoadPrizeTable(const std::string& programFolder, const std::string& playerFolder);
+bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder,
+                    const std::string& playerFolder);
+
 } // namespace orvane

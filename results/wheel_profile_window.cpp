@@ -150,10 +150,12 @@ QLabel* placeText(QWidget* parent, const char* name, QRect geometry, bool bold =
 } // namespace
 
 WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
-                                       const std::string& programFolder, Prompts& prompts,
+                                       const std::string& programFolder,
+                                       const std::string& playerFolder, Prompts& prompts,
                                        QWidget* parent)
     : QDialog(parent), m_grid(grid), m_systemList(list), m_programFolder(programFolder),
-      m_prompts(prompts), m_prizes(LoadPrizeTable(programFolder)) {
+      m_playerFolder(playerFolder), m_prompts(prompts),
+      m_prizes(LoadPrizeTable(programFolder, playerFolder)) {
     setObjectName(QStringLiteral("WheelProfile"));
     setWindowTitle(QStringLiteral("Wheel profile"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -387,7 +389,7 @@ void WheelProfileWindow::showHint() {
 }
 
 void WheelProfileWindow::SavePrizes() {
-    if (!SavePrizeTable(m_prizes, m_programFolder))
+    if (!SavePrizeTable(m_prizes, m_programFolder, m_playerFolder))
         m_prompts.ask(SaveFailedPrompt());
 }
 

@@ -28,11 +28,11 @@ class WheelProfileWindow final : public QDialog {
     Q_OBJECT
   public:
     // Profiles the system chosen in `list` for the Thunderball numbers marked on `grid`, each
-    // time the window is shown. The prize table is read from `programFolder` now and written
-    // there by "Save prizes".
+    // time the window is shown. The prize table is read now and written by "Save prizes" where
+    // the parameters file is kept: `programFolder`, or the player's copy in `playerFolder`.
     WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
-                       const std::string& programFolder, Prompts& prompts,
-                       QWidget* parent = nullptr);
+                       const std::string& programFolder, const std::string& playerFolder,
+                       Prompts& prompts, QWidget* parent = nullptr);
 
     const PrizeTable& prizes() const { return m_prizes; }
 
@@ -61,6 +61,7 @@ class WheelProfileWindow final : public QDialog {
     const SelectionGrid& m_grid;
     const SystemList& m_systemList;
     const std::string& m_programFolder;
+    const std::string& m_playerFolder;
     Prompts& m_prompts;
 
     PrizeTable m_prizes;

@@ -2,6 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
+#include "common/player_copy.h"
 #include "common/regular_file_read.h"
 
 #include <cerrno>
@@ -55,45 +56,16 @@ bool SaveSettings(const AppSettings& settings, const std::string& programFolder)
         .ok();
 }
 
-namespace {
-
-bool PlayerCopyIsThere(const std::string& playerFolder) {
-    std::error_code ec;
-    return !playerFolder.empty() && std::filesystem::exists(playerFolder + kParametersFileName, ec);
-}
-
-// Creates `folder` and whatever is missing above it, each new folder for its owner alone, as a
-// configuration folder should be.
-bool MakePrivateFolders(const std::string& folder) {
-    std::filesystem::path built;
-    for (const std::filesystem::path& part : std::filesystem::path(folder)) {
-        if (part.empty())
-            continue;
-        built /= part;
-        if (::mkdir(built.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    std::error_code ec;
-    return std::filesystem::is_directory(folder, ec);
-}
-
-} // namespace
-
 void LoadSettings(AppSettings& settings, const std::string& programFolder,
                   const std::string& playerFolder) {
-    LoadSettings(settings, PlayerCopyIsThere(playerFolder) ? playerFolder : programFolder);
+    LoadSettings(settings, FolderToRead(kParametersFileName, programFolder, playerFolder));
 }
 
 bool SaveSettings(const AppSettings& settings, const std::string& programFolder,
                   const std::string& playerFolder) {
-    // Once the player has a copy, that is what start-up reads: writing the program folder's file
-    // instead would lose this run's settings at the next start.
-    if (PlayerCopyIsThere(playerFolder))
-        return SaveSettings(settings, playerFolder);
-    if (SaveSettings(settings, programFolder))
-        return true;
-    return !playerFolder.empty() && MakePrivateFolders(playerFolder) &&
-           SaveSettings(settings, playerFolder);
+    return SaveWhereTheNextStartReads(
+        kParametersFileName, programFolder, playerFolder,
+        [&settings](const std::string& folder) { return SaveSettings(settings, folder); });
 }
 
 } // namespace orvane

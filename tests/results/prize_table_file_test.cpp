@@ -171,5 +171,28 @@ TEST_F(PrizeTableFileTest, ASaveThatCannotBeWrittenFailsAndChangesNothing) {
     }
 }
 
+// In a program folder the player may not write (an install shared by every player), the table
+// goes to the player's own folder, as the parameters file does, and is read from there.
+TEST_F(PrizeTableFileTest, AProgramFolderThatCannotTakeTheTableSendsItToThePlayersFolder) {
+    std::ofstream(folder() + "plain-file") << "x";
+    const std::string shared =
+        folder() + "plain-file/"; // below a file: root cannot write it either
+    const std::string player = folder() + "config/orvane/";
+    ASSERT_TRUE(SavePrizeTable(playersTable(), shared, player));
+    EXPECT_TRUE(fs::exists(player + kPrizeTableFileName));
+    EXPECT_EQ(fs::status(folder() + "config").permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(LoadPrizeTable(shared, player), playersTable());
+
+    // Once the player has a copy, it is the one written and read, whatever the program folder.
+    PrizeTable changed = playersTable();
+    changed.pricePerBoard = 200;
+    ASSERT_TRUE(SavePrizeTable(changed, folder(), player));
+    EXPECT_FALSE(fs::exists(file())) << "the program folder's table is left alone";
+    EXPECT_EQ(LoadPrizeTable(folder(), player), changed);
+
+    // Where neither may be written, nothing is.
+    EXPECT_FALSE(SavePrizeTable(changed, shared, folder() + "plain-file/config/"));
+}
+
 } // namespace
 } // namespace orvane

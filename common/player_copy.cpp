@@ -1,0 +1,50 @@
+#include "common/player_copy.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace orvane {
+
+namespace {
+
+bool PlayerCopyIsThere(const std::string& fileName, const std::string& playerFolder) {
+    std::error_code ec;
+    return !playerFolder.empty() && std::filesystem::exists(playerFolder + fileName, ec);
+}
+
+// Creates `folder` and whatever is missing above it, each new folder for its owner alone, as a
+// configuration folder should be.
+bool MakePrivateFolders(const std::string& folder) {
+    std::filesystem::path built;
+    for (const std::filesystem::path& part : std::filesystem::path(folder)) {
+        if (part.empty())
+            continue;
+        built /= part;
+        if (::mkdir(built.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    std::error_code ec;
+    return std::filesystem::is_directory(folder, ec);
+}
+
+} // namespace
+
+std::string FolderToRead(const std::string& fileName, const std::string& programFolder,
+                         const std::string& playerFolder) {
+    return PlayerCopyIsThere(fileName, playerFolder) ? playerFolder : programFolder;
+}
+
+bool SaveWhereTheNextStartReads(const std::string& fileName, const std::string& programFolder,
+                                const std::string& playerFolder,
+                                const std::function<bool(const std::string& folder)>& saveIn) {
+    // Once the player has a copy, that is what start-up reads: writing the program folder's file
+    // instead would lose what was saved at the next start.
+    if (PlayerCopyIsThere(fileName, playerFolder))
+        return saveIn(playerFolder);
+    if (saveIn(programFolder))
+        return true;
+    return !playerFolder.empty() && MakePrivateFolders(playerFolder) && saveIn(playerFolder);
+}
+
+} // namespace orvane
