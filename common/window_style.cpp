@@ -52,4 +52,14 @@ QToolButton* MakeGlyphToolButton(QWidget* parent, const char* name, const QPixma
     return b;
 }
 
+QLabel* PlaceTextBlock(QWidget* parent, const char* name, QRect geometry, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(WindowFont(bold));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 } // namespace orvane

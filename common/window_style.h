@@ -21,6 +21,9 @@ QFont WindowFont(bool bold = false, int pixels = 11);
 // A label named `name` with its top-left corner at `at`, sized to its text.
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoint at);
 
+// An empty label named `name` filling `geometry`, for text set later: wrapped, from its top-left.
+QLabel* PlaceTextBlock(QWidget* parent, const char* name, QRect geometry, bool bold = false);
+
 // A push button named `name` showing `glyph`, at the glyph's own size, beside `text`.
 QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QPixmap& glyph,
                              const QString& text, QRect geometry);

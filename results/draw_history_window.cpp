@@ -68,16 +68,6 @@ QString money(std::int64_t pence) {
     return text(MoneyText(pence));
 }
 
-QLabel* placeText(QWidget* parent, const char* name, QRect geometry, bool bold = false) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(WindowFont(bold));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(QLatin1String(name));
@@ -126,7 +116,7 @@ DrawHistoryWindow::DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid,
 }
 
 void DrawHistoryWindow::buildControls() {
-    m_stored = placeText(this, "lstored", QRect(8, 6, 744, 16), true);
+    m_stored = PlaceTextBlock(this, "lstored", QRect(8, 6, 744, 16), true);
 
     m_model = new DrawHistoryModel(this);
     m_table = new QTableView(this);
@@ -180,16 +170,16 @@ void DrawHistoryWindow::buildControls() {
     const int frame = 2 * m_totals->frameWidth();
     m_totals->setGeometry(8, 20, width + frame, kTotalsRowHeight * kTotalsRows + frame);
 
-    m_system = placeText(checked, "lsystem", QRect(300, 20, 436, 48));
-    m_spent = placeText(checked, "lspent", QRect(300, 72, 436, 32));
-    m_won = placeText(checked, "lwon", QRect(300, 110, 436, 16), true);
-    m_net = placeText(checked, "lnet", QRect(300, 128, 436, 16), true);
-    m_best = placeText(checked, "lbest", QRect(300, 150, 436, 48));
+    m_system = PlaceTextBlock(checked, "lsystem", QRect(300, 20, 436, 48));
+    m_spent = PlaceTextBlock(checked, "lspent", QRect(300, 72, 436, 32));
+    m_won = PlaceTextBlock(checked, "lwon", QRect(300, 110, 436, 16), true);
+    m_net = PlaceTextBlock(checked, "lnet", QRect(300, 128, 436, 16), true);
+    m_best = PlaceTextBlock(checked, "lbest", QRect(300, 150, 436, 48));
 
     auto* imported = new QGroupBox(QStringLiteral("Import"), this);
     imported->setObjectName(QStringLiteral("gimport"));
     imported->setGeometry(8, 494, 744, 104);
-    m_report = placeText(imported, "lreport", QRect(8, 20, 728, 16));
+    m_report = PlaceTextBlock(imported, "lreport", QRect(8, 20, 728, 16));
     m_refused = new QListWidget(imported);
     m_refused->setObjectName(QStringLiteral("limport"));
     m_refused->setFont(WindowFont(false));

@@ -137,16 +137,6 @@ void fitTable(QTableWidget* table, const int* widths, int rowHeight, int firstRo
     table->resize(width + frame, height + frame);
 }
 
-QLabel* placeText(QWidget* parent, const char* name, QRect geometry, bool bold = false) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(WindowFont(bold));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 } // namespace
 
 WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
@@ -166,11 +156,11 @@ WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemLi
 }
 
 void WheelProfileWindow::buildControls() {
-    m_description = placeText(this, "lsystem", QRect(10, 8, 760, 16), true);
-    m_thunderballs = placeText(this, "lthunderballs", QRect(10, 26, 760, 16));
-    m_guarantee = placeText(this, "lguarantee", QRect(10, 46, 760, 30));
+    m_description = PlaceTextBlock(this, "lsystem", QRect(10, 8, 760, 16), true);
+    m_thunderballs = PlaceTextBlock(this, "lthunderballs", QRect(10, 26, 760, 16));
+    m_guarantee = PlaceTextBlock(this, "lguarantee", QRect(10, 46, 760, 30));
 
-    placeText(this, "lheldcaption", QRect(10, 82, 760, 16), true)
+    PlaceTextBlock(this, "lheldcaption", QRect(10, 82, 760, 16), true)
         ->setText(QStringLiteral("What your boards hold, by how many of the five main numbers "
                                  "drawn are among yours"));
     m_drawnTable = figureTable(this, "tdrawn", kHeadingRows + kDrawnMainNumbers + 1, kDrawnColumns);
@@ -190,9 +180,9 @@ void WheelProfileWindow::buildControls() {
         heading(m_drawnTable, 1, kFirstAverageColumn + i, held);
     }
     fitTable(m_drawnTable, kDrawnColumnWidths, kDrawnRowHeight, kDrawnRowHeight);
-    m_guaranteeNote = placeText(this, "lguaranteenote", QRect(10, 258, 760, 16));
+    m_guaranteeNote = PlaceTextBlock(this, "lguaranteenote", QRect(10, 258, 760, 16));
 
-    placeText(this, "lrankcaption", QRect(10, 284, 530, 16), true)
+    PlaceTextBlock(this, "lrankcaption", QRect(10, 284, 530, 16), true)
         ->setText(QStringLiteral("One draw, prize by prize"));
     m_rankTable = figureTable(this, "tranks", 1 + kPrizeRankCount, 5);
     m_rankTable->move(8, 302);
@@ -223,8 +213,8 @@ void WheelProfileWindow::buildControls() {
             m_rankTable->setCellWidget(1 + static_cast<int>(f), kPrizeColumn, field);
     }
 
-    m_anyPrize = placeText(this, "lanyprize", QRect(10, 516, 530, 16), true);
-    placeText(this, "lthunderballalone", QRect(10, 536, 530, 30))
+    m_anyPrize = PlaceTextBlock(this, "lanyprize", QRect(10, 516, 530, 16), true);
+    PlaceTextBlock(this, "lthunderballalone", QRect(10, 536, 530, 30))
         ->setText(QStringLiteral("The operator also pays a prize for the Thunderball alone, "
                                  "which the comparison with a draw does not count: it is left out "
                                  "here, so the prize money is a little higher than shown."));
@@ -237,7 +227,7 @@ void WheelProfileWindow::buildControls() {
     m_fields[kLineField]->setParent(draw);
     m_fields[kLineField]->setGeometry(124, 22, 80, 22);
     m_fields[kLineField]->show();
-    m_hint = placeText(draw, "lhint", QRect(10, 48, 196, 30));
+    m_hint = PlaceTextBlock(draw, "lhint", QRect(10, 48, 196, 30));
     m_hint->setText(QStringLiteral("Enter an amount in pounds, like 5 or 10.50"));
     QPalette red = m_hint->palette();
     red.setColor(QPalette::WindowText, QColor(200, 0, 0));
@@ -248,12 +238,12 @@ void WheelProfileWindow::buildControls() {
     const auto figure = [draw](const char* captionName, const char* caption, const char* name,
                                int y, int height, bool bold) {
         PlaceLabel(draw, captionName, QLatin1String(caption), QPoint(10, y));
-        return placeText(draw, name, QRect(10, y + 16, 196, height), bold);
+        return PlaceTextBlock(draw, name, QRect(10, y + 16, 196, height), bold);
     };
     m_cost = figure("lcostcaption", "Cost", "lcost", 80, 30, false);
     m_prizeMoney = figure("lprizecaption", "Prize money", "lprizemoney", 126, 16, false);
     m_net = figure("lnetcaption", "Net", "lnet", 162, 16, true);
-    m_back = placeText(draw, "lback", QRect(10, 196, 196, 26));
+    m_back = PlaceTextBlock(draw, "lback", QRect(10, 196, 196, 26));
 
     auto* save = new QPushButton(QStringLiteral("Save prizes"), this);
     save->setObjectName(QStringLiteral("bsaveprizes"));
