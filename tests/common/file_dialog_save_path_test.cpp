@@ -9,18 +9,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "support/when_file_dialog_opens.h"
+
 namespace orvane::test {
 namespace {
-
-// Runs `action` on the file dialog once it is open.
-void WhenDialogOpens(std::function<void(QFileDialog&)> action, int attempts = 500) {
-    QTimer::singleShot(0, [action, attempts] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
-            action(*dialog);
-        else if (attempts > 0)
-            WhenDialogOpens(action, attempts - 1);
-    });
-}
 
 TEST(FileDialogSavePathTest, ANameTypedWithoutSuffixBecomesAPdfInTheFolderShown) {
     QTemporaryDir folder;
