@@ -1,6 +1,7 @@
 #include "app/program_windows.h"
 
 #include "app/about_box.h"
+#include "app/freed_memory.h"
 #include "app/main_window.h"
 #include "app/session.h"
 #include "common/file_dialog_open_path.h"
@@ -21,6 +22,7 @@ namespace orvane {
 ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
                                PrintCanvas* canvas, SavePathDialog* savePath,
                                OpenPathDialog* openPath) {
+    KeepFreedMemoryForReuse();
     if (!canvas) {
         m_systemPrinter = std::make_unique<QtPrintCanvas>(&m_printerChoice);
         canvas = m_systemPrinter.get();

@@ -34,6 +34,7 @@ QPrinter* QtPrintCanvas::printer() {
     if (m_printer && !m_printerUsed)
         return m_printer.get();
     m_printerUsed = false;
+    m_measures.reset();
     if (!m_pdfPath.isEmpty()) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
@@ -52,14 +53,32 @@ QPrinter* QtPrintCanvas::printer() {
     return m_printer.get();
 }
 
-int QtPrintCanvas::pageWidth() {
+const QtPrintCanvas::Measures& QtPrintCanvas::measures() {
     QPrinter* p = printer();
-    return p ? p->width() : 0;
+    if (m_measures)
+        return *m_measures;
+    Measures m;
+    if (p) {
+        m.width = p->width();
+        m.height = p->height();
+        m.dpiX = p->logicalDpiX();
+        m.dpiY = p->logicalDpiY();
+        // The painter's origin is the printable area's corner; this is where it lies on the
+        // paper.
+        const QRectF paper = p->paperRect(QPrinter::DevicePixel);
+        const QRectF printable = p->pageRect(QPrinter::DevicePixel);
+        m.offsetX = static_cast<int>(std::lround(printable.left() - paper.left()));
+        m.offsetY = static_cast<int>(std::lround(printable.top() - paper.top()));
+    }
+    return m_measures.emplace(m);
+}
+
+int QtPrintCanvas::pageWidth() {
+    return measures().width;
 }
 
 int QtPrintCanvas::pageHeight() {
-    QPrinter* p = printer();
-    return p ? p->height() : 0;
+    return measures().height;
 }
 
 PrintJobStatus QtPrintCanvas::beginDocument() {
@@ -91,6 +110,8 @@ PrintJobStatus QtPrintCanvas::beginDocument() {
     m_painter->setPen(m_pen);
     m_painter->setFont(m_font);
     m_pageRefused = false;
+    // Measured as the document prints, should starting it have settled the page layout.
+    m_measures.reset();
     return PrintJobStatus::Accepted();
 }
 
@@ -144,6 +165,9 @@ int QtPrintCanvas::textHeight(const std::string&) {
 }
 
 void QtPrintCanvas::setPenWidth(int width) {
+    // Every bar of a ticket asks for the same width.
+    if (width == m_pen.width())
+        return;
     m_pen = BarPen(width);
     if (m_painter)
         m_painter->setPen(m_pen);
@@ -155,22 +179,13 @@ void QtPrintCanvas::line(int x1, int y1, int x2, int y2) {
 }
 
 int QtPrintCanvas::dotsPerInch(Axis axis) {
-    QPrinter* p = printer();
-    if (!p)
-        return 0;
-    return axis == Axis::Horizontal ? p->logicalDpiX() : p->logicalDpiY();
+    const Measures& m = measures();
+    return axis == Axis::Horizontal ? m.dpiX : m.dpiY;
 }
 
 int QtPrintCanvas::printingOffset(Axis axis) {
-    QPrinter* p = printer();
-    if (!p)
-        return 0;
-    // The painter's origin is the printable area's corner; this is where it lies on the paper.
-    const QRectF paper = p->paperRect(QPrinter::DevicePixel);
-    const QRectF printable = p->pageRect(QPrinter::DevicePixel);
-    const double offset =
-        axis == Axis::Horizontal ? printable.left() - paper.left() : printable.top() - paper.top();
-    return static_cast<int>(std::lround(offset));
+    const Measures& m = measures();
+    return axis == Axis::Horizontal ? m.offsetX : m.offsetY;
 }
 
 } // namespace orvane

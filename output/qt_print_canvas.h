@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -43,9 +44,23 @@ class QtPrintCanvas final : public PrintCanvas {
     int printingOffset(Axis axis) override;
 
   private:
+    // What the printing routines ask of the printer over and over, read once from its page
+    // layout: working it out again for every position converted costs more than drawing.
+    struct Measures {
+        int width = 0;
+        int height = 0;
+        int dpiX = 0;
+        int dpiY = 0;
+        int offsetX = 0;
+        int offsetY = 0;
+    };
+
     // The printer of the document under way or about to begin; after a document has ended, the
     // default printer is looked up again. Null when the system has no default printer.
     QPrinter* printer();
+    // The measures of that printer, read again once its document has begun; all zero without
+    // a printer.
+    const Measures& measures();
 
     const PrinterChoice* m_choice = nullptr;
     QString m_pdfPath;
@@ -53,6 +68,7 @@ class QtPrintCanvas final : public PrintCanvas {
     std::unique_ptr<QPainter> m_painter;
     QFont m_font;
     QPen m_pen;
+    std::optional<Measures> m_measures;
     bool m_printerUsed = false;
     bool m_pageRefused = false;
 };

@@ -106,11 +106,16 @@ void BoardsView::UpdateBoardLabels() {
 }
 
 void BoardsView::ShowCurrentBoard() {
+    for (int tag = 1; tag <= kLastScreenCell; ++tag)
+        m_grid->cell(tag)->setPicture(m_run.currentBoard(tag) != 0 ? CellPicture::Selected
+                                                                    : CellPicture::Empty);
+    // Nobody reads a hidden view, and showing it builds its board again: the words wait till
+    // then, as printing or listing builds every board.
+    if (!isVisible())
+        return;
     QStringList numbers;
     for (int tag = 1; tag <= kLastScreenCell; ++tag) {
-        const bool on = m_run.currentBoard(tag) != 0;
-        m_grid->cell(tag)->setPicture(on ? CellPicture::Selected : CellPicture::Empty);
-        if (on)
+        if (m_run.currentBoard(tag) != 0)
             numbers
                 << (tag < kFirstThunderballCell
                         ? QString::number(tag)

@@ -101,6 +101,9 @@ TEST_F(KeyboardPlayTest, MarksASelectionAndOpensEveryWindowWithTheKeyboardAlone)
     openWith(QKeySequence(Qt::CTRL | Qt::Key_B), "TForm2", [this](QWidget* view) {
         auto* board = view->findChild<TicketGridPanel*>(QStringLiteral("pgrille"));
         ASSERT_NE(board, nullptr);
+        // Read as soon as it opens, before any step.
+        EXPECT_EQ(Description(board),
+                  QStringLiteral("Board 1 of 15: 1, 2, 3, 4, 39, Thunderball 2"));
         QTest::keyClick(view, Qt::Key_Right);
         QTest::keyClick(view, Qt::Key_PageDown);
         EXPECT_EQ(session.run.currentBoardNumber(), 3);
