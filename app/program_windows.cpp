@@ -8,7 +8,7 @@
 #include "common/file_dialog_save_path.h"
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
-#include "output/qt_print_canvas.h"
+#include "output/deferred_print_canvas.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
 #include "results/draw_history_store.h"
@@ -24,7 +24,7 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
                                OpenPathDialog* openPath) {
     KeepFreedMemoryForReuse();
     if (!canvas) {
-        m_systemPrinter = std::make_unique<QtPrintCanvas>(&m_printerChoice);
+        m_systemPrinter = std::make_unique<DeferredPrintCanvas>(&m_printerChoice);
         canvas = m_systemPrinter.get();
     }
     if (!savePath) {

@@ -2,7 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "output/pdf_file_messages.h"
-#include "output/qt_print_canvas.h"
+#include "output/deferred_print_canvas.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -19,7 +19,7 @@ bool SaveAsPdf(const std::string& path, Prompts& prompts,
     if (scratch.isValid()) {
         const QString drawn = scratch.filePath(QStringLiteral("document.pdf"));
         {
-            QtPrintCanvas canvas(drawn);
+            DeferredPrintCanvas canvas(drawn);
             print(canvas, prompts);
         }
         QFile file(drawn);

@@ -1,7 +1,7 @@
 #pragma once
 // The printer a preview is laid out for.
 
-#include "output/qt_print_canvas.h"
+#include "output/deferred_print_canvas.h"
 
 namespace orvane {
 
@@ -16,7 +16,7 @@ class PreviewLayoutPrinter {
   private:
     PrintCanvas& m_printer;
     bool m_printerThere;
-    QtPrintCanvas m_paper;
+    DeferredPrintCanvas m_paper;
 };
 
 } // namespace orvane

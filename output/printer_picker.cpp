@@ -1,11 +1,11 @@
 #include "output/printer_picker.h"
 
 #include "output/printer_choice.h"
+#include "output/printing_module.h"
 
 #include "common/window_style.h"
 
 #include <QLabel>
-#include <QPrinterInfo>
 
 namespace orvane {
 
@@ -20,11 +20,14 @@ PrinterPicker::PrinterPicker(PrinterChoice& choice, QWidget* parent)
 void PrinterPicker::refresh() {
     const QSignalBlocker quiet(this);
     clear();
-    const QString systemDefault = QPrinterInfo::defaultPrinterName();
+    // Without the printing module there is nothing to choose but the default, which then
+    // reports why it cannot print.
+    const PrintingModule* printing = LoadedPrintingModule();
+    const QString systemDefault = printing ? printing->defaultPrinterName() : QString();
     addItem(systemDefault.isEmpty() ? QStringLiteral("The default printer")
                                     : QStringLiteral("The default printer (%1)").arg(systemDefault),
             QString());
-    const QStringList installed = QPrinterInfo::availablePrinterNames();
+    const QStringList installed = printing ? printing->printerNames() : QStringList();
     for (const QString& name : installed)
         addItem(name, name);
     const int chosen = findData(QString::fromStdString(m_choice.name));

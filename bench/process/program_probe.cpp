@@ -8,7 +8,7 @@
 #include "bench/process/program_road.h"
 #include "bench/support/first_paint.h"
 #include "bench/support/largest_systems.h"
-#include "output/qt_print_canvas.h"
+#include "output/deferred_print_canvas.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -23,9 +23,10 @@ int main(int argc, char* argv[]) {
     orvane::InstallFontSubstitutes();
 
     const QTemporaryDir folder;
-    std::unique_ptr<orvane::QtPrintCanvas> pdf;
+    std::unique_ptr<orvane::DeferredPrintCanvas> pdf;
     if (road)
-        pdf = std::make_unique<orvane::QtPrintCanvas>(folder.filePath(QStringLiteral("road.pdf")));
+        pdf = std::make_unique<orvane::DeferredPrintCanvas>(
+            folder.filePath(QStringLiteral("road.pdf")));
     orvane::Program program(folder.path().toStdString() + "/", pdf.get());
     program.show();
 

@@ -94,6 +94,7 @@ TEST_F(DebianPackage, HoldsTheInstallUnderUsr) {
     const std::set<std::string> paths = listedPaths(listing.output);
     std::vector<std::string> expected = {
         "/usr/lib/orvane/orvane",
+        "/usr/lib/orvane/liborvane-printing.so",
         "/usr/bin/orvane -> ../lib/orvane/orvane",
         "/usr/share/applications/" ORVANE_APP_ID ".desktop",
         "/usr/share/metainfo/" ORVANE_APP_ID ".metainfo.xml",

@@ -145,6 +145,8 @@ TEST_P(InstallLayout, ProgramLivesInItsOwnFolderAndBinLinksToIt) {
     const fs::perms everyoneRuns =
         fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
     EXPECT_EQ(fs::status(program()).permissions() & everyoneRuns, everyoneRuns);
+    // Loaded from beside the program when printing is first asked for.
+    EXPECT_TRUE(fs::is_regular_file(program().parent_path() / "liborvane-printing.so"));
 
     const fs::path command = root() / ORVANE_BIN_FOLDER / "orvane";
     ASSERT_TRUE(fs::is_symlink(command)) << command;
