@@ -1,5 +1,7 @@
 #include "common/pictures.h"
 
+#include "common/kept_picture.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -34,7 +36,9 @@ QPixmap roundGlyph(const QColor& color, const QString& letter, int size) {
     return pixmap;
 }
 
-QPixmap drawTitlePicture() {
+} // namespace
+
+QPixmap DrawTitlePicture() {
     QPixmap pixmap = BlankPicture(352, 47);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -70,25 +74,31 @@ QPixmap drawTitlePicture() {
     return pixmap;
 }
 
-} // namespace
-
 QPixmap TitlePicture() {
     // Both the main window and the about box show it; it is drawn once.
     const QString key = QStringLiteral("orvane-title");
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = drawTitlePicture();
+    pixmap = KeptPicture(QStringLiteral("title"), DrawTitlePicture);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
-QPixmap InformationGlyph() {
+QPixmap DrawInformationGlyph() {
     return roundGlyph(QColor(30, 90, 190), QStringLiteral("i"), 28);
 }
 
-QPixmap HelpGlyph() {
+QPixmap InformationGlyph() {
+    return KeptPicture(QStringLiteral("information-glyph"), DrawInformationGlyph);
+}
+
+QPixmap DrawHelpGlyph() {
     return roundGlyph(QColor(30, 140, 60), QStringLiteral("?"), 28);
+}
+
+QPixmap HelpGlyph() {
+    return KeptPicture(QStringLiteral("help-glyph"), DrawHelpGlyph);
 }
 
 QPixmap ReturnGlyph() {
@@ -174,8 +184,9 @@ QPixmap ProgramIconPicture(int size) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addPixmap(ProgramIconPicture(size));
+    for (const int size : kProgramIconSizes)
+        icon.addPixmap(KeptPicture(QStringLiteral("icon-%1").arg(size),
+                                   [size] { return ProgramIconPicture(size); }));
     return icon;
 }
 

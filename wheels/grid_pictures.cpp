@@ -1,5 +1,6 @@
 #include "wheels/grid_pictures.h"
 
+#include "common/kept_picture.h"
 #include "common/pictures.h"
 #include "wheels/grid_geometry.h"
 #include "wheels/selection_grid.h"
@@ -14,7 +15,9 @@ namespace {
 const QColor kTicketInk(196, 30, 58);
 const QColor kTicketPaper(255, 250, 240);
 
-QPixmap drawTicketBoard() {
+} // namespace
+
+QPixmap DrawTicketBoardPicture() {
     QPixmap pixmap(356, 119);
     pixmap.fill(kTicketPaper);
     QPainter p(&pixmap);
@@ -49,6 +52,8 @@ QPixmap drawTicketBoard() {
     return pixmap;
 }
 
+namespace {
+
 QPixmap drawCross(const QColor& color) {
     QPixmap pixmap = BlankPicture(14, 20);
     QPainter p(&pixmap);
@@ -62,7 +67,8 @@ QPixmap drawCross(const QColor& color) {
 } // namespace
 
 const QPixmap& TicketBoardPicture() {
-    static const QPixmap picture = drawTicketBoard();
+    static const QPixmap picture =
+        KeptPicture(QStringLiteral("ticket-board"), DrawTicketBoardPicture);
     return picture;
 }
 
