@@ -48,7 +48,7 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
                             prompts, *m_printServices, m_windows.main);
     m_windows.comparison = new ComparisonWindow(session.run, session.grid, session.systemList,
                                                 prompts, m_storedDraws.get(), m_windows.main);
-    m_windows.fileChooser = new FileChooser(m_windows.main);
+    m_windows.fileChooser = new FileChooser(ChooserStartNow(), m_windows.main);
     m_windows.ticketPrint =
         new TicketPrintWindow(session.run, session.grid, session.systemList, session.settings,
                               prompts, *m_printServices, m_windows.main);
