@@ -22,11 +22,11 @@ class DrawHistoryStore;
 // Owns every window of one run. The main window is created first: its creation reads the
 // parameters file and fills the system list before any other window exists. Every other window is
 // made on its first opening, from what it would have found had it been made at start: the settings
-// as the main window's creation left them, and the folder the program was started from. Printing
-// goes to `canvas`, or to the printer the player chooses (the system's default at first) when none
-// is given; the player picks where a PDF goes through `savePath`, and which draw file to import
-// through `openPath`, or the platform's file dialogs. The draw history is kept in the session's
-// data folder.
+// as the main window's creation left them, the folder the program was started from and the drives
+// mounted then. Printing goes to `canvas`, or to the printer the player chooses (the system's
+// default at first) when none is given; the player picks where a PDF goes through `savePath`, and
+// which draw file to import through `openPath`, or the platform's file dialogs. The draw history is
+// kept in the session's data folder.
 class ProgramWindows {
   public:
     ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
