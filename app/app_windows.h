@@ -1,7 +1,8 @@
 #pragma once
-// The program's windows, each created once at start and kept for the whole run.
+// The program's windows: the main window made at start, every other one on its first opening, and
+// each kept for the rest of the run.
 
-class QDialog;
+#include "app/on_first_use.h"
 
 namespace orvane {
 
@@ -21,13 +22,13 @@ struct PrintServices;
 
 struct AppWindows {
     MainWindow* main = nullptr;
-    BoardsView* boardsView = nullptr;
-    AboutBox* about = nullptr;
-    BoardListWindow* boardList = nullptr;
-    ComparisonWindow* comparison = nullptr;
-    FileChooser* fileChooser = nullptr;
-    TicketPrintWindow* ticketPrint = nullptr;
-    ParametersWindow* parameters = nullptr;
+    OnFirstUse<BoardsView> boardsView;
+    OnFirstUse<AboutBox> about;
+    OnFirstUse<BoardListWindow> boardList;
+    OnFirstUse<ComparisonWindow> comparison;
+    OnFirstUse<FileChooser> fileChooser;
+    OnFirstUse<TicketPrintWindow> ticketPrint;
+    OnFirstUse<ParametersWindow> parameters;
     // Created by the main window on its first opening.
     WheelProfileWindow* wheelProfile = nullptr;
     DrawHistoryWindow* drawHistory = nullptr;

@@ -55,6 +55,11 @@ QPushButton* commandButton(QWidget* parent, const char* name, const char* text, 
     return b;
 }
 
+// The window `window` holds, made only when it is opened.
+template <class Window> std::function<QDialog*()> OnOpening(OnFirstUse<Window>& window) {
+    return [&window] { return window.get(); };
+}
+
 } // namespace
 
 MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, AppWindows& windows)
@@ -142,18 +147,22 @@ void MainWindow::buildControls(QWidget* client) {
             [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
 
     auto* view = commandButton(client, "bvoirbulletin", "View the boards", QRect(365, 82, 243, 36));
-    connect(view, &QPushButton::clicked, this,
-            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.boardsView); });
+    connect(view, &QPushButton::clicked, this, [this] {
+        OpenBoardsWindow(ThunderballRule::ExactlyOne, OnOpening(m_windows.boardsView));
+    });
     auto* list = commandButton(client, "bimplistbull", "List of boards", QRect(365, 121, 121, 36));
-    connect(list, &QPushButton::clicked, this,
-            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.boardList); });
+    connect(list, &QPushButton::clicked, this, [this] {
+        OpenBoardsWindow(ThunderballRule::ExactlyOne, OnOpening(m_windows.boardList));
+    });
     auto* print = commandButton(client, "bimpbull", "Print the tickets", QRect(488, 120, 120, 37));
-    connect(print, &QPushButton::clicked, this,
-            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.ticketPrint); });
+    connect(print, &QPushButton::clicked, this, [this] {
+        OpenBoardsWindow(ThunderballRule::ExactlyOne, OnOpening(m_windows.ticketPrint));
+    });
     auto* compare =
         commandButton(client, "bcomparer", "Compare with the results", QRect(365, 158, 243, 36));
-    connect(compare, &QPushButton::clicked, this,
-            [this] { OpenBoardsWindow(ThunderballRule::ExactlyOne, m_windows.comparison); });
+    connect(compare, &QPushButton::clicked, this, [this] {
+        OpenBoardsWindow(ThunderballRule::ExactlyOne, OnOpening(m_windows.comparison));
+    });
     auto* clear = commandButton(client, "beffacer", "Clear the boards", QRect(365, 198, 243, 36));
     connect(clear, &QPushButton::clicked, this, [this] { beffacerClick(); });
 
@@ -211,14 +220,18 @@ void MainWindow::buildMenus() {
     addItem(files, "EnregistrerBulletin1", "Save game", [this] { EnregistrerBulletin1Click(); });
     addItem(files, "mQuitter1", "Quit", [this] { Quit(); });
     QMenu* utilize = addMenu("Utilisation1", "Utilize");
-    addItem(utilize, "mVoirlesbulletins1", "View the boards",
-            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardsView); });
-    addItem(utilize, "mVoirlalistedesbulletins1", "List of boards",
-            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.boardList); });
-    addItem(utilize, "mCompareraveclesrsultats1", "Compare with the results",
-            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.comparison); });
-    addItem(utilize, "Imprimerlesbulletins1", "Print the tickets",
-            [this] { OpenBoardsWindow(ThunderballRule::AtLeastOne, m_windows.ticketPrint); });
+    addItem(utilize, "mVoirlesbulletins1", "View the boards", [this] {
+        OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.boardsView));
+    });
+    addItem(utilize, "mVoirlalistedesbulletins1", "List of boards", [this] {
+        OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.boardList));
+    });
+    addItem(utilize, "mCompareraveclesrsultats1", "Compare with the results", [this] {
+        OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.comparison));
+    });
+    addItem(utilize, "Imprimerlesbulletins1", "Print the tickets", [this] {
+        OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.ticketPrint));
+    });
     addItem(utilize, "mProfil1", "Wheel profile", [this] { OpenWheelProfile(); });
     addItem(utilize, "mHistorique1", "Draw history", [this] { OpenDrawHistory(); });
     QMenu* options = addMenu("Options1", "Options");
@@ -327,45 +340,45 @@ void MainWindow::Quit() {
 void MainWindow::Paramtres1Click() {
     // The window changes only the settings in memory; the list and the selection stay as they are.
     const int before = m_session.settings.gridStyle;
-    if (m_windows.parameters)
-        m_windows.parameters->exec();
+    if (ParametersWindow* window = m_windows.parameters.get())
+        window->exec();
     if (m_session.settings.gridStyle != before)
         ApplyGridStyle();
 }
 
 void MainWindow::ShowAbout() {
-    if (!m_windows.about)
+    AboutBox* about = m_windows.about.get();
+    if (!about)
         return;
-    m_windows.about->show();
-    m_windows.about->raise();
-    m_windows.about->activateWindow();
+    about->show();
+    about->raise();
+    about->activateWindow();
 }
 
 void MainWindow::EnregistrerBulletin1Click() {
-    if (m_windows.fileChooser)
-        SaveGame(m_session.gameRecord, m_session.grid, m_session.systemList, *m_windows.fileChooser,
-                 m_prompts);
+    if (FileChooser* chooser = m_windows.fileChooser.get())
+        SaveGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts);
 }
 
 void MainWindow::Chargerbulletin1Click() {
-    if (!m_windows.fileChooser ||
-        !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList,
-                  *m_windows.fileChooser, m_prompts))
+    FileChooser* chooser = m_windows.fileChooser.get();
+    if (!chooser ||
+        !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts))
         return;
     ShowChosenSystem();
     RedrawGrid();
     UpdateCounters();
 }
 
-void MainWindow::OpenBoardsWindow(ThunderballRule rule, QDialog* window) {
+void MainWindow::OpenBoardsWindow(ThunderballRule rule, const std::function<QDialog*()>& window) {
     if (!SelectionCheck(m_session.grid, m_session.systemList, rule)) {
         m_prompts.ask(IncorrectSelectionPrompt());
         return;
     }
     m_session.run.RebuildPlayOrder(m_session.grid);
     UpdateCounters();
-    if (window)
-        window->exec();
+    if (QDialog* opened = window ? window() : nullptr)
+        opened->exec();
 }
 
 void MainWindow::OpenWheelProfile() {
@@ -398,8 +411,9 @@ DrawHistoryWindow* MainWindow::drawHistoryWindow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     LaunchCompanion(m_shell, m_session.programFolder);
-    if (m_windows.about)
-        m_windows.about->close();
+    // An about box never opened has nothing to close.
+    if (AboutBox* about = m_windows.about.ifMade())
+        about->close();
     event->accept();
 }
 

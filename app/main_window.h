@@ -5,6 +5,7 @@
 #include "wheels/board_run.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -48,8 +49,10 @@ class MainWindow final : public QMainWindow {
     void ShowAbout();
     void EnregistrerBulletin1Click(); // save game
     void Chargerbulletin1Click();     // load game
-    // Checks the selection against the chosen system, then opens `window` modally.
-    void OpenBoardsWindow(ThunderballRule rule, QDialog* window);
+    // Checks the selection against the chosen system, then opens the window `window` gives (made
+    // on its first opening, so not before the check lets it open) modally; none for the check
+    // alone.
+    void OpenBoardsWindow(ThunderballRule rule, const std::function<QDialog*()>& window);
     // Opens the wheel profile of the chosen system modally, whatever is marked: it depends only
     // on the system and on the Thunderball numbers marked.
     void OpenWheelProfile();

@@ -42,24 +42,39 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_windows.storedDraws = m_storedDraws.get();
     m_windows.openPath = openPath;
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
-    m_windows.boardsView = new BoardsView(session.run, session.grid, session.systemList,
-                                          session.settings, m_windows.main);
-    m_windows.about = new AboutBox(m_windows.main);
-    m_windows.boardList =
-        new BoardListWindow(session.run, session.grid, session.systemList, session.settings,
-                            prompts, *m_printServices, m_windows.main);
-    m_windows.comparison = new ComparisonWindow(session.run, session.grid, session.systemList,
-                                                prompts, m_storedDraws.get(), m_windows.main);
-    m_windows.fileChooser = new FileChooser(m_windows.main);
-    m_windows.ticketPrint =
-        new TicketPrintWindow(session.run, session.grid, session.systemList, session.settings,
-                              prompts, *m_printServices, m_windows.main);
-    // The list window opens ticket printing as the main window's menu does, without a selection
-    // check.
-    QObject::connect(m_windows.boardList, &BoardListWindow::ticketPrintingAsked,
-                     m_windows.ticketPrint, &QDialog::exec);
-    // Last of all: it mirrors the settings as the main window's creation left them.
-    m_windows.parameters = new ParametersWindow(session.settings, m_windows.main);
+    // What the other windows' creation reads, taken now as it would have been had they been
+    // created at start: nothing the player does before opening them may change what they show.
+    m_settingsAtStart = session.settings;
+    m_chooserStart = ChooserStartNow();
+
+    MainWindow* main = m_windows.main;
+    m_windows.boardsView = OnFirstUse<BoardsView>([&session, main] {
+        return new BoardsView(session.run, session.grid, session.systemList, session.settings,
+                              main);
+    });
+    m_windows.about = OnFirstUse<AboutBox>([main] { return new AboutBox(main); });
+    m_windows.boardList = OnFirstUse<BoardListWindow>([this, &session, &prompts, main] {
+        auto* list = new BoardListWindow(session.run, session.grid, session.systemList,
+                                         session.settings, prompts, *m_printServices, main);
+        // The list window opens ticket printing as the main window's menu does, without a
+        // selection check.
+        QObject::connect(list, &BoardListWindow::ticketPrintingAsked, list,
+                         [this] { m_windows.ticketPrint->exec(); });
+        return list;
+    });
+    m_windows.comparison = OnFirstUse<ComparisonWindow>([this, &session, &prompts, main] {
+        return new ComparisonWindow(session.run, session.grid, session.systemList, prompts,
+                                    m_storedDraws.get(), main);
+    });
+    m_windows.fileChooser =
+        OnFirstUse<FileChooser>([this, main] { return new FileChooser(m_chooserStart, main); });
+    m_windows.ticketPrint = OnFirstUse<TicketPrintWindow>([this, &session, &prompts, main] {
+        return new TicketPrintWindow(session.run, session.grid, session.systemList,
+                                     session.settings, prompts, *m_printServices, main);
+    });
+    m_windows.parameters = OnFirstUse<ParametersWindow>([this, &session, main] {
+        return new ParametersWindow(session.settings, m_settingsAtStart, main);
+    });
 }
 
 ProgramWindows::~ProgramWindows() {

@@ -1,9 +1,11 @@
 #pragma once
-// Creating the program's windows, once each, in the order the program starts them.
+// Creating the program's windows: the main window at start, every other one on its first opening.
 
 #include "app/app_windows.h"
+#include "gamefiles/chooser_start.h"
 #include "output/print_services.h"
 #include "output/printer_choice.h"
+#include "settings/app_settings.h"
 
 #include <memory>
 
@@ -18,11 +20,13 @@ class OpenPathDialog;
 class DrawHistoryStore;
 
 // Owns every window of one run. The main window is created first: its creation reads the
-// parameters file and fills the system list before any other window exists. Printing goes to
-// `canvas`, or to the printer the player chooses (the system's default at first) when none is
-// given; the player picks where a PDF goes through `savePath`, and which draw file to import
-// through `openPath`, or the platform's file dialogs. The draw history is kept in the session's
-// data folder.
+// parameters file and fills the system list before any other window exists. Every other window is
+// made on its first opening, from what it would have found had it been made at start: the settings
+// as the main window's creation left them, the folder the program was started from and the drives
+// mounted then. Printing goes to `canvas`, or to the printer the player chooses (the system's
+// default at first) when none is given; the player picks where a PDF goes through `savePath`, and
+// which draw file to import through `openPath`, or the platform's file dialogs. The draw history is
+// kept in the session's data folder.
 class ProgramWindows {
   public:
     ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
@@ -41,6 +45,8 @@ class ProgramWindows {
     std::unique_ptr<OpenPathDialog> m_openDialog;
     std::unique_ptr<DrawHistoryStore> m_storedDraws;
     std::unique_ptr<PrintServices> m_printServices;
+    AppSettings m_settingsAtStart;
+    ChooserStart m_chooserStart;
     AppWindows m_windows;
 };
 

@@ -45,7 +45,7 @@ bool isReady(const QString& root) {
 
 } // namespace
 
-FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
+FileChooser::FileChooser(const ChooserStart& start, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Form6"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -80,7 +80,8 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("DriveComboBox1"));
     m_drives->setGeometry(8, 223, 145, 22);
-    fillDrives();
+    for (const ChooserDrive& drive : start.drives)
+        m_drives->addItem(drive.text, drive.root);
     connect(m_drives, &QComboBox::currentIndexChanged, this, [this] { changelect(); });
 
     m_name = new QLineEdit(QStringLiteral("*"), this);
@@ -95,9 +96,8 @@ FileChooser::FileChooser(QWidget* parent) : QDialog(parent) {
     abort->setText(QStringLiteral("Abort"));
     connect(abort, &QPushButton::clicked, this, [this] { boutannuleClick(); });
 
-    // The first showing starts in the folder the program was started from. The file system is
-    // read from the first folder opened on, not while the program starts.
-    m_folder = QDir::cleanPath(QDir::currentPath());
+    // The file system is read from the first showing on, not while the window is made.
+    m_folder = QDir::cleanPath(start.folder);
 }
 
 void FileChooser::setCaption(const std::string& caption) {
@@ -123,17 +123,6 @@ std::string FileChooser::nameText() const {
 
 bool FileChooser::nameIsUntouchedMask() const {
     return !m_nameFromPlayer && m_name->text() == QStringLiteral("*");
-}
-
-void FileChooser::fillDrives() {
-    m_drives->addItem(kRootDrive, kRootDrive);
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (!volume.isValid() || !volume.isReady() || m_drives->findData(root) >= 0)
-            continue;
-        const QString name = volume.name();
-        m_drives->addItem(name.isEmpty() ? root : QStringLiteral("%1 [%2]").arg(root, name), root);
-    }
 }
 
 void FileChooser::showDriveOf(const QString& folder) {

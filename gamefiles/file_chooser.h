@@ -2,6 +2,7 @@
 // The small modal window in which the player picks a drive, a folder and a file name for saving
 // or loading a game.
 
+#include "gamefiles/chooser_start.h"
 #include "gamefiles/game_file_chooser.h"
 
 #include <QDialog>
@@ -19,7 +20,9 @@ class FolderChainModel;
 class FileChooser final : public QDialog, public GameFileChooser {
     Q_OBJECT
   public:
-    explicit FileChooser(QWidget* parent = nullptr);
+    // The first showing lists `start.folder`; the drive list holds `start.drives` for the whole
+    // run.
+    explicit FileChooser(const ChooserStart& start, QWidget* parent = nullptr);
 
     void setCaption(const std::string& caption) override;
     void setNameReadOnly(bool readOnly) override;
@@ -42,7 +45,6 @@ class FileChooser final : public QDialog, public GameFileChooser {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void fillDrives();
     void showDriveOf(const QString& folder);
     void showFolderInTree();
     // Lists the folder's files again; the selection goes and the name field shows the mask.

@@ -39,7 +39,7 @@ constexpr TypingRule kOffsetTyping{IsOffsetCharacter, kOffsetTypedLength, kOffse
 
 } // namespace
 
-ParametersWindow::ParametersWindow(AppSettings& settings, QWidget* parent)
+ParametersWindow::ParametersWindow(AppSettings& settings, const AppSettings& shown, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(QStringLiteral("TForm9"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -75,18 +75,18 @@ ParametersWindow::ParametersWindow(AppSettings& settings, QWidget* parent)
 
     setTabOrder(m_horizontal, m_vertical);
     setTabOrder(m_vertical, ok);
-    FormCreate();
+    FormCreate(shown);
 }
 
-void ParametersWindow::FormCreate() {
+void ParametersWindow::FormCreate(const AppSettings& shown) {
     // The boxes are filled once per run: what the player types stays until the next OK, even
     // across a close without OK.
-    m_horizontal->setText(QString::fromStdString(OffsetText(m_settings.horizontalOffset)));
-    m_vertical->setText(QString::fromStdString(OffsetText(m_settings.verticalOffset)));
+    m_horizontal->setText(QString::fromStdString(OffsetText(shown.horizontalOffset)));
+    m_vertical->setText(QString::fromStdString(OffsetText(shown.verticalOffset)));
     m_english->setChecked(true);
-    if (m_settings.gridStyle == 0 || m_settings.gridStyle == 1)
+    if (shown.gridStyle == 0 || shown.gridStyle == 1)
         m_keno->setChecked(true);
-    else if (m_settings.gridStyle == 2)
+    else if (shown.gridStyle == 2)
         m_bancoJass->setChecked(true);
     ApplyParametersCaptions();
 }

@@ -13,7 +13,12 @@ struct AppSettings;
 class ParametersWindow final : public QDialog {
     Q_OBJECT
   public:
-    explicit ParametersWindow(AppSettings& settings, QWidget* parent = nullptr);
+    // OK writes into `settings`. The boxes are filled from `shown`, the settings as the program
+    // read them at start, whenever the window is made; the shorter form fills them from
+    // `settings`.
+    ParametersWindow(AppSettings& settings, const AppSettings& shown, QWidget* parent = nullptr);
+    explicit ParametersWindow(AppSettings& settings, QWidget* parent = nullptr)
+        : ParametersWindow(settings, settings, parent) {}
 
     // OK: reads both boxes into the settings, writes back the hidden choices and closes.
     void bokClick();
@@ -22,7 +27,7 @@ class ParametersWindow final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void FormCreate();
+    void FormCreate(const AppSettings& shown);
     void ApplyParametersCaptions();
 
     AppSettings& m_settings;

@@ -32,27 +32,27 @@ void OpenAndUse(MainWindow& main, const char* button, QWidget* window, std::func
 void WalkTheRoad(MainWindow& main, AppWindows& windows, int systemIndex) {
     MarkSelectionFor(main, systemIndex);
 
-    OpenAndUse(main, "bimplistbull", windows.boardList, [&] {
-        Click(windows.boardList, "BitBtn6"); // print the list
-        Click(windows.boardList, "BitBtn1");
+    OpenAndUse(main, "bimplistbull", windows.boardList.get(), [&] {
+        Click(windows.boardList.get(), "BitBtn6"); // print the list
+        Click(windows.boardList.get(), "BitBtn1");
     });
 
-    ComparisonWindow* comparison = windows.comparison;
+    ComparisonWindow* comparison = windows.comparison.get();
     OpenAndUse(main, "bcomparer", comparison, [comparison, systemIndex] {
         EnterWinningDraw(*comparison, systemIndex);
         Click(comparison, "button1");
         WhenPainted(comparison, [comparison] { Click(comparison, "BitBtn1"); });
     });
 
-    BoardsView* view = windows.boardsView;
+    BoardsView* view = windows.boardsView.get();
     OpenAndUse(main, "bvoirbulletin", view, [view, systemIndex] {
         for (int k = 1; k < WheelCatalogue(systemIndex).boardCount; ++k)
             Click(view, "BitBtn4");
         WhenPainted(view, [view] { Click(view, "BitBtn1"); });
     });
 
-    OpenAndUse(main, "bimpbull", windows.ticketPrint,
-               [&] { Click(windows.ticketPrint, "boutlancer"); }); // every board, then closes
+    OpenAndUse(main, "bimpbull", windows.ticketPrint.get(),
+               [&] { Click(windows.ticketPrint.get(), "boutlancer"); }); // every board, then closes
 }
 
 } // namespace orvane::bench

@@ -11,6 +11,9 @@ BenchProgram::BenchProgram(int systemIndex)
     m_session.programFolder = m_folder.path().toStdString() + "/";
     m_session.dataFolder = m_session.programFolder;
     m_windows = std::make_unique<ProgramWindows>(m_session, m_prompts, m_shell, &m_printer);
+    // The boards view is made, as once the player has viewed the boards: from then on every board
+    // built anywhere reaches it.
+    windows().boardsView.get();
     MarkSelectionFor(*windows().main, systemIndex);
     // The check and the play order every boards button runs before opening its window.
     windows().main->OpenBoardsWindow(ThunderballRule::ExactlyOne, nullptr);

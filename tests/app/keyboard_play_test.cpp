@@ -201,7 +201,7 @@ TEST_F(KeyboardPlayTest, AScreenReaderReadsEveryCellWithItsStateAndTheCounters) 
 
 TEST_F(KeyboardPlayTest, AScreenReaderReadsTheComparisonCountersByRank) {
     markSevenWithFixed39(); // 1..6 with 39 fixed, Thunderball 2: fifteen boards
-    auto* comparison = windows().comparison;
+    auto* comparison = windows().comparison.get();
     openWith(QKeySequence(Qt::CTRL | Qt::Key_R), "TForm8", [comparison](QWidget*) {
         auto* counter = comparison->findChild<QLabel*>(QStringLiteral("lnb4t"));
         EXPECT_EQ(Name(counter), QStringLiteral("Boards with 4 numbers and the Thunderball"));

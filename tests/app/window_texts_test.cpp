@@ -83,8 +83,14 @@ class WindowTextsTest : public ProgramFixture {};
 TEST_F(WindowTextsTest, EveryWindowShowsItsTexts) {
     startProgram();
     AppWindows& w = windows();
-    QWidget* all[] = {w.main,       w.boardsView,  w.about,       w.boardList,
-                      w.comparison, w.fileChooser, w.ticketPrint, w.parameters};
+    QWidget* all[] = {w.main,
+                      w.boardsView.get(),
+                      w.about.get(),
+                      w.boardList.get(),
+                      w.comparison.get(),
+                      w.fileChooser.get(),
+                      w.ticketPrint.get(),
+                      w.parameters.get()};
     // Show each window as the program does, without the modal loop, so its showing routine runs.
     for (QWidget* window : all)
         window->show();
@@ -126,9 +132,9 @@ TEST_F(WindowTextsTest, FileMessagesAreFrenchAndTheOthersEnglish) {
 TEST_F(WindowTextsTest, EveryWindowButTheChooserHasTheBackdropUnderneath) {
     startProgram();
     AppWindows& w = windows();
-    QWidget* withBackdrop[] = {
-        w.main->centralWidget(), w.boardsView, w.about, w.boardList, w.comparison,
-        w.ticketPrint,           w.parameters};
+    QWidget* withBackdrop[] = {w.main->centralWidget(), w.boardsView.get(), w.about.get(),
+                               w.boardList.get(),       w.comparison.get(), w.ticketPrint.get(),
+                               w.parameters.get()};
     for (QWidget* surface : withBackdrop) {
         SCOPED_TRACE(surface->objectName().toStdString());
         QWidget* first = qobject_cast<QWidget*>(surface->children().value(0));

@@ -56,10 +56,10 @@ TEST(GradientBackdrop, FillsItsWindowAndLiesUnderEveryOtherControl) {
     QTemporaryDir dir;
     session.programFolder = dir.path().toStdString() + "/";
     ProgramWindows program(session, prompts, shell);
-    for (QWidget* surface :
-         {program.windows().main->centralWidget(), static_cast<QWidget*>(program.windows().about),
-          static_cast<QWidget*>(program.windows().main->wheelProfileWindow()),
-          static_cast<QWidget*>(program.windows().main->drawHistoryWindow())}) {
+    for (QWidget* surface : {program.windows().main->centralWidget(),
+                             static_cast<QWidget*>(program.windows().about.get()),
+                             static_cast<QWidget*>(program.windows().main->wheelProfileWindow()),
+                             static_cast<QWidget*>(program.windows().main->drawHistoryWindow())}) {
         SCOPED_TRACE(surface->objectName().toStdString());
         auto* backdrop = surface->findChild<GradientBackdrop*>(QStringLiteral("DegradeClass1"),
                                                                Qt::FindDirectChildrenOnly);

@@ -20,7 +20,7 @@ class BoardsViewTest : public ProgramFixture {
         startProgram();
         main().show();
     }
-    BoardsView* view() { return program->windows().boardsView; }
+    BoardsView* view() { return program->windows().boardsView.get(); }
     QString label(const char* name) {
         return view()->findChild<QLabel*>(QLatin1String(name))->text();
     }
@@ -154,6 +154,7 @@ TEST_F(BoardsViewTest, GridStyleTwoHidesTheThunderballsAndThePicture) {
 TEST_F(BoardsViewTest, RedrawsWhileHiddenWheneverABoardIsBuilt) {
     chooseSystem(4);
     select({1, 2, 3, 4, 5, 6, ThunderballCell(6)});
+    ASSERT_NE(view(), nullptr); // made (as its first opening makes it) before any board is built
     session.run.RebuildPlayOrder(session.grid);
     session.run.StartRun(CurrentSystemIndex(session.systemList));
     session.run.BuildBoard(6, session.grid);

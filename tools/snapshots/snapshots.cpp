@@ -157,15 +157,15 @@ int main(int argc, char* argv[]) {
         ok &= save(w.main, folder, QStringLiteral("main_window_keyboard"));
         grid->clearFocus();
     }
-    ok &= save(w.about, folder, QStringLiteral("about_box"));
+    ok &= save(w.about.get(), folder, QStringLiteral("about_box"));
     w.about->hide();
 
     session.run.RebuildPlayOrder(session.grid);
-    ok &= save(w.boardsView, folder, QStringLiteral("boards_view"));
+    ok &= save(w.boardsView.get(), folder, QStringLiteral("boards_view"));
     w.boardsView->hide();
-    ok &= save(w.boardList, folder, QStringLiteral("board_list_window"));
+    ok &= save(w.boardList.get(), folder, QStringLiteral("board_list_window"));
     w.boardList->hide();
-    ok &= save(w.ticketPrint, folder, QStringLiteral("ticket_print_window"));
+    ok &= save(w.ticketPrint.get(), folder, QStringLiteral("ticket_print_window"));
     w.ticketPrint->hide();
     {
         // The sample's 15 boards on three tickets, with their numbers on top, laid out for a
@@ -196,7 +196,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 6; ++i)
         w.comparison->findChild<QComboBox*>(QLatin1String(lists[i]))->setCurrentIndex(drawn[i] - 1);
     w.comparison->Button1Click();
-    ok &= save(w.comparison, folder, QStringLiteral("comparison_window"));
+    ok &= save(w.comparison.get(), folder, QStringLiteral("comparison_window"));
     w.comparison->hide();
 
     // The history as its menu item opens it, empty; then with the sample draws imported (two
@@ -213,7 +213,7 @@ int main(int argc, char* argv[]) {
     // The newest draw kept picked: the six lists hold it, and the boards are compared with it.
     w.comparison->findChild<QComboBox*>(QStringLiteral("cbstored"))->setCurrentIndex(1);
     w.comparison->Button1Click();
-    ok &= save(w.comparison, folder, QStringLiteral("comparison_window_stored_draw_picked"));
+    ok &= save(w.comparison.get(), folder, QStringLiteral("comparison_window_stored_draw_picked"));
     w.comparison->hide();
 
     // The wheel profile as its menu item opens it: the sample's system with its fixed number (and
@@ -239,7 +239,7 @@ int main(int argc, char* argv[]) {
     }
     session.systemList.choose(session.systemList.positionOfSystem(8));
 
-    ok &= save(w.parameters, folder, QStringLiteral("parameters_window"));
+    ok &= save(w.parameters.get(), folder, QStringLiteral("parameters_window"));
     w.parameters->hide();
     // The chooser as loading shows it, over a folder holding two games and a subfolder.
     QTemporaryDir games;
@@ -253,7 +253,7 @@ int main(int argc, char* argv[]) {
     w.fileChooser->setNameReadOnly(true);
     w.fileChooser->show();
     waitForFolderList(*w.fileChooser);
-    ok &= save(w.fileChooser, folder, QStringLiteral("file_chooser"));
+    ok &= save(w.fileChooser.get(), folder, QStringLiteral("file_chooser"));
     w.fileChooser->hide();
     return ok ? 0 : 1;
 }
