@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace orvane {
 
@@ -36,7 +37,10 @@ void GradientBackdrop::paintEvent(QPaintEvent* event) {
     // asked, since the painter clips everything else away.
     const QRect dirty = event->rect();
     QPainter painter(this);
-    for (int i = 0; i < kGradientBands; ++i) {
+    // Band i ends on row (i + 1) * height / 256 rounded: two bands before the one that estimate
+    // puts at the top row asked for comes no later than the first band that reaches it.
+    const int first = std::max(0, dirty.top() * kGradientBands / std::max(1, height()) - 2);
+    for (int i = first; i < kGradientBands; ++i) {
         if (GradientBandEnd(i, height()) <= dirty.top())
             continue;
         const GradientBand band = GradientBandAt(i, height(), m_startColor, m_endColor);
