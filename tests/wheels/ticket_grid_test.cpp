@@ -53,7 +53,8 @@ TEST(TicketGridPanel, EachCellShowsTheTicketUnderItWithItsCross) {
         const QRect picture = panel.background()->geometry();
         for (int c = 1; c <= kLastScreenCell; ++c) {
             SCOPED_TRACE(testing::Message()
-                         << (placement == GridPlacement::MainWindow) << " " << c);
+                         << (placement == GridPlacement::MainWindow ? "main window" : "boards view")
+                         << ", cell " << c);
             const QRect place = panel.cell(c)->geometry();
             ASSERT_TRUE(picture.contains(place));
             // The ticket's piece at the cell's place, its cross scaled smoothly over it.
