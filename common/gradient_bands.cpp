@@ -15,6 +15,10 @@ Rgb RgbOf(std::uint32_t bbggrr) {
             static_cast<int>((bbggrr >> 16) & 0xFF)};
 }
 
+int GradientBandEnd(int i, int height) {
+    return MulDiv(i + 1, height, kGradientBands);
+}
+
 GradientBand GradientBandAt(int i, int height, std::uint32_t start, std::uint32_t end) {
     const Rgb s = RgbOf(start);
     const Rgb e = RgbOf(end);
@@ -22,7 +26,7 @@ GradientBand GradientBandAt(int i, int height, std::uint32_t start, std::uint32_
         return (from + MulDiv(i, to - from, 255)) & 0xFF;
     };
     return {MulDiv(i, height, kGradientBands),
-            MulDiv(i + 1, height, kGradientBands),
+            GradientBandEnd(i, height),
             {component(s.red, e.red), component(s.green, e.green), component(s.blue, e.blue)}};
 }
 

@@ -28,6 +28,9 @@ int MulDiv(int a, int b, int c);
 
 Rgb RgbOf(std::uint32_t bbggrr);
 
+// The row one past the last of band i (0..255) of a gradient `height` pixels high.
+int GradientBandEnd(int i, int height);
+
 // Band i (0..255) of a gradient `height` pixels high from `start` to `end`.
 GradientBand GradientBandAt(int i, int height, std::uint32_t start, std::uint32_t end);
 

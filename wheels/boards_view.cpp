@@ -108,24 +108,28 @@ void BoardsView::UpdateBoardLabels() {
 void BoardsView::ShowCurrentBoard() {
     for (int tag = 1; tag <= kLastScreenCell; ++tag)
         m_grid->cell(tag)->setPicture(m_run.currentBoard(tag) != 0 ? CellPicture::Selected
-                                                                    : CellPicture::Empty);
+                                                                   : CellPicture::Empty);
     // Nobody reads a hidden view, and showing it builds its board again: the words wait till
     // then, as printing or listing builds every board.
     if (!isVisible())
         return;
-    QStringList numbers;
+    // What a screen reader says of the board shown, "Board 3 of 15: 1, 2, 5, 6, 39, Thunderball
+    // 2", written straight into one string: this runs on every step through the boards.
+    QString said = QStringLiteral("Board ") + QString::number(m_run.currentBoardNumber()) +
+                   QStringLiteral(" of ") + QString::number(m_run.boardCount()) +
+                   QStringLiteral(": ");
+    QLatin1String separator("");
     for (int tag = 1; tag <= kLastScreenCell; ++tag) {
-        if (m_run.currentBoard(tag) != 0)
-            numbers
-                << (tag < kFirstThunderballCell
-                        ? QString::number(tag)
-                        : QStringLiteral("Thunderball %1").arg(tag - kFirstThunderballCell + 1));
+        if (m_run.currentBoard(tag) == 0)
+            continue;
+        said += separator;
+        separator = QLatin1String(", ");
+        if (tag >= kFirstThunderballCell)
+            said += QLatin1String("Thunderball ");
+        said +=
+            QString::number(tag < kFirstThunderballCell ? tag : tag - kFirstThunderballCell + 1);
     }
-    // What a screen reader says of the board shown.
-    m_grid->setAccessibleDescription(QStringLiteral("Board %1 of %2: %3")
-                                         .arg(m_run.currentBoardNumber())
-                                         .arg(m_run.boardCount())
-                                         .arg(numbers.join(QStringLiteral(", "))));
+    m_grid->setAccessibleDescription(said);
 }
 
 void BoardsView::StepTo(int board) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 namespace orvane {
 
@@ -54,6 +55,35 @@ QAccessibleInterface* GridCellAccessibleFactory(const QString&, QObject* object)
     return nullptr;
 }
 
+const QPixmap& CrossPicture(CellPicture picture) {
+    return picture == CellPicture::Fixed ? FixedCrossPicture() : SelectedCrossPicture();
+}
+
+// A cross over a cell `pixels` device pixels large on a screen scaled by `ratio`, made as a cell
+// would draw it there (the picture scaled smoothly onto the cell) but once per size rather than
+// on every paint: a marked cell is repainted whenever the board shown changes it.
+QPixmap ScaledCross(CellPicture picture, QSize pixels, qreal ratio) {
+    struct Made {
+        CellPicture picture;
+        QSize pixels;
+        qreal ratio;
+        QPixmap cross;
+    };
+    static std::vector<Made> made; // two crosses by the few cell sizes and screen scales
+    for (const Made& m : made)
+        if (m.picture == picture && m.pixels == pixels && m.ratio == ratio)
+            return m.cross;
+    QPixmap cross(pixels);
+    cross.fill(Qt::transparent);
+    QPainter painter(&cross);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(cross.rect(), CrossPicture(picture));
+    painter.end();
+    cross.setDevicePixelRatio(ratio);
+    made.push_back({picture, pixels, ratio, cross});
+    return cross;
+}
+
 } // namespace
 
 GridCell::GridCell(int tag, QWidget* parent) : QWidget(parent), m_tag(tag) {
@@ -75,6 +105,33 @@ void GridCell::setPicture(CellPicture picture) {
     update();
 }
 
+void GridCell::setTicketUnder(const QPixmap& ticket, QPoint corner) {
+    if (ticket.cacheKey() == m_ticket.cacheKey() && corner == m_ticketCorner)
+        return;
+    m_ticket = ticket;
+    m_ticketCorner = corner;
+    choosePaintingTicket();
+    update();
+}
+
+void GridCell::choosePaintingTicket() {
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 !m_ticket.isNull() && isEnabled() && devicePixelRatio() == 1.0);
+}
+
+void GridCell::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange)
+        choosePaintingTicket();
+    QWidget::changeEvent(event);
+}
+
+bool GridCell::event(QEvent* event) {
+    // Sent when the window moves to another screen, whose scale may differ.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        choosePaintingTicket();
+    return QWidget::event(event);
+}
+
 void GridCell::setKeyboardFocus(bool focus) {
     if (focus == m_keyboardFocus)
         return;
@@ -89,14 +146,24 @@ QString GridCell::numberName() const {
 }
 
 void GridCell::paintEvent(QPaintEvent*) {
-    if (m_picture == CellPicture::Empty && !m_keyboardFocus)
+    const bool ticket = testAttribute(Qt::WA_OpaquePaintEvent);
+    if (m_picture == CellPicture::Empty && !m_keyboardFocus && !ticket)
         return;
     QPainter painter(this);
+    // The picture placed from its own corner, unscaled, as the background label draws it.
+    if (ticket)
+        painter.drawPixmap(m_ticketCorner, m_ticket);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_picture != CellPicture::Empty) {
-        const QPixmap& cross =
-            m_picture == CellPicture::Fixed ? FixedCrossPicture() : SelectedCrossPicture();
-        painter.drawPixmap(rect(), cross);
+        // Where the cell covers whole device pixels (any whole screen scale) the cross scaled
+        // once is copied; elsewhere it is scaled here, as it was made.
+        const QRectF device = painter.deviceTransform().mapRect(QRectF(rect()));
+        if (painter.deviceTransform().type() <= QTransform::TxScale &&
+            device == QRectF(device.toRect()))
+            painter.drawPixmap(
+                rect(), ScaledCross(m_picture, device.size().toSize(), device.width() / width()));
+        else
+            painter.drawPixmap(rect(), CrossPicture(m_picture));
     }
     if (m_keyboardFocus) {
         // A blue frame on the cell's edge: strong against the red ticket, leaving the number be.
@@ -133,8 +200,6 @@ TicketGridPanel::TicketGridPanel(GridPlacement placement, QWidget* parent)
     m_background = new QLabel(this);
     m_background->setObjectName(QStringLiteral("Image1"));
     m_background->move(PicturePosition(placement));
-    m_background->setPixmap(TicketBoardPicture());
-    m_background->adjustSize();
     for (int tag = 1; tag <= kLastScreenCell; ++tag) {
         auto* c = new GridCell(tag, this);
         c->setGeometry(QRect(CellPosition(placement, tag), CellSize(placement)));
@@ -144,6 +209,18 @@ TicketGridPanel::TicketGridPanel(GridPlacement placement, QWidget* parent)
         c->setAccessibleDescription(StateName(CellPicture::Empty));
         m_cells[static_cast<std::size_t>(tag - 1)] = c;
     }
+    showTicketPicture(true);
+}
+
+void TicketGridPanel::showTicketPicture(bool shown) {
+    if (shown) {
+        m_background->setPixmap(TicketBoardPicture());
+        m_background->adjustSize();
+    } else {
+        m_background->clear();
+    }
+    for (GridCell* c : m_cells)
+        c->setTicketUnder(shown ? TicketBoardPicture() : QPixmap(), m_background->pos() - c->pos());
 }
 
 void TicketGridPanel::ShowCellsUpTo(int limit) {
@@ -153,11 +230,10 @@ void TicketGridPanel::ShowCellsUpTo(int limit) {
 
 void TicketGridPanel::ApplyGridStyle(int gridStyle) {
     if (gridStyle == 0 || gridStyle == 1) {
-        m_background->setPixmap(TicketBoardPicture());
-        m_background->adjustSize();
+        showTicketPicture(true);
         ShowCellsUpTo(70);
     } else if (gridStyle == 2) {
-        m_background->clear();
+        showTicketPicture(false);
         ShowCellsUpTo(36);
     }
 }

@@ -5,6 +5,7 @@
 #include "wheels/grid_geometry.h"
 
 #include <QFrame>
+#include <QPixmap>
 #include <array>
 
 class QLabel;
@@ -27,6 +28,11 @@ class GridCell final : public QWidget {
     void setKeyboardFocus(bool focus);
     // "Main number 7", "Thunderball 3".
     QString numberName() const;
+    // The ticket picture shown under the cell, its corner at `corner` in the cell's coordinates;
+    // a null picture when none is. While a picture lies under it (on an unscaled screen), the
+    // cell paints the piece of it that it covers and so is opaque: changing its mark repaints
+    // the cell alone, not the label, the panel and the window's backdrop under it.
+    void setTicketUnder(const QPixmap& ticket, QPoint corner);
 
   Q_SIGNALS:
     void leftClicked(int tag);
@@ -36,12 +42,21 @@ class GridCell final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
+    // Whether the cell paints the ticket under it, and so is opaque. The background label draws
+    // its picture greyed while disabled and filtered on a scaled screen: the cell then leaves
+    // the picture to the label.
+    void choosePaintingTicket();
+
     int m_tag;
     CellPicture m_picture = CellPicture::Empty;
     bool m_leftDown = false;
     bool m_keyboardFocus = false;
+    QPixmap m_ticket;
+    QPoint m_ticketCorner;
 };
 
 class TicketGridPanel final : public QFrame {
@@ -69,6 +84,8 @@ class TicketGridPanel final : public QFrame {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // The ticket board on the background label and under the cells, or neither.
+    void showTicketPicture(bool shown);
     void moveKeyboardTo(int tag);
     // The visible cell next to the keyboard's in reading order (`step` +1 or -1), or nearest
     // above or below it on the ticket (`rows` +1 or -1).

@@ -43,6 +43,28 @@ TEST(GradientBackdrop, PaintsFromTheStartColourToExactlyTheEndColour) {
     }
 }
 
+TEST(GradientBackdrop, APartRepaintedMatchesTheWholeGradient) {
+    // Parts starting and ending inside bands, a single row, the last rows, and heights with more
+    // rows than bands and fewer (where some bands are empty).
+    const QRect parts[] = {QRect(3, 7, 20, 31), QRect(0, 50, 40, 1), QRect(11, 90, 9, 10),
+                           QRect(25, 0, 15, 2)};
+    for (int height : {375, 100}) {
+        QWidget parent;
+        parent.resize(40, height);
+        GradientBackdrop backdrop(&parent);
+        backdrop.setStartColor(kBackdropStartColor);
+        backdrop.setEndColor(kBackdropEndColor);
+        const QImage whole = backdrop.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const QRect& part : parts) {
+            SCOPED_TRACE(testing::Message() << height << " " << part.y() << "+" << part.height());
+            QImage image(whole.size(), QImage::Format_RGB32);
+            image.fill(Qt::magenta);
+            backdrop.render(&image, part.topLeft(), QRegion(part));
+            EXPECT_EQ(image.copy(part), whole.copy(part));
+        }
+    }
+}
+
 TEST(GradientBackdrop, EqualColoursGiveOneColour) {
     const QImage image = render(120, 0x336699, 0x336699);
     for (int y = 0; y < image.height(); ++y)

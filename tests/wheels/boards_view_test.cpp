@@ -1,5 +1,6 @@
 #include "settings/app_settings.h"
 #include "support/program_fixture.h"
+#include "support/window_pixels.h"
 #include "wheels/board_run.h"
 #include "wheels/boards_view.h"
 #include "wheels/system_list.h"
@@ -149,6 +150,25 @@ TEST_F(BoardsViewTest, GridStyleTwoHidesTheThunderballsAndThePicture) {
                     c <= 36)
                     << c;
         });
+}
+
+TEST_F(BoardsViewTest, EveryStepLeavesOnScreenWhatTheWholeWindowDraws) {
+    chooseSystem(4); // six boards, cells marked and cleared from one to the next
+    select({4, 8, 15, 16, 23, 38, ThunderballCell(6)});
+    for (int gridStyle : {0, 2}) {
+        SCOPED_TRACE(gridStyle);
+        session.settings.gridStyle = gridStyle;
+        openThrough([this] { viewButton(); },
+                    [this] {
+                        EXPECT_EQ(OnScreen(view()), DrawnWhole(view()));
+                        for (const char* button : {"BitBtn4", "BitBtn4", "BitBtn4", "BitBtn4",
+                                                   "BitBtn4", "BitBtn3", "BitBtn3"}) {
+                            press(button);
+                            SCOPED_TRACE(label("lnubul").toStdString());
+                            EXPECT_EQ(OnScreen(view()), DrawnWhole(view()));
+                        }
+                    });
+    }
 }
 
 TEST_F(BoardsViewTest, RedrawsWhileHiddenWheneverABoardIsBuilt) {

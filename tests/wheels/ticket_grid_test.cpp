@@ -1,9 +1,12 @@
 #include "support/program_fixture.h"
+#include "support/window_pixels.h"
+#include "wheels/grid_pictures.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 namespace orvane::test {
@@ -38,6 +41,65 @@ TEST_F(TicketGridTest, CellsSitOverTheirPrintedNumbers) {
     };
     for (const auto& [c, rect] : places)
         EXPECT_EQ(cell(c)->geometry(), rect) << c;
+}
+
+TEST(TicketGridPanel, EachCellShowsTheTicketUnderItWithItsCross) {
+    for (GridPlacement placement : {GridPlacement::MainWindow, GridPlacement::BoardsView}) {
+        TicketGridPanel panel(placement, nullptr);
+        panel.resize(364, 234);
+        panel.cell(7)->setPicture(CellPicture::Selected);
+        panel.cell(ThunderballCell(2))->setPicture(CellPicture::Fixed);
+        const QImage shown = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect picture = panel.background()->geometry();
+        for (int c = 1; c <= kLastScreenCell; ++c) {
+            SCOPED_TRACE(testing::Message()
+                         << (placement == GridPlacement::MainWindow ? "main window" : "boards view")
+                         << ", cell " << c);
+            const QRect place = panel.cell(c)->geometry();
+            ASSERT_TRUE(picture.contains(place));
+            // The ticket's piece at the cell's place, its cross scaled smoothly over it.
+            QImage expected = TicketBoardPicture()
+                                  .toImage()
+                                  .copy(place.translated(-picture.topLeft()))
+                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            if (panel.cell(c)->picture() != CellPicture::Empty) {
+                QPainter painter(&expected);
+                painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                painter.drawPixmap(expected.rect(), panel.cell(c)->picture() == CellPicture::Fixed
+                                                        ? FixedCrossPicture()
+                                                        : SelectedCrossPicture());
+            }
+            EXPECT_EQ(shown.copy(place), expected.convertToFormat(QImage::Format_RGB32));
+        }
+    }
+}
+
+TEST_F(TicketGridTest, MarksAndTheKeyboardFrameLeaveOnScreenWhatTheWholeWindowDraws) {
+    auto* grid = main().findChild<TicketGridPanel*>(QStringLiteral("pgrille"));
+    const std::function<void()> changes[] = {
+        [&] { leftClick(17); },
+        [&] { rightClick(17); },
+        [&] { leftClick(ThunderballCell(3)); },
+        [&] { leftClick(17); },
+        [&] {
+            QApplication::setActiveWindow(&main());
+            grid->setFocus();
+        },
+        [&] { QTest::keyClick(grid, Qt::Key_Right); },
+        [&] { QTest::keyClick(grid, Qt::Key_Down); },
+        [&] { QTest::keyClick(grid, Qt::Key_Space); },
+        [&] { grid->clearFocus(); },
+        [&] { grid->ApplyGridStyle(2); },
+        [&] { leftClick(20); },
+        [&] { grid->ApplyGridStyle(0); },
+        [&] { leftClick(20); },
+    };
+    EXPECT_EQ(OnScreen(&main()), DrawnWhole(&main()));
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        SCOPED_TRACE(i);
+        changes[i]();
+        EXPECT_EQ(OnScreen(&main()), DrawnWhole(&main()));
+    }
 }
 
 TEST_F(TicketGridTest, LeftAndRightClicksFollowTheMarkingRules) {
