@@ -59,11 +59,3 @@ TEST(PrintingOnDemand, StartsWithoutThePrintingLibrariesAndLoadsThemToPrint) {
 
 } // namespace
 } // namespace orvane::test
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    orvane::InstallFontSubstitutes();
-    return RUN_ALL_TESTS();
-}
