@@ -29,15 +29,16 @@ Loaded Load() {
     tried.emplace_back(kPrintingModuleFile);
     std::string errors;
     for (const std::string& file : tried) {
-        // Kept open for the rest of the run.
+        // Kept open for the rest of the run once it hands over the module.
         void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-        const char* error = nullptr;
         if (handle) {
             if (const auto entry = reinterpret_cast<Entry>(dlsym(handle, kPrintingModuleEntry)))
                 return {entry(), {}};
         }
-        error = dlerror();
+        const char* error = dlerror();
         errors += (errors.empty() ? "" : "; ") + std::string(error ? error : file);
+        if (handle)
+            dlclose(handle);
     }
     return {nullptr, errors};
 }
