@@ -17,7 +17,9 @@ class ParametersWindow;
 class WheelProfileWindow;
 class DrawHistoryWindow;
 class DrawHistoryStore;
+class PrizeStore;
 class OpenPathDialog;
+class SavePathDialog;
 struct PrintServices;
 
 struct AppWindows {
@@ -32,9 +34,12 @@ struct AppWindows {
     // Created by the main window on its first opening.
     WheelProfileWindow* wheelProfile = nullptr;
     DrawHistoryWindow* drawHistory = nullptr;
-    // The draws kept by the player, and how the history window asks for a file to import.
+    // The draws and prizes kept in the player's database, and how the history window asks for a
+    // file to import and where to export.
     DrawHistoryStore* storedDraws = nullptr;
+    PrizeStore* prizes = nullptr;
     OpenPathDialog* openPath = nullptr;
+    SavePathDialog* savePath = nullptr;
     // What the print windows print with, for the windows opened from the menus alone.
     PrintServices* print = nullptr;
 };

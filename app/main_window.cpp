@@ -385,14 +385,14 @@ void MainWindow::OpenWheelProfile() {
     const int index = CurrentSystemIndex(m_session.systemList);
     if (!IsSystemIndex(index) || !HasCompleteTable(index))
         return;
-    wheelProfileWindow()->exec();
+    if (WheelProfileWindow* window = wheelProfileWindow())
+        window->exec();
 }
 
 WheelProfileWindow* MainWindow::wheelProfileWindow() {
-    if (!m_windows.wheelProfile)
-        m_windows.wheelProfile =
-            new WheelProfileWindow(m_session.grid, m_session.systemList, m_session.programFolder,
-                                   m_session.playerFolder, m_prompts, this);
+    if (!m_windows.wheelProfile && m_windows.prizes)
+        m_windows.wheelProfile = new WheelProfileWindow(m_session.grid, m_session.systemList,
+                                                        *m_windows.prizes, m_prompts, this);
     return m_windows.wheelProfile;
 }
 
@@ -402,10 +402,11 @@ void MainWindow::OpenDrawHistory() {
 }
 
 DrawHistoryWindow* MainWindow::drawHistoryWindow() {
-    if (!m_windows.drawHistory && m_windows.storedDraws && m_windows.openPath)
+    if (!m_windows.drawHistory && m_windows.storedDraws && m_windows.prizes && m_windows.openPath &&
+        m_windows.savePath)
         m_windows.drawHistory = new DrawHistoryWindow(
             m_session.run, m_session.grid, m_session.systemList, *m_windows.storedDraws,
-            m_session.programFolder, m_session.playerFolder, m_prompts, *m_windows.openPath, this);
+            *m_windows.prizes, m_prompts, *m_windows.openPath, *m_windows.savePath, this);
     return m_windows.drawHistory;
 }
 

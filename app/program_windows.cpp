@@ -10,8 +10,10 @@
 #include "output/board_list_window.h"
 #include "output/deferred_print_canvas.h"
 #include "output/ticket_print_window.h"
+#include "playerdata/player_database.h"
 #include "results/comparison_window.h"
 #include "results/draw_history_store.h"
+#include "results/stored_prizes.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 
@@ -38,9 +40,14 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_printServices =
         std::make_unique<PrintServices>(PrintServices{*canvas, m_printerChoice, *savePath});
     m_windows.print = m_printServices.get();
-    m_storedDraws = std::make_unique<DrawHistoryStore>(session.dataFolder);
+    m_database = std::make_unique<PlayerDatabase>(session.dataFolder);
+    m_storedDraws = std::make_unique<DrawHistoryStore>(*m_database, session.dataFolder);
+    m_prizes =
+        std::make_unique<PrizeStore>(*m_database, session.programFolder, session.playerFolder);
     m_windows.storedDraws = m_storedDraws.get();
+    m_windows.prizes = m_prizes.get();
     m_windows.openPath = openPath;
+    m_windows.savePath = savePath;
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);
     // What the other windows' creation reads, taken now as it would have been had they been
     // created at start: nothing the player does before opening them may change what they show.

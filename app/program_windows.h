@@ -18,6 +18,8 @@ class PrintCanvas;
 class SavePathDialog;
 class OpenPathDialog;
 class DrawHistoryStore;
+class PlayerDatabase;
+class PrizeStore;
 
 // Owns every window of one run. The main window is created first: its creation reads the
 // parameters file and fills the system list before any other window exists. Every other window is
@@ -25,8 +27,9 @@ class DrawHistoryStore;
 // as the main window's creation left them, the folder the program was started from and the drives
 // mounted then. Printing goes to `canvas`, or to the printer the player chooses (the system's
 // default at first) when none is given; the player picks where a PDF goes through `savePath`, and
-// which draw file to import through `openPath`, or the platform's file dialogs. The draw history is
-// kept in the session's data folder.
+// which draw file to import through `openPath`, or the platform's file dialogs. The draw history
+// and the prize table are kept in the player's database in the session's data folder, opened when a
+// window first asks for them, never at start.
 class ProgramWindows {
   public:
     ProgramWindows(Session& session, Prompts& prompts, ShellActions& shell,
@@ -43,7 +46,9 @@ class ProgramWindows {
     std::unique_ptr<PrintCanvas> m_systemPrinter;
     std::unique_ptr<SavePathDialog> m_fileDialog;
     std::unique_ptr<OpenPathDialog> m_openDialog;
+    std::unique_ptr<PlayerDatabase> m_database;
     std::unique_ptr<DrawHistoryStore> m_storedDraws;
+    std::unique_ptr<PrizeStore> m_prizes;
     std::unique_ptr<PrintServices> m_printServices;
     AppSettings m_settingsAtStart;
     ChooserStart m_chooserStart;

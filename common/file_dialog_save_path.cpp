@@ -8,16 +8,29 @@ namespace orvane {
 
 std::optional<std::string> FileDialogSavePath::askPdfPath(const std::string& caption,
                                                           const std::string& suggestedName) {
+    return askPath(caption, suggestedName, QStringLiteral("PDF documents (*.pdf)"),
+                   QStringLiteral("pdf"), QStringLiteral("SavePdfDialog"));
+}
+
+std::optional<std::string> FileDialogSavePath::askTextPath(const std::string& caption,
+                                                           const std::string& suggestedName) {
+    return askPath(caption, suggestedName, QStringLiteral("Text files (*.txt)"),
+                   QStringLiteral("txt"), QStringLiteral("SaveTextDialog"));
+}
+
+std::optional<std::string> FileDialogSavePath::askPath(const std::string& caption,
+                                                       const std::string& suggestedName,
+                                                       const QString& filter, const QString& suffix,
+                                                       const QString& dialogName) {
     if (m_lastFolder.isEmpty())
         m_lastFolder = QDir::homePath();
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(caption),
-                       QDir(m_lastFolder).filePath(QString::fromStdString(suggestedName)),
-                       QStringLiteral("PDF documents (*.pdf)"));
-    dialog.setObjectName(QStringLiteral("SavePdfDialog"));
+                       QDir(m_lastFolder).filePath(QString::fromStdString(suggestedName)), filter);
+    dialog.setObjectName(dialogName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The suffix is added before the dialog asks whether to replace an existing file.
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();

@@ -13,6 +13,9 @@ class SavePathDialog {
     // player cancels. A name typed without ".pdf" gets it.
     virtual std::optional<std::string> askPdfPath(const std::string& caption,
                                                   const std::string& suggestedName) = 0;
+    // The same for a plain text file: a name typed without ".txt" gets it.
+    virtual std::optional<std::string> askTextPath(const std::string& caption,
+                                                   const std::string& suggestedName) = 0;
 };
 
 } // namespace orvane

@@ -46,9 +46,29 @@ std::string MoreRefusedText(int more) {
     return "et " + counted(more, "autre ligne refus\u00E9e", "autres lignes refus\u00E9es");
 }
 
-std::string NotSavedText() {
-    return "L'historique n'a pas pu \u00EAtre enregistr\u00E9 : les tirages ajout\u00E9s restent "
-           "jusqu'\u00E0 la fermeture d'Orvane";
+std::string EarlierFileTakenText(const std::string& fileName, int draws, int linesNotRead) {
+    std::string text = draws == 0   ? "Aucun tirage de " + fileName + " n'a \u00E9t\u00E9 repris"
+                       : draws == 1 ? "Le tirage de " + fileName + " a \u00E9t\u00E9 repris"
+                                    : "Les " + std::to_string(draws) + " tirages de " + fileName +
+                                          " ont \u00E9t\u00E9 repris";
+    text += " dans la base orvane.db";
+    if (linesNotRead > 0)
+        text += ", " + counted(linesNotRead, "ligne illisible", "lignes illisibles");
+    return text + " ; le fichier reste en place.";
+}
+
+std::string ExportedText(int draws, const std::string& path) {
+    return counted(draws, "tirage export\u00E9", "tirages export\u00E9s") + " dans " + path;
+}
+
+std::string ExportFailedText(const std::string& path) {
+    return "Le fichier " + path + " n'a pas pu \u00EAtre \u00E9crit : aucun tirage export\u00E9";
+}
+
+std::string EarlierFileUnreadText(const std::string& fileName) {
+    return "Le fichier " + fileName +
+           " ne peut pas \u00EAtre lu : il est laiss\u00E9 tel quel et sera repris d\u00E8s "
+           "qu'il pourra l'\u00EAtre.";
 }
 
 } // namespace orvane

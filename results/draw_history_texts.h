@@ -2,8 +2,8 @@
 // What the history window says of an import, in French as every message about reading and writing
 // files: how many draws were added, already kept and refused, and why a line was refused.
 
+#include "results/draw_history.h"
 #include "results/draw_history_import.h"
-#include "results/draw_history_store.h"
 
 #include <string>
 
@@ -19,7 +19,17 @@ std::string RefusedLineText(const RefusedDrawLine& refused);
 // Closes a list of refused lines cut short: "et 100 autres lignes refusées".
 std::string MoreRefusedText(int more);
 
-// Said under the summary when the history file could not be written.
-std::string NotSavedText();
+// Said once the text file of an earlier version is taken into the database: "Les 426 tirages de
+// orvane-draws.txt ont été repris dans la base orvane.db, 3 lignes illisibles ; le fichier reste
+// en place."
+std::string EarlierFileTakenText(const std::string& fileName, int draws, int linesNotRead);
+
+// After "Export draws": "4000 tirages exportés dans /home/ann/tirages.txt"; or why not.
+std::string ExportedText(int draws, const std::string& path);
+std::string ExportFailedText(const std::string& path);
+
+// Said while an earlier version's file is there but cannot be read: it is tried again at the next
+// use, and never taken for an empty one.
+std::string EarlierFileUnreadText(const std::string& fileName);
 
 } // namespace orvane

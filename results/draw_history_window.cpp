@@ -3,13 +3,15 @@
 #include "common/gradient_backdrop.h"
 #include "common/open_path_dialog.h"
 #include "common/prompts.h"
+#include "common/save_path_dialog.h"
 #include "common/window_style.h"
+#include "playerdata/player_database.h"
 #include "results/draw_history_import.h"
 #include "results/draw_history_model.h"
 #include "results/draw_history_store.h"
 #include "results/draw_history_texts.h"
 #include "results/money_text.h"
-#include "results/prize_table_file.h"
+#include "results/stored_prizes.h"
 #include "wheels/board_run.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -100,12 +102,10 @@ void heading(QTableWidget* table, int row, int column, const QString& caption) {
 
 DrawHistoryWindow::DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid,
                                      const SystemList& list, DrawHistoryStore& store,
-                                     const std::string& programFolder,
-                                     const std::string& playerFolder, Prompts& prompts,
-                                     OpenPathDialog& openPath, QWidget* parent)
+                                     PrizeStore& prizes, Prompts& prompts, OpenPathDialog& openPath,
+                                     SavePathDialog& savePath, QWidget* parent)
     : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_store(store),
-      m_programFolder(programFolder), m_playerFolder(playerFolder), m_prompts(prompts),
-      m_openPath(openPath) {
+      m_prizes(prizes), m_prompts(prompts), m_openPath(openPath), m_savePath(savePath) {
     setObjectName(QStringLiteral("DrawHistory"));
     setWindowTitle(QStringLiteral("Draw history"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -192,6 +192,9 @@ void DrawHistoryWindow::buildControls() {
     auto* check = button(this, "bcheck", "Check every draw", QRect(136, 604, 160, 34));
     check->setToolTip(QStringLiteral("Compare the boards of the chosen system with every draw"));
     connect(check, &QPushButton::clicked, this, [this] { CheckEveryDraw(); });
+    auto* exported = button(this, "bexport", "Export draws", QRect(304, 604, 120, 34));
+    exported->setToolTip(QStringLiteral("Write every draw kept into a text file"));
+    connect(exported, &QPushButton::clicked, this, [this] { ExportDraws(); });
     auto* back = button(this, "BitBtn1", "Return", QRect(632, 604, 120, 34));
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
@@ -203,6 +206,7 @@ void DrawHistoryWindow::showEvent(QShowEvent* event) {
         m_report->clear();
         m_refused->clear();
         showDraws();
+        showNotices();
     }
     QDialog::showEvent(event);
 }
@@ -233,8 +237,10 @@ void DrawHistoryWindow::Import() {
     showDraws();
     m_report->setText(text(ImportSummaryText(reading, added.counts)));
     m_refused->clear();
+    for (const std::string& notice : m_store.takeNotices())
+        m_refused->addItem(text(notice));
     if (reading.problem == DrawFileProblem::None && !added.saved)
-        m_refused->addItem(text(NotSavedText()));
+        m_refused->addItem(text(DatabaseProblemText(added.problem, kPlayerDatabaseFileName)));
     // A file of thousands of bad lines would fill the list for nothing: the first lines say why.
     const std::size_t shown = std::min(reading.refused.size(), kMostRefusalsShown);
     for (std::size_t i = 0; i < shown; ++i)
@@ -255,9 +261,38 @@ void DrawHistoryWindow::CheckEveryDraw() {
         return;
     }
     m_model->showCheck(orvane::CheckEveryDraw(m_run, m_grid, m_systemList,
-                                              m_store.history().draws(),
-                                              LoadPrizeTable(m_programFolder, m_playerFolder)));
+                                              m_store.history().draws(), m_prizes.table()));
     showTotals();
+}
+
+void DrawHistoryWindow::ExportDraws() {
+    const DrawHistory& history = m_store.history();
+    if (m_store.problem() != DatabaseProblem::None) {
+        showNotices();
+        return;
+    }
+    const std::optional<std::string> path =
+        m_savePath.askTextPath("Export draws", kDrawHistoryFileName);
+    if (!path)
+        return;
+    m_refused->clear();
+    if (!ExportDrawHistory(history, *path)) {
+        m_prompts.ask(SaveFailedPrompt());
+        m_report->setText(text(ExportFailedText(*path)));
+        return;
+    }
+    m_report->setText(text(ExportedText(static_cast<int>(history.draws().size()), *path)));
+}
+
+void DrawHistoryWindow::showNotices() {
+    std::vector<std::string> notices = m_store.takeNotices();
+    if (m_store.problem() != DatabaseProblem::None)
+        notices.push_back(DatabaseProblemText(m_store.problem(), kPlayerDatabaseFileName));
+    if (notices.empty())
+        return;
+    m_report->setText(text(notices.front()));
+    for (const std::string& notice : notices)
+        m_refused->addItem(text(notice));
 }
 
 void DrawHistoryWindow::showTotals() {

@@ -9,7 +9,6 @@
 #include <QDialog>
 
 #include <array>
-#include <string>
 
 class QLabel;
 class QListWidget;
@@ -22,23 +21,27 @@ class BoardRun;
 class DrawHistoryModel;
 class DrawHistoryStore;
 class OpenPathDialog;
+class PrizeStore;
 class Prompts;
+class SavePathDialog;
 class SelectionGrid;
 class SystemList;
 
 class DrawHistoryWindow final : public QDialog {
     Q_OBJECT
   public:
-    // Keeps its draws in `store`, asks for files to import through `openPath`, and checks the
-    // boards of the system chosen in `list`, built by `run` from `grid`, by the prize table kept
-    // in `programFolder` or the player's copy in `playerFolder`.
+    // Keeps its draws in `store`, asks for files to import through `openPath` and where to export
+    // through `savePath`, and checks the boards of the system chosen in `list`, built by `run`
+    // from `grid`, by the prize table of `prizes`.
     DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                      DrawHistoryStore& store, const std::string& programFolder,
-                      const std::string& playerFolder, Prompts& prompts, OpenPathDialog& openPath,
+                      DrawHistoryStore& store, PrizeStore& prizes, Prompts& prompts,
+                      OpenPathDialog& openPath, SavePathDialog& savePath,
                       QWidget* parent = nullptr);
 
     // Asks for a file and adds its draws; says what was added, kept already and refused.
     void Import();
+    // Asks where, and writes every draw kept there as plain text lines.
+    void ExportDraws();
     // After the selection check of the comparison, every board against every draw kept.
     void CheckEveryDraw();
 
@@ -49,15 +52,17 @@ class DrawHistoryWindow final : public QDialog {
     void buildControls();
     void showDraws();
     void showTotals();
+    // What the store has to say once, and why the draws could not be read, above the list.
+    void showNotices();
 
     BoardRun& m_run;
     const SelectionGrid& m_grid;
     const SystemList& m_systemList;
     DrawHistoryStore& m_store;
-    const std::string& m_programFolder;
-    const std::string& m_playerFolder;
+    PrizeStore& m_prizes;
     Prompts& m_prompts;
     OpenPathDialog& m_openPath;
+    SavePathDialog& m_savePath;
 
     DrawHistoryModel* m_model = nullptr;
     QLabel* m_stored = nullptr;

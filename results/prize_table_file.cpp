@@ -1,22 +1,17 @@
 #include "results/prize_table_file.h"
 
-#include "common/player_copy.h"
-
-#include "common/atomic_file.h"
 #include "common/regular_file_read.h"
 #include "results/money_text.h"
 #include "results/operator_prizes.h"
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 namespace orvane {
 
 namespace {
-
-// A table is a few hundred bytes; anything past this is not read.
-constexpr std::size_t kMostBytesRead = 4096;
 
 constexpr const char* kLineKey = "line";
 
@@ -66,6 +61,10 @@ void readLine(PrizeTable& prizes, std::string_view line) {
 
 } // namespace
 
+const char* PrizeTableKey(std::size_t field) {
+    return field < kRankKeys.size() ? kRankKeys[field] : kLineKey;
+}
+
 std::string EncodePrizeTable(const PrizeTable& prizes) {
     std::string text =
         "# Orvane's prize table: pence paid to one winning line per prize rank\n"
@@ -87,31 +86,15 @@ PrizeTable DecodePrizeTable(std::string_view text) {
     return prizes;
 }
 
-PrizeTable LoadPrizeTable(const std::string& programFolder) {
-    std::array<std::uint8_t, kMostBytesRead> bytes{};
-    const std::optional<std::size_t> got =
-        ReadRegularFileStart(programFolder + kPrizeTableFileName, bytes);
-    if (!got)
+std::optional<PrizeTable> ReadPrizeTableFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error)))
         return OperatorPrizeTable();
+    std::array<std::uint8_t, kMostPrizeTableBytes> bytes{};
+    const std::optional<std::size_t> got = ReadRegularFileStart(path, bytes);
+    if (!got)
+        return std::nullopt;
     return DecodePrizeTable(std::string_view(reinterpret_cast<const char*>(bytes.data()), *got));
-}
-
-bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder) {
-    const std::string text = EncodePrizeTable(prizes);
-    return WriteFileAtomically(programFolder + kPrizeTableFileName,
-                               reinterpret_cast<const std::uint8_t*>(text.data()), text.size())
-        .ok();
-}
-
-PrizeTable LoadPrizeTable(const std::string& programFolder, const std::string& playerFolder) {
-    return LoadPrizeTable(FolderToRead(kPrizeTableFileName, programFolder, playerFolder));
-}
-
-bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder,
-                    const std::string& playerFolder) {
-    return SaveWhereTheNextStartReads(
-        kPrizeTableFileName, programFolder, playerFolder,
-        [&prizes](const std::string& folder) { return SavePrizeTable(prizes, folder); });
 }
 
 } // namespace orvane

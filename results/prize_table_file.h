@@ -1,6 +1,7 @@
 #pragma once
-// The player's prize table, kept for the next start in a small text file of its own next to the
-// parameters file: one line "key=pence" for each prize rank and one for the price of a line.
+// The prize table file of earlier versions, kept next to the parameters file (the player's database
+// keeps the table now, and takes this file in once): one line "key=pence" for each prize rank and
+// one for the price of a line.
 //
 //   5+T=50000000
 //   5=500000
@@ -16,32 +17,28 @@
 
 #include "results/prize_table.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace orvane {
 
 inline constexpr const char* kPrizeTableFileName = "orvane-prizes.txt";
+// A table is a few hundred bytes; anything past this is not read.
+inline constexpr std::size_t kMostPrizeTableBytes = 4096;
+
+// The key of an amount: "5+T", "5", ... "1+T" for the ranks in the order of PrizeRank (fields 0 to
+// 7), "line" for the price of a line (field 8).
+const char* PrizeTableKey(std::size_t field);
 
 // The file's text for `prizes`.
 std::string EncodePrizeTable(const PrizeTable& prizes);
 // The table `text` gives, over the operator's prizes.
 PrizeTable DecodePrizeTable(std::string_view text);
 
-// Reads the prize table kept in `programFolder` (ending with "/"). Never fails: what cannot be
-// read is the operator's.
-PrizeTable LoadPrizeTable(const std::string& programFolder);
-
-// Replaces the prize table file of `programFolder` as the parameters file is replaced, so a
-// failed save leaves the old file whole. False on any failure: the folder or the file may not be
-// written, a folder or a device stands at the file's name, the folder is not there.
-bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder);
-
-// The same, kept as the parameters file is: in the program folder wherever it may be written,
-// else in a copy in `playerFolder` (the player's configuration folder, ending with "/"; empty for
-// none), which once there is the one read and written.
-PrizeTable LoadPrizeTable(const std::string& programFolder, const std::string& playerFolder);
-bool SavePrizeTable(const PrizeTable& prizes, const std::string& programFolder,
-                    const std::string& playerFolder);
+// The table kept in the file at `path`: the operator's when there is no file; nothing when a file
+// is there but cannot be read (refused by the system, or a folder or a device at its name).
+std::optional<PrizeTable> ReadPrizeTableFile(const std::string& path);
 
 } // namespace orvane

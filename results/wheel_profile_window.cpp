@@ -3,10 +3,11 @@
 #include "common/gradient_backdrop.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
+#include "playerdata/player_database.h"
 #include "results/figure_text.h"
 #include "results/money_text.h"
 #include "results/operator_prizes.h"
-#include "results/prize_table_file.h"
+#include "results/stored_prizes.h"
 #include "results/wheel_profile_texts.h"
 #include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValidator>
 
 namespace orvane {
@@ -140,12 +142,9 @@ void fitTable(QTableWidget* table, const int* widths, int rowHeight, int firstRo
 } // namespace
 
 WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
-                                       const std::string& programFolder,
-                                       const std::string& playerFolder, Prompts& prompts,
-                                       QWidget* parent)
-    : QDialog(parent), m_grid(grid), m_systemList(list), m_programFolder(programFolder),
-      m_playerFolder(playerFolder), m_prompts(prompts),
-      m_prizes(LoadPrizeTable(programFolder, playerFolder)) {
+                                       PrizeStore& store, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_grid(grid), m_systemList(list), m_store(store), m_prompts(prompts),
+      m_kept(store.table()), m_prizes(m_kept) {
     setObjectName(QStringLiteral("WheelProfile"));
     setWindowTitle(QStringLiteral("Wheel profile"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -268,7 +267,9 @@ void WheelProfileWindow::buildControls() {
 
 void WheelProfileWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        // The amounts as the table holds them: a text left unfinished last time is gone.
+        // The amounts as kept now, another copy's saves included, but for those the player
+        // changed; a text left unfinished last time is gone.
+        readKeptPrizes();
         showPrizeFields();
         showProfile();
         // The window opens to be read: no field is selected for typing over.
@@ -378,9 +379,37 @@ void WheelProfileWindow::showHint() {
     m_hint->setVisible(anyUnfinished || m_refusedField < kFieldCount);
 }
 
+void WheelProfileWindow::readKeptPrizes() {
+    const PrizeTable kept = m_store.table();
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        std::int64_t& shown = amountOf(f);
+        const std::int64_t before = f == kLineField ? m_kept.pricePerBoard : m_kept.amounts[f];
+        if (shown == before)
+            shown = f == kLineField ? kept.pricePerBoard : kept.amounts[f];
+    }
+    m_kept = kept;
+    std::vector<std::string> notices = m_store.takeNotices();
+    if (m_store.problem() != DatabaseProblem::None)
+        notices.push_back(DatabaseProblemText(m_store.problem(), kPlayerDatabaseFileName));
+    if (notices.empty())
+        return;
+    std::string said;
+    for (const std::string& notice : notices)
+        said += (said.empty() ? "" : "\n") + notice;
+    // Once the window is up, so the message stands in front of it.
+    QTimer::singleShot(0, this, [this, said] {
+        m_prompts.ask({said, "Orvane", PromptIcon::Exclamation, PromptButtons::Ok, false});
+    });
+}
+
 void WheelProfileWindow::SavePrizes() {
-    if (!SavePrizeTable(m_prizes, m_programFolder, m_playerFolder))
+    if (m_store.saveChanges(m_kept, m_prizes) != DatabaseProblem::None) {
         m_prompts.ask(SaveFailedPrompt());
+        return;
+    }
+    readKeptPrizes();
+    showPrizeFields();
+    showReturn();
 }
 
 void WheelProfileWindow::OperatorPrizes() {

@@ -20,6 +20,7 @@ class QTableWidget;
 
 namespace orvane {
 
+class PrizeStore;
 class Prompts;
 class SelectionGrid;
 class SystemList;
@@ -28,15 +29,15 @@ class WheelProfileWindow final : public QDialog {
     Q_OBJECT
   public:
     // Profiles the system chosen in `list` for the Thunderball numbers marked on `grid`, each
-    // time the window is shown. The prize table is read now and written by "Save prizes" where
-    // the parameters file is kept: `programFolder`, or the player's copy in `playerFolder`.
-    WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
-                       const std::string& programFolder, const std::string& playerFolder,
+    // time the window is shown. The prize table is read from `store` whenever the window is
+    // shown, and the amounts the player changed are written there by "Save prizes"; amounts typed
+    // and not saved stay until the program ends.
+    WheelProfileWindow(const SelectionGrid& grid, const SystemList& list, PrizeStore& store,
                        Prompts& prompts, QWidget* parent = nullptr);
 
     const PrizeTable& prizes() const { return m_prizes; }
 
-    // Writes the prize table to its file; when that fails, says so and keeps the table as typed.
+    // Keeps the amounts the player changed; when that fails, says so and keeps the table as typed.
     void SavePrizes();
     // Puts the operator's prizes in the fields, to be saved or typed over.
     void OperatorPrizes();
@@ -57,13 +58,17 @@ class WheelProfileWindow final : public QDialog {
     void amountRefused(std::size_t field);
     void showHint();
     std::int64_t& amountOf(std::size_t field);
+    // Takes what the store keeps now into every amount the player has not changed.
+    void readKeptPrizes();
 
     const SelectionGrid& m_grid;
     const SystemList& m_systemList;
-    const std::string& m_programFolder;
-    const std::string& m_playerFolder;
+    PrizeStore& m_store;
     Prompts& m_prompts;
 
+    // The amounts as kept when last read, and as shown: the two differ where the player changed
+    // an amount and did not save it.
+    PrizeTable m_kept;
     PrizeTable m_prizes;
     WheelProfile m_profile;
     DrawOdds m_odds;

@@ -10,7 +10,8 @@ BenchProgram::BenchProgram(int systemIndex)
     : m_printer(m_folder.filePath(QStringLiteral("out.pdf"))) {
     m_session.programFolder = m_folder.path().toStdString() + "/";
     m_session.dataFolder = m_session.programFolder;
-    m_windows = std::make_unique<ProgramWindows>(m_session, m_prompts, m_shell, &m_printer);
+    m_windows = std::make_unique<ProgramWindows>(m_session, m_prompts, m_shell, &m_printer, nullptr,
+                                                 &m_openPath);
     // The boards view is made, as once the player has viewed the boards: from then on every board
     // built anywhere reaches it.
     windows().boardsView.get();

@@ -18,7 +18,8 @@ void RegisterComparisonBenchmarks(const std::vector<int>& systems);
 void RegisterBoardsViewBenchmarks(const std::vector<int>& systems);
 void RegisterTicketPrintingBenchmarks(const std::vector<int>& systems);
 void RegisterListPrintingBenchmarks(const std::vector<int>& systems);
-// The draw history's check of every draw kept, 3,000 of them, against a plain loop.
+// The draw history's check of every draw kept, 4,000 of them, against a plain loop; importing
+// them, and opening the window with them kept.
 void RegisterDrawHistoryBenchmarks(const std::vector<int>& systems);
 // The wheel profile, timed until painted with manual time (the click to the paint).
 void RegisterWheelProfileBenchmarks(const std::vector<int>& systems);

@@ -15,6 +15,10 @@ class ScriptedSavePath final : public SavePathDialog {
         asked.push_back(caption + " | " + suggestedName);
         return answer;
     }
+    std::optional<std::string> askTextPath(const std::string& caption,
+                                           const std::string& suggestedName) override {
+        return askPdfPath(caption, suggestedName);
+    }
 
     std::optional<std::string> answer; // nothing: the player cancels
     std::vector<std::string> asked;

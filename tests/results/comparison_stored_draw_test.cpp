@@ -3,7 +3,7 @@
 
 #include "results/comparison_window.h"
 
-#include "results/draw_history_store.h"
+#include "support/kept_player_data.h"
 #include "support/program_fixture.h"
 
 #include <QComboBox>
@@ -28,11 +28,7 @@ StoredDraw Dated(int day, int month, int year, std::array<int, 5> main, int thun
 // kept in the data folder before the program starts.
 class ComparisonStoredDrawTest : public ProgramFixture {
   protected:
-    void keep(const std::vector<StoredDraw>& draws) {
-        DrawHistory history;
-        history.add(draws);
-        ASSERT_TRUE(SaveDrawHistory(history, folder() + "data/"));
-    }
+    void keep(const std::vector<StoredDraw>& draws) { test::KeepDraws(folder() + "data/", draws); }
     void start() {
         startProgram();
         main().show();

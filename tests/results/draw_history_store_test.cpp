@@ -1,6 +1,11 @@
-// The draws kept: newest first and each once, in a file of the player's data folder that a failed
-// save never damages and a damaged one never stops reading.
+// The draws kept: newest first and each once, in the player's database, where two copies of the
+// program each keep what the other added; the history file of earlier versions taken in once, and
+// never taken for empty when it cannot be read; and the export, which a failed save never damages.
 #include "results/draw_history_store.h"
+
+#include "playerdata/player_database.h"
+#include "support/failing_reads_vfs.h"
+#include "support/player_only.h"
 
 #include "support/killed_save.h"
 #include "support/temp_folder.h"
@@ -67,14 +72,13 @@ TEST(DrawHistory, KeepsEachDrawOnceNewestFirst) {
     EXPECT_EQ(history.draws()[6], kNoDate);
 }
 
-TEST(DrawHistoryFile, WhatIsSavedReadsBackInTheSameOrder) {
+TEST(DrawHistoryExport, WritesEveryDrawNewestFirstAndReadsBackAsItWas) {
     test::TempFolder folder;
-    // The data folder is made on the first save, with the folders it lies in.
-    const std::string data = folder.path() + "/share/Orvane/";
     DrawHistory history;
     history.add({kMarch12, kMarch12Other, kFeb2024, kNoDate, kMarch14});
-    ASSERT_TRUE(SaveDrawHistory(history, data));
-    EXPECT_EQ(FileText(data + kDrawHistoryFileName),
+    const std::string path = folder.file("draws.txt");
+    ASSERT_TRUE(ExportDrawHistory(history, path));
+    EXPECT_EQ(FileText(path),
               "# Orvane's draw history, newest first: the date (day/month/year) when known,\n"
               "# the five main numbers, then the Thunderball.\n"
               "14/03/2025 3 9 17 22 30 5\n"
@@ -82,95 +86,197 @@ TEST(DrawHistoryFile, WhatIsSavedReadsBackInTheSameOrder) {
               "12/03/2025 2 7 11 25 38 14\n"
               "29/02/2024 8 16 24 32 39 3\n"
               "8 20 29 35 37 6\n");
-    EXPECT_EQ(LoadDrawHistory(data).draws(), history.draws());
-    EXPECT_TRUE(LoadDrawHistory(folder.path() + "/nothing-here/").draws().empty());
-    EXPECT_TRUE(LoadDrawHistory("").draws().empty()) << "no folder named, nothing read";
-    EXPECT_FALSE(SaveDrawHistory(history, "")) << "no folder named, nothing written";
+    const EarlierDrawFile read = ReadEarlierDrawFile(path);
+    EXPECT_TRUE(read.found && read.readWhole);
+    EXPECT_EQ(read.decoded.history.draws(), history.draws());
+    EXPECT_EQ(read.decoded.linesNotRead, 0);
+
+    // A folder at the name, a folder below a regular file: nothing written.
+    fs::create_directories(folder.file("blocked"));
+    EXPECT_FALSE(ExportDrawHistory(history, folder.file("blocked")));
+    EXPECT_TRUE(fs::is_directory(folder.file("blocked")));
+    EXPECT_FALSE(ExportDrawHistory(history, path + "/below.txt"));
+
+    // An export killed half-way leaves the file exported before.
+    const std::string oldText = FileText(path);
+    DrawHistory more = history;
+    more.add({Dated(1, 1, 2026, {1, 2, 3, 4, 6}, 2)});
+    std::string newText = EncodeDrawHistory(more) + std::string(64 * 1024, '#');
+    ASSERT_TRUE(
+        test::SaveKilledHalfWay(path, std::vector<std::uint8_t>(newText.begin(), newText.end())));
+    EXPECT_EQ(FileText(path), oldText);
 }
 
-TEST(DrawHistoryFile, ADamagedFileGivesEveryWholeLineThatIsADraw) {
+TEST(DrawHistoryFile, ADamagedFileGivesEveryWholeLineThatIsADrawAndCountsTheOthers) {
     test::TempFolder folder;
-    const std::string data = folder.path() + "/";
     using namespace std::string_literals;
-    WriteText(data + kDrawHistoryFileName, "14/03/2025 3 9 17 22 30 5\n"
-                                           "\x01\x02garbage \xFF\xFE\n"
-                                           "12/03/2025 2 7 11 25 40 14\n"
-                                           "\0\0\0\0\n"s
-                                           "29/02/2024 8 16 24 32 39 3\r\n"
-                                           "14/03/2025 3 9 17 22 30 5\n"
-                                           "8 20 29 35 37 6\n"
-                                           "12/03/2025 2 7 11 25 38 1"); // cut short in "14"
-    EXPECT_EQ(LoadDrawHistory(data).draws(),
-              (std::vector<StoredDraw>{kMarch14, kFeb2024, kNoDate}));
+    const std::string path = folder.file(kDrawHistoryFileName);
+    WriteText(path, "# comment\n"
+                    "14/03/2025 3 9 17 22 30 5\n"
+                    "\x01\x02garbage \xFF\xFE\n"
+                    "12/03/2025 2 7 11 25 40 14\n"
+                    "\0\0\0\0\n"s
+                    "29/02/2024 8 16 24 32 39 3\r\n"
+                    "14/03/2025 3 9 17 22 30 5\n"
+                    "8 20 29 35 37 6\n"
+                    "12/03/2025 2 7 11 25 38 1"); // cut short in "14"
+    const EarlierDrawFile read = ReadEarlierDrawFile(path);
+    EXPECT_TRUE(read.readWhole);
+    EXPECT_EQ(read.decoded.history.draws(), (std::vector<StoredDraw>{kMarch14, kFeb2024, kNoDate}));
+    EXPECT_EQ(read.decoded.linesNotRead, 4);
 
-    // A folder, or a device, where the file should be: read as no history, without blocking.
-    fs::create_directory(folder.path() + "/folder/");
-    fs::create_directory(folder.path() + "/folder/" + kDrawHistoryFileName);
-    EXPECT_TRUE(LoadDrawHistory(folder.path() + "/folder/").draws().empty());
-    fs::create_directory(folder.path() + "/device/");
-    fs::create_symlink("/dev/zero", folder.path() + "/device/" + kDrawHistoryFileName);
-    EXPECT_TRUE(LoadDrawHistory(folder.path() + "/device/").draws().empty());
+    EXPECT_FALSE(ReadEarlierDrawFile(folder.file("nothing-here")).found);
+    // A folder, or a device, where the file should be: found, but not read, without blocking.
+    fs::create_directory(folder.file("folder"));
+    const EarlierDrawFile aFolder = ReadEarlierDrawFile(folder.file("folder"));
+    EXPECT_TRUE(aFolder.found && !aFolder.readWhole);
+    fs::create_symlink("/dev/zero", folder.file("device"));
+    const EarlierDrawFile aDevice = ReadEarlierDrawFile(folder.file("device"));
+    EXPECT_TRUE(aDevice.found && !aDevice.readWhole);
 }
 
-// Root writes anywhere permission bits forbid, so the failures are made another way.
-TEST(DrawHistoryFile, AFailedSaveLeavesTheOldFileWhole) {
-    test::TempFolder folder;
-    DrawHistory before;
-    before.add({kMarch12});
-    DrawHistory after = before;
-    after.add({kMarch14});
+class DrawHistoryStoreTest : public ::testing::Test {
+  protected:
+    std::string data() const { return m_temp.path() + "/share/Orvane/"; }
 
-    // A folder standing at the file's name.
-    const std::string blocked = folder.path() + "/blocked/";
-    fs::create_directories(blocked + kDrawHistoryFileName);
-    EXPECT_FALSE(SaveDrawHistory(after, blocked));
-    EXPECT_TRUE(fs::is_directory(blocked + kDrawHistoryFileName));
+  private:
+    const test::TempFolder m_temp;
+};
 
-    // A data folder below a regular file cannot be made.
-    WriteText(folder.file("plain-file"), "not a folder");
-    EXPECT_FALSE(SaveDrawHistory(after, folder.file("plain-file") + "/Orvane/"));
-    EXPECT_EQ(FileText(folder.file("plain-file")), "not a folder");
+TEST_F(DrawHistoryStoreTest, KeepsEachDrawOnceNewestFirstAndADateJoinsTheSameNumbersWithout) {
+    PlayerDatabase db(data());
+    DrawHistoryStore store(db, data());
+    EXPECT_TRUE(store.history().draws().empty());
 
-    // A save killed half-way leaves the draws saved before.
-    const std::string data = folder.path() + "/data/";
-    ASSERT_TRUE(SaveDrawHistory(before, data));
-    const std::string oldText = FileText(data + kDrawHistoryFileName);
-    std::string newText = EncodeDrawHistory(after);
-    newText += std::string(64 * 1024, '#'); // long enough for the kill to land mid-write
-    ASSERT_TRUE(test::SaveKilledHalfWay(data + kDrawHistoryFileName,
-                                        std::vector<std::uint8_t>(newText.begin(), newText.end())));
-    EXPECT_EQ(FileText(data + kDrawHistoryFileName), oldText);
-    EXPECT_EQ(LoadDrawHistory(data).draws(), before.draws());
-}
-
-TEST(DrawHistoryStore, ReadsOnFirstUseAndKeepsWhatAFailedSaveCouldNotWrite) {
-    test::TempFolder folder;
-    const std::string data = folder.path() + "/data/";
-    DrawHistory kept;
-    kept.add({kMarch12});
-    ASSERT_TRUE(SaveDrawHistory(kept, data));
-
-    DrawHistoryStore store(data);
-    EXPECT_EQ(store.history().draws(), kept.draws());
-
-    // The file replaced by a folder: the draws added stay for the run, the next save retries.
-    const std::string oldText = FileText(data + kDrawHistoryFileName);
-    fs::rename(data + kDrawHistoryFileName, folder.file("aside"));
-    fs::create_directory(data + kDrawHistoryFileName);
-    DrawHistoryStore::Added added = store.add({kMarch14, kMarch12});
-    EXPECT_FALSE(added.saved);
-    EXPECT_EQ(added.counts.added, 1);
-    EXPECT_EQ(added.counts.alreadyThere, 1);
-    EXPECT_EQ(store.history().draws(), (std::vector<StoredDraw>{kMarch14, kMarch12}));
-
-    fs::remove(data + kDrawHistoryFileName);
-    fs::rename(folder.file("aside"), data + kDrawHistoryFileName);
-    added = store.add({kMarch12});
-    EXPECT_EQ(added.counts.added, 0);
+    DrawHistoryStore::Added added = store.add({kFeb2024, kNoDate, kMarch12, kMarch12});
     EXPECT_TRUE(added.saved);
-    EXPECT_EQ(LoadDrawHistory(data).draws(), (std::vector<StoredDraw>{kMarch14, kMarch12}))
-        << "the draw the failed save left out is written with the next import";
-    EXPECT_NE(FileText(data + kDrawHistoryFileName), oldText);
+    EXPECT_EQ(added.counts.added, 3);
+    EXPECT_EQ(added.counts.alreadyThere, 1) << "given twice in one file";
+    EXPECT_EQ(store.history().draws(), (std::vector<StoredDraw>{kMarch12, kFeb2024, kNoDate}));
+
+    // The numbers of the undated draw come with a date: one draw, which takes the date. The
+    // numbers of a dated draw come without one: the dated draw already holds them.
+    const StoredDraw noDateDated = Dated(1, 2, 2020, {8, 20, 29, 35, 37}, 6);
+    const StoredDraw march12Undated = Undated({2, 7, 11, 25, 38}, 14);
+    const StoredDraw sameNumbersOtherDay = Dated(13, 3, 2025, {2, 7, 11, 25, 38}, 14);
+    const StoredDraw otherThunderball = Dated(12, 3, 2025, {2, 7, 11, 25, 38}, 13);
+    added = store.add(
+        {noDateDated, march12Undated, sameNumbersOtherDay, otherThunderball, kMarch12Other});
+    EXPECT_EQ(added.counts.added, 3);
+    EXPECT_EQ(added.counts.alreadyThere, 2);
+    EXPECT_EQ(store.history().draws(),
+              (std::vector<StoredDraw>{sameNumbersOtherDay, kMarch12Other, otherThunderball,
+                                       kMarch12, kFeb2024, noDateDated}))
+        << "newest first; of one date, the draw added last first";
+}
+
+TEST_F(DrawHistoryStoreTest, TwoCopiesOfTheProgramKeepWhatEachOtherAdded) {
+    PlayerDatabase first(data());
+    PlayerDatabase second(data());
+    DrawHistoryStore a(first, data());
+    DrawHistoryStore b(second, data());
+    EXPECT_TRUE(a.history().draws().empty()) << "the first copy reads before the other adds";
+    ASSERT_TRUE(b.add({kMarch12, kFeb2024}).saved);
+    ASSERT_TRUE(a.add({kMarch14, kNoDate}).saved);
+    const std::vector<StoredDraw> all{kMarch14, kMarch12, kFeb2024, kNoDate};
+    EXPECT_EQ(a.history().draws(), all);
+    EXPECT_EQ(b.history().draws(), all);
+}
+
+TEST_F(DrawHistoryStoreTest, TakesTheEarlierFileInOnceAndLeavesItWhereItIs) {
+    fs::create_directories(data());
+    const std::string earlier = data() + kDrawHistoryFileName;
+    WriteText(earlier, "# Orvane's draw history\n"
+                       "14/03/2025 3 9 17 22 30 5\n"
+                       "12/03/2025 1 2 3 4 5 1\n"
+                       "12/03/2025 2 7 11 25 38 14\n"
+                       "12/03/2025 2 7 11 25 40 14\n"
+                       "8 20 29 35 37 6\n");
+    const std::string text = FileText(earlier);
+    {
+        PlayerDatabase db(data());
+        DrawHistoryStore store(db, data());
+        EXPECT_EQ(store.history().draws(),
+                  (std::vector<StoredDraw>{kMarch14, kMarch12Other, kMarch12, kNoDate}))
+            << "in the order of the file";
+        EXPECT_EQ(store.takeNotices(),
+                  std::vector<std::string>{
+                      "Les 4 tirages de orvane-draws.txt ont \u00E9t\u00E9 repris dans la base "
+                      "orvane.db, 1 ligne illisible ; le fichier reste en place."});
+        EXPECT_TRUE(store.takeNotices().empty()) << "said once";
+    }
+    EXPECT_EQ(FileText(earlier), text);
+
+    // Changed since: the database is the history now, and the file is not read again.
+    WriteText(earlier, "01/01/2026 1 2 3 4 6 2\n");
+    PlayerDatabase db(data());
+    DrawHistoryStore store(db, data());
+    EXPECT_EQ(store.history().draws().size(), 4u);
+    EXPECT_TRUE(store.takeNotices().empty());
+}
+
+TEST_F(DrawHistoryStoreTest, AnEarlierFileThatCannotBeReadIsTriedAgainAndNeverTakenForEmpty) {
+    fs::create_directories(data() + kDrawHistoryFileName); // a folder at its name
+    {
+        PlayerDatabase db(data());
+        DrawHistoryStore store(db, data());
+        EXPECT_TRUE(store.add({kMarch14}).saved) << "the database works all the same";
+        EXPECT_EQ(store.takeNotices(),
+                  std::vector<std::string>{
+                      "Le fichier orvane-draws.txt ne peut pas \u00EAtre lu : il est laiss\u00E9 "
+                      "tel quel et sera repris d\u00E8s qu'il pourra l'\u00EAtre."});
+    }
+    fs::remove(data() + kDrawHistoryFileName);
+    WriteText(data() + kDrawHistoryFileName, "12/03/2025 2 7 11 25 38 14\n");
+    PlayerDatabase db(data());
+    DrawHistoryStore store(db, data());
+    EXPECT_EQ(store.history().draws(), (std::vector<StoredDraw>{kMarch14, kMarch12}))
+        << "taken in once it can be read";
+}
+
+TEST_F(DrawHistoryStoreTest, AHistoryThatCannotBeReadIsShownEmptyWithWhyAndNeverWrittenOver) {
+    {
+        PlayerDatabase db(data());
+        DrawHistoryStore store(db, data());
+        ASSERT_TRUE(store.add({kMarch12, kFeb2024}).saved);
+    }
+    const std::string before = FileText(data() + kPlayerDatabaseFileName);
+    {
+        test::FailingReads failing(kPlayerDatabaseFileName);
+        PlayerDatabase db(data());
+        DrawHistoryStore store(db, data());
+        EXPECT_TRUE(store.history().draws().empty());
+        EXPECT_EQ(store.problem(), DatabaseProblem::Unreadable);
+        const DrawHistoryStore::Added added = store.add({kMarch14});
+        EXPECT_FALSE(added.saved);
+        EXPECT_EQ(added.problem, DatabaseProblem::Unreadable);
+        EXPECT_EQ(added.counts.added, 0);
+    }
+    EXPECT_EQ(FileText(data() + kPlayerDatabaseFileName), before);
+    PlayerDatabase db(data());
+    DrawHistoryStore store(db, data());
+    EXPECT_EQ(store.history().draws(), (std::vector<StoredDraw>{kMarch12, kFeb2024}));
+}
+
+class DrawHistoryStoreAsPlayer : public DrawHistoryStoreTest {};
+
+// A history file the player may write but not read (mode 0200) is not an empty history.
+TEST_F(DrawHistoryStoreAsPlayer, AnEarlierFileThePlayerMayNotReadIsNeverTakenForEmpty) {
+    ORVANE_SKIP_AS_ROOT();
+    fs::create_directories(data());
+    const std::string earlier = data() + kDrawHistoryFileName;
+    WriteText(earlier, "12/03/2025 2 7 11 25 38 14\n");
+    fs::permissions(earlier, fs::perms::owner_write);
+    {
+        PlayerDatabase db(data());
+        DrawHistoryStore store(db, data());
+        EXPECT_TRUE(store.add({kMarch14}).saved);
+        EXPECT_EQ(store.takeNotices().size(), 1u);
+    }
+    fs::permissions(earlier, fs::perms::owner_read | fs::perms::owner_write);
+    PlayerDatabase db(data());
+    DrawHistoryStore store(db, data());
+    EXPECT_EQ(store.history().draws(), (std::vector<StoredDraw>{kMarch14, kMarch12}));
 }
 
 } // namespace

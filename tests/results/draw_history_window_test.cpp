@@ -1,15 +1,18 @@
 // The draw history window, opened with its menu item over a temporary program folder and data
-// folder, importing files written in the operator's layout and the plain one, keeping them across
-// a restart and a failed save, and checking every draw kept as the comparison window counts it.
+// folder, importing files written in the operator's layout and the plain one, keeping them in the
+// player's database across a restart and a failed save, taking in the history file of earlier
+// versions, exporting them, and checking every draw kept as the comparison window counts it.
 
 #include "results/draw_history_window.h"
 
 #include "common/prompts.h"
+#include "playerdata/player_database.h"
 #include "results/comparison_window.h"
 #include "results/draw_history_store.h"
 #include "results/money_text.h"
 #include "results/operator_prizes.h"
 #include "results/prize_table_file.h"
+#include "support/kept_player_data.h"
 #include "support/program_fixture.h"
 
 #include <QAbstractItemModel>
@@ -55,7 +58,7 @@ class DrawHistoryWindowTest : public ProgramFixture {
 
     QAction* menuItem() { return main().findChild<QAction*>(QStringLiteral("mHistorique1")); }
     DrawHistoryWindow& window() { return *windows().drawHistory; }
-    std::string historyFile() { return session.dataFolder + kDrawHistoryFileName; }
+    std::string databaseFile() { return session.dataFolder + kPlayerDatabaseFileName; }
     std::string textOf(const char* label) {
         return window().findChild<QLabel*>(QLatin1String(label))->text().toStdString();
     }
@@ -146,7 +149,7 @@ TEST_F(DrawHistoryWindowTest, MenuItemOpensTheHistoryAfterTheWheelProfileWhateve
                   "No draw kept yet: import the operator's download or a text file of draws");
         for (const auto& [name, text] :
              {std::pair{"bimport", "Import"}, std::pair{"bcheck", "Check every draw"},
-              std::pair{"BitBtn1", "Return"}})
+              std::pair{"bexport", "Export draws"}, std::pair{"BitBtn1", "Return"}})
             EXPECT_EQ(window().findChild<QPushButton*>(QLatin1String(name))->text(),
                       QLatin1String(text));
     });
@@ -187,8 +190,7 @@ TEST_F(DrawHistoryWindowTest, ImportsBothLayoutsNewestFirstAndEachDrawOnce) {
                                      "ligne refus\u00E9e");
     });
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(LoadDrawHistory(session.dataFolder).draws().size(), 7u)
-        << "saved in the data folder, made for it";
+    EXPECT_EQ(KeptDraws(session.dataFolder).size(), 7u) << "kept in the data folder, made for it";
 }
 
 TEST_F(DrawHistoryWindowTest, ShowsEveryRefusedLineWithItsReasonAndImportsTheGoodOnes) {
@@ -212,7 +214,7 @@ TEST_F(DrawHistoryWindowTest, ShowsEveryRefusedLineWithItsReasonAndImportsTheGoo
         import(writeFile("typed.txt", "20/03/2025 1 2 3 4 5 6\n"
                                       "21/03/2025 1 2 3 4 5\n"
                                       "22/03/2025 1 2 3 4 5 6\0\n"s
-                                      "1 2 3 4 5 6\n"));
+                                      "1 2 3 4 6 7\n"));
         EXPECT_EQ(textOf("lreport"), "2 tirages ajout\u00E9s, 0 d\u00E9j\u00E0 enregistr\u00E9, 2 "
                                      "lignes refus\u00E9es");
         EXPECT_EQ(refusals(), Texts({"ligne 2 : il manque des num\u00E9ros : 5 au lieu de 6",
@@ -238,7 +240,7 @@ TEST_F(DrawHistoryWindowTest, ShowsEveryRefusedLineWithItsReasonAndImportsTheGoo
         }
     });
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(LoadDrawHistory(session.dataFolder).draws().size(), 4u);
+    EXPECT_EQ(KeptDraws(session.dataFolder).size(), 4u);
 }
 
 TEST_F(DrawHistoryWindowTest, AFileOfThousandsOfBadLinesListsTheFirstAndCountsTheRest) {
@@ -260,9 +262,9 @@ TEST_F(DrawHistoryWindowTest, AFileOfThousandsOfBadLinesListsTheFirstAndCountsTh
 
 TEST_F(DrawHistoryWindowTest, TheDrawsKeptAreThereAtTheNextStart) {
     openThroughMenu([&] { import(kFixtures + "operator-download.csv"); });
-    const std::string saved = FileText(historyFile());
-
     program.reset();
+    const std::string saved = FileText(databaseFile());
+
     startProgram();
     main().show();
     openThroughMenu([&] {
@@ -270,51 +272,108 @@ TEST_F(DrawHistoryWindowTest, TheDrawsKeptAreThereAtTheNextStart) {
         EXPECT_EQ(drawOf(0), Texts({"14/03/2025", "03 09 17 22 30", "5"}));
         EXPECT_TRUE(textOf("lreport").empty());
     });
-    EXPECT_EQ(FileText(historyFile()), saved) << "reading it writes nothing";
+    EXPECT_EQ(FileText(databaseFile()), saved) << "reading it writes nothing";
 }
 
-TEST_F(DrawHistoryWindowTest, ADataFolderBelowAFileGivesTheFrenchMessageAndLosesNothing) {
+// The database cannot be made, or stands where a folder does: nothing is added, the French
+// message says why, and what was kept is still there once the way is clear.
+TEST_F(DrawHistoryWindowTest, ADatabaseThatCannotBeWrittenGivesTheFrenchMessageAndLosesNothing) {
     program.reset();
     std::ofstream(folder() + "plain-file") << "a file, not a folder";
     session.dataFolder = folder() + "plain-file/Orvane/";
     startProgram();
     main().show();
-
     openThroughMenu([&] {
         import(kFixtures + "operator-download.csv");
         ASSERT_EQ(prompts.shown.size(), 1u);
         EXPECT_EQ(prompts.shown[0], SaveFailedPrompt());
-        EXPECT_EQ(rows()->rowCount(), 6) << "the draws stay for the run";
-        EXPECT_EQ(refusals(), Texts({"L'historique n'a pas pu \u00EAtre enregistr\u00E9 : les "
-                                     "tirages ajout\u00E9s restent jusqu'\u00E0 la fermeture "
-                                     "d'Orvane"}));
+        EXPECT_EQ(rows()->rowCount(), 0) << "nothing added";
+        EXPECT_EQ(textOf("lreport"), "0 tirage ajout\u00E9, 0 d\u00E9j\u00E0 enregistr\u00E9, 0 "
+                                     "ligne refus\u00E9e");
+        EXPECT_EQ(refusals(), Texts({"La base orvane.db ne peut pas \u00EAtre ouverte : rien n'a "
+                                     "\u00E9t\u00E9 enregistr\u00E9."}));
     });
     EXPECT_EQ(FileText(folder() + "plain-file"), "a file, not a folder");
-    openThroughMenu([&] { EXPECT_EQ(rows()->rowCount(), 6); });
+
+    program.reset();
+    session.dataFolder = folder() + "data/";
+    startProgram();
+    main().show();
+    openThroughMenu([&] { import(kFixtures + "plain-draws.txt"); });
+    program.reset();
+    const std::string kept = FileText(databaseFile());
+    fs::rename(databaseFile(), folder() + "aside");
+    fs::create_directory(databaseFile());
+    startProgram();
+    main().show();
+    openThroughMenu([&] {
+        EXPECT_EQ(textOf("lreport"), "La base orvane.db ne peut pas \u00EAtre lue : elle est "
+                                     "laiss\u00E9e telle quelle, rien n'a \u00E9t\u00E9 "
+                                     "enregistr\u00E9.");
+        import(kFixtures + "operator-download.csv");
+        ASSERT_EQ(prompts.shown.size(), 2u);
+        EXPECT_EQ(prompts.shown[1].text, "Il y a eu un probl\u00E8me");
+        EXPECT_EQ(rows()->rowCount(), 0);
+    });
+    EXPECT_TRUE(fs::is_directory(databaseFile())) << "never replaced";
+    program.reset();
+    fs::remove(databaseFile());
+    fs::rename(folder() + "aside", databaseFile());
+    EXPECT_EQ(FileText(databaseFile()), kept);
+    startProgram();
+    main().show();
+    openThroughMenu([&] { import(kFixtures + "operator-download.csv"); });
+    EXPECT_EQ(KeptDraws(session.dataFolder).size(), 7u);
 }
 
-TEST_F(DrawHistoryWindowTest, AFolderAtTheFilesNameGivesTheFrenchMessageAndTheNextSaveKeepsAll) {
-    openThroughMenu([&] { import(kFixtures + "plain-draws.txt"); });
-    const std::string before = FileText(historyFile());
-    fs::rename(historyFile(), folder() + "aside");
-    fs::create_directory(historyFile());
-
+// The files earlier versions kept: taken in at the first use, said once, and left in place.
+TEST_F(DrawHistoryWindowTest, TheHistoryAndPrizesOfEarlierVersionsAreTakenInOnce) {
+    program.reset();
+    fs::create_directories(session.dataFolder);
+    std::ofstream(session.dataFolder + kDrawHistoryFileName)
+        << "# Orvane's draw history\n14/03/2025 3 9 17 22 30 5\n12/03/2025 2 7 11 25 38 14\n"
+           "garbage\n";
+    PrizeTable prizes = OperatorPrizeTable();
+    prizes.setAmount(PrizeRank::OnePlusT, 123);
+    std::ofstream(session.programFolder + kPrizeTableFileName) << EncodePrizeTable(prizes);
+    startProgram();
+    main().show();
     openThroughMenu([&] {
-        import(kFixtures + "operator-download.csv");
+        ASSERT_EQ(rows()->rowCount(), 2);
+        EXPECT_EQ(drawOf(1), Texts({"12/03/2025", "02 07 11 25 38", "14"}));
+        EXPECT_EQ(textOf("lreport"), "Les 2 tirages de orvane-draws.txt ont \u00E9t\u00E9 "
+                                     "repris dans la base orvane.db, 1 ligne illisible ; le "
+                                     "fichier reste en place.");
+    });
+    openThroughMenu([&] { EXPECT_TRUE(textOf("lreport").empty()) << "said once"; });
+    EXPECT_EQ(windows().prizes->table(), prizes) << "taken in when first asked for";
+    EXPECT_EQ(KeptPrizes(session.dataFolder), prizes);
+    EXPECT_TRUE(fs::exists(session.dataFolder + kDrawHistoryFileName));
+    EXPECT_TRUE(fs::exists(session.programFolder + kPrizeTableFileName));
+}
+
+TEST_F(DrawHistoryWindowTest, ExportWritesEveryDrawKeptAsPlainLines) {
+    const std::string exported = folder() + "exported.txt";
+    openThroughMenu([&] {
+        import(kFixtures + "plain-draws.txt");
+        savePath.answer = exported;
+        press("bexport");
+        EXPECT_EQ(savePath.asked, Texts({"Export draws | orvane-draws.txt"}));
+        EXPECT_EQ(textOf("lreport"), "3 tirages export\u00E9s dans " + exported);
+
+        // A folder at the chosen name: said, and nothing written.
+        savePath.answer = folder() + "a-folder";
+        fs::create_directory(*savePath.answer);
+        press("bexport");
         ASSERT_EQ(prompts.shown.size(), 1u);
         EXPECT_EQ(prompts.shown[0], SaveFailedPrompt());
-        EXPECT_EQ(prompts.shown[0].text, "Il y a eu un probl\u00E8me");
-        EXPECT_EQ(rows()->rowCount(), 7);
+        EXPECT_EQ(textOf("lreport"), "Le fichier " + folder() +
+                                         "a-folder n'a pas pu \u00EAtre \u00E9crit : aucun "
+                                         "tirage export\u00E9");
     });
-    EXPECT_TRUE(fs::is_directory(historyFile())) << "never replaced";
-    EXPECT_EQ(FileText(folder() + "aside"), before);
-
-    // Once the way is clear, the next import writes every draw, those of the failed save too.
-    fs::remove(historyFile());
-    fs::rename(folder() + "aside", historyFile());
-    openThroughMenu([&] { import(kFixtures + "plain-draws.txt"); });
-    EXPECT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(LoadDrawHistory(session.dataFolder).draws().size(), 7u);
+    const EarlierDrawFile read = ReadEarlierDrawFile(exported);
+    EXPECT_EQ(read.decoded.history.draws(), KeptDraws(session.dataFolder));
+    EXPECT_EQ(read.decoded.linesNotRead, 0);
 }
 
 TEST_F(DrawHistoryWindowTest, CheckingRefusesASelectionTheCompareButtonRefuses) {
@@ -441,11 +500,11 @@ TEST_F(DrawHistoryWindowTest, EveryDrawsLineMatchesTheComparisonWindowsCounters)
     EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(DrawHistoryWindowTest, TheMoneyComesFromThePrizeTableOfTheProgramFolder) {
+TEST_F(DrawHistoryWindowTest, TheMoneyComesFromThePrizesKept) {
     PrizeTable prizes = OperatorPrizeTable();
     prizes.setAmount(PrizeRank::OnePlusT, 123);
     prizes.pricePerBoard = 250;
-    ASSERT_TRUE(SavePrizeTable(prizes, session.programFolder));
+    KeepPrizes(session.dataFolder, prizes);
     markFullNine();
     openThroughMenu([&] {
         import(writeFile("one.txt", "2 30 31 32 34 5\n")); // one marked and the Thunderball

@@ -1,5 +1,5 @@
-// The prize table file: what it holds, what reading it makes of anything else, and the saves that
-// fail.
+// The prize table file of earlier versions, which the player's database takes in: what it holds,
+// and what reading it makes of anything else.
 
 #include "results/prize_table_file.h"
 
@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -51,11 +50,11 @@ class PrizeTableFileTest : public ::testing::Test {
     const test::TempFolder m_temp;
 };
 
-TEST_F(PrizeTableFileTest, SavedTableReadsBackAsItWasTyped) {
+TEST_F(PrizeTableFileTest, AWrittenTableReadsBackAsItWasTyped) {
     EXPECT_FALSE(fs::exists(file()));
-    EXPECT_EQ(LoadPrizeTable(folder()), OperatorPrizeTable()) << "nothing saved yet";
+    EXPECT_EQ(ReadPrizeTableFile(file()), OperatorPrizeTable()) << "no file";
 
-    ASSERT_TRUE(SavePrizeTable(playersTable(), folder()));
+    writeFile(EncodePrizeTable(playersTable()));
     EXPECT_EQ(readFile(), "# Orvane's prize table: pence paid to one winning line per prize rank\n"
                           "# (main numbers matched, +T with the Thunderball), and the price of a "
                           "line.\n"
@@ -68,13 +67,7 @@ TEST_F(PrizeTableFileTest, SavedTableReadsBackAsItWasTyped) {
                           "2+T=849\n"
                           "1+T=121\n"
                           "line=123\n");
-    EXPECT_EQ(LoadPrizeTable(folder()), playersTable());
-
-    // Saving again replaces it whole.
-    ASSERT_TRUE(SavePrizeTable(OperatorPrizeTable(), folder()));
-    EXPECT_EQ(LoadPrizeTable(folder()), OperatorPrizeTable());
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder()), fs::directory_iterator()), 1)
-        << "no temporary left";
+    EXPECT_EQ(ReadPrizeTableFile(file()), playersTable());
 }
 
 TEST_F(PrizeTableFileTest, WhatCannotBeReadKeepsTheOperatorsAmountFieldByField) {
@@ -119,79 +112,26 @@ TEST_F(PrizeTableFileTest, WhatCannotBeReadKeepsTheOperatorsAmountFieldByField) 
         SCOPED_TRACE(c.what);
         EXPECT_EQ(DecodePrizeTable(c.text), c.expected);
         writeFile(c.text);
-        EXPECT_EQ(LoadPrizeTable(folder()), c.expected);
+        EXPECT_EQ(ReadPrizeTableFile(file()), c.expected);
     }
 
     // A table is a few hundred bytes: reading stops after 4096, and the line it stops in is not
     // read as an amount.
     writeFile(pastTheReadLimit);
-    EXPECT_EQ(LoadPrizeTable(folder()), withRank(PrizeRank::Four, 7));
+    EXPECT_EQ(ReadPrizeTableFile(file()), withRank(PrizeRank::Four, 7));
 }
 
-TEST_F(PrizeTableFileTest, AnythingButAFileAtItsNameGivesTheOperatorsTableWithoutWaiting) {
+// Not a table the player kept, but a file that cannot be read: never taken for the operator's.
+TEST_F(PrizeTableFileTest, AnythingButAFileAtItsNameCannotBeReadAndIsReadWithoutWaiting) {
     fs::create_directory(file());
-    EXPECT_EQ(LoadPrizeTable(folder()), OperatorPrizeTable()) << "a folder";
+    EXPECT_EQ(ReadPrizeTableFile(file()), std::nullopt) << "a folder";
     fs::remove(file());
     for (const test::SpecialFile& special : test::SpecialFiles()) {
         SCOPED_TRACE(special.what);
         special.make(file());
-        EXPECT_EQ(LoadPrizeTable(folder()), OperatorPrizeTable());
+        EXPECT_EQ(ReadPrizeTableFile(file()), std::nullopt);
         fs::remove(file());
     }
-}
-
-TEST_F(PrizeTableFileTest, ASaveThatCannotBeWrittenFailsAndChangesNothing) {
-    const struct {
-        const char* what;
-        std::function<std::string(const std::string& folder)> programFolder;
-        std::function<bool()> leftAsItWas;
-    } cases[] = {
-        {"a folder at the file's name",
-         [&](const std::string& f) {
-             fs::create_directory(file());
-             return f;
-         },
-         [&] { return fs::is_directory(file()) && fs::is_empty(file()); }},
-        {"the program folder below a regular file",
-         [](const std::string& f) {
-             std::ofstream(f + "plain-file") << "x";
-             return f + "plain-file/";
-         },
-         [&] { return !fs::exists(file()); }},
-        {"no program folder", [](const std::string& f) { return f + "gone/"; },
-         [&] { return !fs::exists(folder() + "gone"); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string programFolder = c.programFolder(folder());
-        EXPECT_FALSE(SavePrizeTable(playersTable(), programFolder));
-        EXPECT_TRUE(c.leftAsItWas());
-        EXPECT_EQ(LoadPrizeTable(programFolder), OperatorPrizeTable());
-        fs::remove_all(file());
-    }
-}
-
-// In a program folder the player may not write (an install shared by every player), the table
-// goes to the player's own folder, as the parameters file does, and is read from there.
-TEST_F(PrizeTableFileTest, AProgramFolderThatCannotTakeTheTableSendsItToThePlayersFolder) {
-    std::ofstream(folder() + "plain-file") << "x";
-    const std::string shared =
-        folder() + "plain-file/"; // below a file: root cannot write it either
-    const std::string player = folder() + "config/orvane/";
-    ASSERT_TRUE(SavePrizeTable(playersTable(), shared, player));
-    EXPECT_TRUE(fs::exists(player + kPrizeTableFileName));
-    EXPECT_EQ(fs::status(folder() + "config").permissions() & fs::perms::all, fs::perms::owner_all);
-    EXPECT_EQ(LoadPrizeTable(shared, player), playersTable());
-
-    // Once the player has a copy, it is the one written and read, whatever the program folder.
-    PrizeTable changed = playersTable();
-    changed.pricePerBoard = 200;
-    ASSERT_TRUE(SavePrizeTable(changed, folder(), player));
-    EXPECT_FALSE(fs::exists(file())) << "the program folder's table is left alone";
-    EXPECT_EQ(LoadPrizeTable(folder(), player), changed);
-
-    // Where neither may be written, nothing is.
-    EXPECT_FALSE(SavePrizeTable(changed, shared, folder() + "plain-file/config/"));
 }
 
 } // namespace

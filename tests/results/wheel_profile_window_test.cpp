@@ -3,11 +3,13 @@
 
 #include "results/wheel_profile_window.h"
 
+#include "playerdata/player_database.h"
 #include "results/figure_text.h"
 #include "results/money_text.h"
 #include "results/operator_prizes.h"
 #include "results/prize_table_file.h"
 #include "results/wheel_profile_texts.h"
+#include "support/kept_player_data.h"
 #include "support/player_only.h"
 #include "support/program_fixture.h"
 #include "wheels/wheel_catalogue.h"
@@ -99,6 +101,7 @@ class WheelProfileWindowTest : public ProgramFixture {
             ReturnOfOneDraw(odds, prizes, WheelCatalogue(system).boardCount * thunderballs)
                 .expectedPrize);
     }
+    std::string databaseFile() { return session.dataFolder + kPlayerDatabaseFileName; }
     std::string prizeFileText() {
         std::ifstream in(folder() + kPrizeTableFileName, std::ios::binary);
         std::ostringstream text;
@@ -289,7 +292,7 @@ TEST_F(WheelProfileWindowTest, SavedPrizesAreTheNextStartsAndUnsavedOnesLastTheR
         typeOver("eprize5t", QStringLiteral("1,000,000"));
         typeOver("eprice", QStringLiteral("1.50"));
     });
-    EXPECT_FALSE(fs::exists(folder() + kPrizeTableFileName)) << "closing does not save";
+    EXPECT_FALSE(fs::exists(databaseFile())) << "closing does not save";
     PrizeTable typed = OperatorPrizeTable();
     typed.setAmount(PrizeRank::FivePlusT, 1'000'000'00);
     typed.pricePerBoard = 150;
@@ -300,7 +303,7 @@ TEST_F(WheelProfileWindowTest, SavedPrizesAreTheNextStartsAndUnsavedOnesLastTheR
         press("bsaveprizes");
     });
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(prizeFileText(), EncodePrizeTable(typed));
+    EXPECT_EQ(KeptPrizes(session.dataFolder), typed);
 
     // The next start reads them back.
     program.reset();
@@ -321,10 +324,11 @@ TEST_F(WheelProfileWindowTest, SavedPrizesAreTheNextStartsAndUnsavedOnesLastTheR
                   expectedPrizeMoney(13, 1, OperatorPrizeTable()));
         press("bsaveprizes");
     });
-    EXPECT_EQ(prizeFileText(), EncodePrizeTable(OperatorPrizeTable()));
+    EXPECT_EQ(KeptPrizes(session.dataFolder), OperatorPrizeTable());
 }
 
-TEST_F(WheelProfileWindowTest, AFileThatCannotBeReadGivesTheOperatorsPrizes) {
+// The prize file of earlier versions, taken in at the first opening.
+TEST_F(WheelProfileWindowTest, AnEarlierFileThatCannotBeReadGivesTheOperatorsPrizes) {
     const struct {
         const char* what;
         std::function<void(const std::string& path)> make;
@@ -348,55 +352,58 @@ TEST_F(WheelProfileWindowTest, AFileThatCannotBeReadGivesTheOperatorsPrizes) {
 }
 
 TEST_F(WheelProfileWindowTest, ASaveThatFailsSaysSoAndKeepsTheTypedTable) {
-    chooseSystem(14);
-    const std::string programFolder = session.programFolder;
-    // Nor may the player's own folder be written: it lies below a regular file.
-    std::ofstream(programFolder + "no-home") << "x";
-    session.playerFolder = programFolder + "no-home/orvane/";
     const struct {
         const char* what;
         std::function<void()> provoke;
     } cases[] = {
-        {"a folder at the file's name",
-         [&] { fs::create_directory(programFolder + kPrizeTableFileName); }},
-        {"the program folder below a regular file",
+        {"a folder at the database's name",
+         [&] { fs::create_directories(session.dataFolder + kPlayerDatabaseFileName); }},
+        {"the data folder below a regular file",
          [&] {
-             std::ofstream(programFolder + "plain-file") << "x";
-             session.programFolder = programFolder + "plain-file/";
+             std::ofstream(folder() + "plain-file") << "x";
+             session.dataFolder = folder() + "plain-file/Orvane/";
          }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        program.reset();
         prompts.shown.clear();
+        session.dataFolder = folder() + "data/";
         c.provoke();
+        startProgram();
+        main().show();
+        chooseSystem(14);
         openThroughMenu([&] {
             typeOver("eprice", QStringLiteral("2.50"));
             press("bsaveprizes");
-            EXPECT_EQ(prompts.shown, std::vector<Prompt>{SaveFailedPrompt()});
+            ASSERT_FALSE(prompts.shown.empty());
+            EXPECT_EQ(prompts.shown.back(), SaveFailedPrompt());
             EXPECT_TRUE(window().isVisible());
             EXPECT_EQ(field("eprice")->text(), "2.50");
             EXPECT_EQ(window().prizes().pricePerBoard, 250);
             EXPECT_EQ(textOf("lcost"), "22 lines at " + pounds("2.50") + ": " + pounds("55.00"));
         });
         openThroughMenu([&] { EXPECT_EQ(window().prizes().pricePerBoard, 250); });
-        session.programFolder = programFolder;
-        fs::remove_all(programFolder + kPrizeTableFileName);
-        fs::remove(programFolder + "plain-file");
+        fs::remove_all(folder() + "data");
+        fs::remove(folder() + "plain-file");
     }
-    EXPECT_FALSE(fs::exists(programFolder + kPrizeTableFileName));
 }
 
 class WheelProfilePrizesAsPlayer : public WheelProfileWindowTest {};
 
-// A shared install: the player keeps the table of their own in their configuration folder, as
-// the parameters file is kept, and the program folder's file stays as it was.
+// A shared install: the program folder's prize file, which the player may not write, is taken
+// into the player's database and stays as it was; the player's changes go to the database.
 TEST_F(WheelProfilePrizesAsPlayer, AProgramFolderThePlayerMayNotWriteKeepsTheFileAsItWas) {
     ORVANE_SKIP_AS_ROOT();
+    program.reset();
     PrizeTable saved = OperatorPrizeTable();
     saved.setAmount(PrizeRank::Four, 99'00);
-    ASSERT_TRUE(SavePrizeTable(saved, folder()));
-    ::chmod(folder().c_str(), 0500);
+    std::ofstream(folder() + kPrizeTableFileName) << EncodePrizeTable(saved);
     ::chmod((folder() + kPrizeTableFileName).c_str(), 0444);
+    session.dataFolder = playerFolder + "data/";
+    ::chmod(folder().c_str(), 0500);
+    startProgram();
+    main().show();
     openThroughMenu([&] {
         EXPECT_EQ(window().prizes(), saved);
         typeOver("eprize4", QStringLiteral("150"));
@@ -406,7 +413,7 @@ TEST_F(WheelProfilePrizesAsPlayer, AProgramFolderThePlayerMayNotWriteKeepsTheFil
     });
     ::chmod(folder().c_str(), 0700);
     EXPECT_EQ(prizeFileText(), EncodePrizeTable(saved));
-    EXPECT_EQ(LoadPrizeTable(folder(), session.playerFolder).amount(PrizeRank::Four), 150'00);
+    EXPECT_EQ(KeptPrizes(session.dataFolder).amount(PrizeRank::Four), 150'00);
 }
 
 } // namespace

@@ -59,13 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 (reading.draws.empty() && reading.refused.empty()),
             "a file that is no draw file gives nothing");
 
-    // The same bytes as the history file, then the history written and read again.
+    // The same bytes as the history file of earlier versions, then exported and read again.
     WriteFile(folder + kDrawHistoryFileName, data, size);
-    const DrawHistory kept = LoadDrawHistory(folder);
+    const EarlierDrawFile earlier = ReadEarlierDrawFile(folder + kDrawHistoryFileName);
+    Require(earlier.readWhole, "a written file is read whole");
+    const DrawHistory& kept = earlier.decoded.history;
     Require(std::all_of(kept.draws().begin(), kept.draws().end(), IsGameDraw),
             "a kept draw is a draw of the game");
-    Require(SaveDrawHistory(kept, folder), "the history is written");
-    Require(LoadDrawHistory(folder).draws() == kept.draws(),
-            "a written history reads back as it was");
+    Require(ExportDrawHistory(kept, folder + "exported.txt"), "the history is exported");
+    Require(ReadEarlierDrawFile(folder + "exported.txt").decoded.history.draws() == kept.draws(),
+            "an exported history reads back as it was");
     return 0;
 }

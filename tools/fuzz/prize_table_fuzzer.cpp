@@ -72,10 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The file in a program folder: its first 4096 bytes are read.
     const std::string folder = ScratchFolder();
     WriteFile(folder + kPrizeTableFileName, data, size);
-    Require(LoadPrizeTable(folder) == DecodePrizeTable(text.substr(0, kReadLimit)),
-            "loading reads what decoding the file's start gives");
-    Require(SavePrizeTable(decoded, folder), "a table saves in a writable folder");
-    Require(LoadPrizeTable(folder) == decoded, "a saved table loads as it was");
+    Require(ReadPrizeTableFile(folder + kPrizeTableFileName) ==
+                DecodePrizeTable(text.substr(0, kReadLimit)),
+            "reading the file gives what decoding its start gives");
 
     CheckTyped(text.substr(0, std::min<std::size_t>(size, 64)));
     return 0;
