@@ -99,8 +99,10 @@ DatabaseProblem PlayerDatabase::openFile() {
     const std::string file = path();
     const bool existed = fileExists(file);
     sqlite3* db = nullptr;
+    // One thread at a time uses a connection: SQLite need not lock around every call.
     const int opened =
-        sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(file.c_str(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (opened != SQLITE_OK) {
         sqlite3_close_v2(db);
         return existed ? DatabaseProblem::Unreadable : DatabaseProblem::CannotOpen;

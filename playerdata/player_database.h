@@ -23,6 +23,8 @@ namespace orvane {
 
 inline constexpr const char* kPlayerDatabaseFileName = "orvane.db";
 
+// Used from one thread at a time (the windows' thread): a worker thread opens a database of its
+// own.
 class PlayerDatabase {
   public:
     // The database `fileName` in `folder` (ending with "/"), made with the folder when first

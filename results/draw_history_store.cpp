@@ -10,7 +10,6 @@
 #include <sqlite3.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <utility>
 
@@ -20,15 +19,29 @@ namespace {
 
 // "2025-03-14": text order is date order.
 std::string dateKey(const DrawDate& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
+    std::string key = "0000-00-00";
+    const auto put = [&key](std::size_t end, int value) {
+        for (std::size_t at = end; value > 0 && at-- > 0; value /= 10)
+            key[at] = static_cast<char>('0' + value % 10);
+    };
+    put(4, date.year);
+    put(7, date.month);
+    put(10, date.day);
+    return key;
 }
 
 std::optional<DrawDate> dateOfKey(const std::string& key) {
-    DrawDate date;
-    if (std::sscanf(key.c_str(), "%4d-%2d-%2d", &date.year, &date.month, &date.day) != 3 ||
-        !IsCalendarDate(date))
+    const auto digits = [&key](std::size_t from, std::size_t count) {
+        int value = 0;
+        for (std::size_t at = from; at < from + count; ++at) {
+            if (at >= key.size() || key[at] < '0' || key[at] > '9')
+                return -1;
+            value = value * 10 + (key[at] - '0');
+        }
+        return value;
+    };
+    const DrawDate date{digits(0, 4), digits(5, 2), digits(8, 2)};
+    if (key.size() != 10 || key[4] != '-' || key[7] != '-' || !IsCalendarDate(date))
         return std::nullopt;
     return date;
 }

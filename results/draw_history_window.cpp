@@ -255,13 +255,14 @@ void DrawHistoryWindow::CheckEveryDraw() {
         return;
     }
     m_run.RebuildPlayOrder(m_grid);
-    if (m_store.history().draws().empty()) {
+    const std::vector<StoredDraw>& draws = m_store.history().draws();
+    if (draws.empty()) {
         showTotals();
         m_system->setText(QStringLiteral("No draw kept to check: import draws first."));
         return;
     }
-    m_model->showCheck(orvane::CheckEveryDraw(m_run, m_grid, m_systemList,
-                                              m_store.history().draws(), m_prizes.table()));
+    m_model->showCheck(
+        orvane::CheckEveryDraw(m_run, m_grid, m_systemList, draws, m_prizes.table()));
     showTotals();
 }
 

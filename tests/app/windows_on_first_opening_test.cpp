@@ -5,11 +5,13 @@
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
 #include "output/ticket_print_window.h"
+#include "playerdata/player_database.h"
 #include "results/comparison_window.h"
 #include "results/draw_history_store.h"
 #include "settings/app_settings.h"
 #include "settings/offset_text.h"
 #include "settings/parameters_window.h"
+#include "support/kept_player_data.h"
 #include "support/program_fixture.h"
 #include "wheels/boards_view.h"
 
@@ -23,10 +25,13 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 
 namespace orvane::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 class WindowsOnFirstOpeningTest : public ProgramFixture {
   protected:
@@ -220,6 +225,28 @@ TEST_F(WindowsOnFirstOpeningTest, PrintWindowFirstOpenedFromTheListStartsAsFromT
     EXPECT_FALSE(numberOnTop);
     // The main window's command opens that same window.
     EXPECT_EQ(openModal("Imprimerlesbulletins1"), fromList);
+}
+
+// The player's database is opened by the first window that needs it, never at start.
+TEST_F(WindowsOnFirstOpeningTest, StartUpLeavesThePlayersDatabaseUnopened) {
+    session.dataFolder = folder() + "data/";
+    KeepDraws(session.dataFolder,
+              {MakeStoredDraw(DrawDate{2025, 3, 14}, Draw{{3, 9, 17, 22, 30}, 5})});
+    const auto databaseOpen = [this] {
+        const std::string database =
+            fs::canonical(session.dataFolder + kPlayerDatabaseFileName).string();
+        for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            if (fs::read_symlink(fd.path(), error).string().rfind(database, 0) == 0)
+                return true;
+        }
+        return false;
+    };
+    startProgram();
+    main().show();
+    EXPECT_FALSE(databaseOpen());
+    EXPECT_NE(openModal("mHistorique1"), nullptr);
+    EXPECT_TRUE(databaseOpen()) << "the check itself sees an open database";
 }
 
 } // namespace
