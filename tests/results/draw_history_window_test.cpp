@@ -13,6 +13,7 @@
 #include "results/operator_prizes.h"
 #include "results/prize_table_file.h"
 #include "support/kept_player_data.h"
+#include "support/player_only.h"
 #include "support/program_fixture.h"
 
 #include <QAbstractItemModel>
@@ -29,6 +30,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/mount.h>
 
 namespace orvane::test {
 namespace {
@@ -529,6 +531,70 @@ TEST_F(DrawHistoryWindowTest, ImportingAfterACheckClearsTheCheckOfDrawsItDidNotC
         EXPECT_EQ(countsOf(0), Texts(8, ""));
         EXPECT_TRUE(textOf("lwon").empty());
     });
+}
+
+// The data folder on a disk of 256 KiB that fills up after a first import: the second one adds
+// nothing, says why, and the draws of the first stay.
+TEST_F(DrawHistoryWindowTest, AFullDiskGivesTheFrenchMessageAndKeepsWhatWasKept) {
+    program.reset();
+    fs::create_directories(session.dataFolder);
+    if (::mount("tmpfs", session.dataFolder.c_str(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "a small disk needs mounting, which only root may do here";
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{session.dataFolder};
+    startProgram();
+    main().show();
+    openThroughMenu([&] {
+        import(kFixtures + "plain-draws.txt");
+        {
+            std::ofstream filler(session.dataFolder + "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            while (filler.write(block.data(), static_cast<std::streamsize>(block.size())))
+                ;
+        }
+        import(writeFile("many.txt", [] {
+            std::string lines;
+        for (int day = 1; day <= 28; ++day)
+            for (int month = 1; month <= 12; ++month)
+                lines += std::to_string(day) + "/" + std::to_string(month) + "/2024 1 2 3 4 " +
+                         std::to_string(5 + month) + " " + std::to_string(1 + day % 14) + "\n";
+        return lines;
+        }()));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], SaveFailedPrompt());
+    EXPECT_EQ(refusals(), Texts({"Le disque est plein : rien n'a \u00E9t\u00E9 "
+                                 "enregistr\u00E9, ce qui \u00E9tait gard\u00E9 est "
+                                 "intact."}));
+    EXPECT_EQ(rows()->rowCount(), 3) << "the draws kept before are still shown";
+});
+program.reset();
+fs::remove(session.dataFolder + "filler");
+EXPECT_EQ(KeptDraws(session.dataFolder).size(), 3u);
+}
+
+class DrawHistoryWindowAsPlayer : public DrawHistoryWindowTest {};
+
+TEST_F(DrawHistoryWindowAsPlayer, AReadOnlyDatabaseIsShownAndNeverWritten) {
+    ORVANE_SKIP_AS_ROOT();
+    openThroughMenu([&] { import(kFixtures + "plain-draws.txt"); });
+    program.reset();
+    fs::permissions(databaseFile(), fs::perms::owner_read);
+    const std::string kept = FileText(databaseFile());
+    startProgram();
+    main().show();
+    openThroughMenu([&] {
+        EXPECT_EQ(rows()->rowCount(), 3);
+        import(kFixtures + "operator-download.csv");
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0], SaveFailedPrompt());
+        EXPECT_EQ(refusals(), Texts({"La base orvane.db est en lecture seule : rien n'a "
+                                     "\u00E9t\u00E9 enregistr\u00E9."}));
+        EXPECT_EQ(rows()->rowCount(), 3);
+    });
+    program.reset();
+    EXPECT_EQ(FileText(databaseFile()), kept);
 }
 
 } // namespace
