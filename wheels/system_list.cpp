@@ -1,5 +1,6 @@
 #include "wheels/system_list.h"
 
+#include "wheels/player_wheels.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <algorithm>
@@ -11,10 +12,22 @@ std::string SystemListEntry(int index) {
 }
 
 SystemList::SystemList() {
+    refreshPlayerWheels();
+    m_chosen = 0;
+}
+
+void SystemList::refreshPlayerWheels() {
+    const int chosen = CurrentSystemIndex(*this);
+    m_entries.clear();
     for (int i = 1; i <= kSystemCount; ++i)
         m_entries.push_back(SystemListEntry(i));
+    for (const int index : ListedPlayerWheels())
+        m_entries.push_back(SystemListEntry(index));
+    // Every catalogue entry starts with a blank and every player's wheel with a star, so the
+    // catalogue's entries keep their positions.
     std::sort(m_entries.begin(), m_entries.end());
-    m_chosen = 0;
+    if (chosen > 0)
+        m_chosen = positionOfSystem(chosen);
 }
 
 void SystemList::choose(int position) {

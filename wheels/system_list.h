@@ -9,8 +9,13 @@ namespace orvane {
 
 class SystemList {
   public:
-    // Fills the list with the 71 systems and chooses its first entry.
+    // Fills the list with the 71 systems, and the player's wheels listed on the shelf, and
+    // chooses its first entry.
     SystemList();
+
+    // Lists the player's wheels as the shelf lists them now, after the 71 systems, whose
+    // positions never change; the entry chosen stays chosen while it is listed.
+    void refreshPlayerWheels();
 
     const std::vector<std::string>& entries() const { return m_entries; }
     int size() const { return static_cast<int>(m_entries.size()); }

@@ -1,6 +1,7 @@
 #include "wheels/wheel_catalogue.h"
 
 #include "wheels/generated_tables.h"
+#include "wheels/player_wheels.h"
 
 #include <map>
 #include <mutex>
@@ -162,7 +163,13 @@ std::vector<BoardPositions> buildFullSystem(int n, int f) {
 
 } // namespace
 
+bool IsSystemIndex(int index) {
+    return IsCatalogueIndex(index) || ShelvedPlayerWheel(index) != nullptr;
+}
+
 const WheelSystem& WheelCatalogue(int index) {
+    if (const WheelSystem* record = ShelvedPlayerWheelRecord(index))
+        return *record;
     return kSystems[static_cast<std::size_t>(index - 1)];
 }
 
@@ -177,7 +184,9 @@ std::span<const BoardPositions> FullSystemTable(int numberCount, int fixedCount)
 }
 
 std::span<const BoardPositions> CombinationTable(int index) {
-    if (!IsSystemIndex(index))
+    if (const PlayerWheel* wheel = ShelvedPlayerWheel(index))
+        return wheel->boards;
+    if (!IsCatalogueIndex(index))
         return {};
     switch (index) {
     case 1:
@@ -207,6 +216,8 @@ Guarantee ParseGuarantee(const char* text) {
 }
 
 std::string DescribeSystem(int index) {
+    if (const PlayerWheel* wheel = ShelvedPlayerWheel(index))
+        return DescribePlayerWheel(*wheel);
     const WheelSystem& s = WheelCatalogue(index);
     std::string d;
     if (s.fixedCount > 0)

@@ -23,11 +23,14 @@ constexpr int kBoardSize = 5;
 // One board: five positions (1-based) into the play order.
 using BoardPositions = std::array<std::uint8_t, kBoardSize>;
 
-constexpr bool IsSystemIndex(int index) {
+constexpr bool IsCatalogueIndex(int index) {
     return index >= 1 && index <= kSystemCount;
 }
 
-// The record of system `index` (1..71).
+// A system of the catalogue (1..71), or a player's wheel on the shelf (player_wheels.h).
+bool IsSystemIndex(int index);
+
+// The record of system `index`.
 const WheelSystem& WheelCatalogue(int index);
 
 // The boards of system `index`, row k-1 holding board k. A table that is not (yet) present is
@@ -49,7 +52,8 @@ struct Guarantee {
 Guarantee ParseGuarantee(const char* text);
 
 // The description shown in the system list and the boards view, for example
-// " 8 numbers  in   5 boards :4 if 5 numbers  on the draw".
+// " 8 numbers  in   5 boards :4 if 5 numbers  on the draw"; a player's wheel describes itself
+// (player_wheels.h).
 std::string DescribeSystem(int index);
 
 } // namespace orvane
