@@ -18,6 +18,7 @@ class WheelProfileWindow;
 class DrawHistoryWindow;
 class DrawHistoryStore;
 class PrizeStore;
+class PlayerWheelStore;
 class OpenPathDialog;
 class SavePathDialog;
 struct PrintServices;
@@ -38,6 +39,7 @@ struct AppWindows {
     // file to import and where to export.
     DrawHistoryStore* storedDraws = nullptr;
     PrizeStore* prizes = nullptr;
+    PlayerWheelStore* wheels = nullptr;
     OpenPathDialog* openPath = nullptr;
     SavePathDialog* savePath = nullptr;
     // What the print windows print with, for the windows opened from the menus alone.

@@ -18,6 +18,7 @@
 #include "results/wheel_profile_window.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
+#include "wheels/player_wheel_store.h"
 #include "wheels/random_selection.h"
 #include "wheels/system_list_box.h"
 #include "wheels/ticket_grid_panel.h"
@@ -126,6 +127,7 @@ void MainWindow::buildControls(QWidget* client) {
         m_systemList->addItem(QString::fromStdString(entry));
     connect(m_systemList, &QComboBox::currentIndexChanged, this,
             [this](int position) { m_session.systemList.choose(position); });
+    m_systemList->setBeforeBrowsing([this] { ListPlayerWheels(); });
 
     m_grid = new TicketGridPanel(GridPlacement::MainWindow, client);
     m_grid->setGeometry(2, 81, 357, 271);
@@ -293,6 +295,28 @@ void MainWindow::UpdateCounters() {
          m_session.grid.CountCells(CellKind::Thunderball));
 }
 
+void MainWindow::ListPlayerWheels() {
+    if (!m_playerWheelsRead && m_windows.wheels) {
+        // Read once a run; wheels made or loaded later are shelved as they come.
+        m_playerWheelsRead = m_windows.wheels->shelveKeptWheels() == DatabaseProblem::None;
+    }
+    m_session.systemList.refreshPlayerWheels();
+    FillSystemList();
+}
+
+void MainWindow::FillSystemList() {
+    std::vector<std::string> shown;
+    for (int i = 0; i < m_systemList->count(); ++i)
+        shown.push_back(m_systemList->itemText(i).toStdString());
+    if (shown != m_session.systemList.entries()) {
+        const QSignalBlocker blocker(m_systemList);
+        m_systemList->clear();
+        for (const std::string& entry : m_session.systemList.entries())
+            m_systemList->addItem(QString::fromStdString(entry));
+    }
+    ShowChosenSystem();
+}
+
 void MainWindow::ShowChosenSystem() {
     const QSignalBlocker blocker(m_systemList);
     m_systemList->setCurrentIndex(m_session.systemList.chosenPosition());
@@ -362,10 +386,10 @@ void MainWindow::EnregistrerBulletin1Click() {
 
 void MainWindow::Chargerbulletin1Click() {
     FileChooser* chooser = m_windows.fileChooser.get();
-    if (!chooser ||
-        !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts))
+    if (!chooser || !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser,
+                              m_prompts, m_windows.wheels))
         return;
-    ShowChosenSystem();
+    FillSystemList();
     RedrawGrid();
     UpdateCounters();
 }

@@ -19,6 +19,7 @@ namespace orvane {
 struct Session;
 class Prompts;
 class ShellActions;
+class SystemListBox;
 class TicketGridPanel;
 class WheelProfileWindow;
 class DrawHistoryWindow;
@@ -36,6 +37,11 @@ class MainWindow final : public QMainWindow {
     void UpdateCounters();
     // Shows the system list's chosen entry as the session holds it.
     void ShowChosenSystem();
+    // Reads the player's wheels on the first call of the run and lists them after the catalogue's
+    // systems.
+    void ListPlayerWheels();
+    // Shows the system list's entries as they are now, with the chosen one.
+    void FillSystemList();
     // Background and visible cells of the grid for the current grid style.
     void ApplyGridStyle();
 
@@ -77,11 +83,13 @@ class MainWindow final : public QMainWindow {
     ShellActions& m_shell;
     AppWindows& m_windows;
 
-    QComboBox* m_systemList = nullptr;
+    SystemListBox* m_systemList = nullptr;
     TicketGridPanel* m_grid = nullptr;
     QLabel* m_mainCount = nullptr;
     QLabel* m_fixedCount = nullptr;
     QLabel* m_thunderballCount = nullptr;
+    // The player's wheels are read from the database when the list is first browsed.
+    bool m_playerWheelsRead = false;
 };
 
 } // namespace orvane

@@ -16,6 +16,7 @@
 #include "results/stored_prizes.h"
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
+#include "wheels/player_wheel_store.h"
 
 #include <QFont>
 
@@ -45,7 +46,9 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_prizes =
         std::make_unique<PrizeStore>(*m_database, session.programFolder, session.playerFolder);
     m_windows.storedDraws = m_storedDraws.get();
+    m_wheels = std::make_unique<PlayerWheelStore>(*m_database);
     m_windows.prizes = m_prizes.get();
+    m_windows.wheels = m_wheels.get();
     m_windows.openPath = openPath;
     m_windows.savePath = savePath;
     m_windows.main = new MainWindow(session, prompts, shell, m_windows);

@@ -20,6 +20,7 @@ class OpenPathDialog;
 class DrawHistoryStore;
 class PlayerDatabase;
 class PrizeStore;
+class PlayerWheelStore;
 
 // Owns every window of one run. The main window is created first: its creation reads the
 // parameters file and fills the system list before any other window exists. Every other window is
@@ -49,6 +50,7 @@ class ProgramWindows {
     std::unique_ptr<PlayerDatabase> m_database;
     std::unique_ptr<DrawHistoryStore> m_storedDraws;
     std::unique_ptr<PrizeStore> m_prizes;
+    std::unique_ptr<PlayerWheelStore> m_wheels;
     std::unique_ptr<PrintServices> m_printServices;
     AppSettings m_settingsAtStart;
     ChooserStart m_chooserStart;

@@ -3,6 +3,8 @@
 #include "common/prompts.h"
 #include "gamefiles/game_file.h"
 #include "gamefiles/game_file_chooser.h"
+#include "gamefiles/game_file_wheel.h"
+#include "playerdata/player_database.h"
 #include "wheels/system_list.h"
 
 #include <filesystem>
@@ -56,12 +58,15 @@ void SaveGame(GameRecordBuffer& record, const SelectionGrid& grid, const SystemL
         return;
 
     record.fill(list.chosenPosition(), grid);
-    if (!WriteGameRecord(path, record.bytes()))
+    std::vector<std::uint8_t> wheel;
+    if (const PlayerWheel* chosen = ShelvedPlayerWheel(CurrentSystemIndex(list)))
+        wheel = EncodeCarriedWheel(*chosen);
+    if (!WriteGameFile(path, record.bytes(), wheel))
         prompts.ask(SaveFailedPrompt());
 }
 
 bool LoadGame(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
-              GameFileChooser& chooser, Prompts& prompts) {
+              GameFileChooser& chooser, Prompts& prompts, PlayerWheelStore* wheels) {
     chooser.setCaption("Select the file to load");
     chooser.setNameReadOnly(true);
     chooser.setNameText("*");
@@ -79,19 +84,38 @@ bool LoadGame(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
         return false;
     }
     // A FIFO or a device is there but is no file that can be read.
-    const std::optional<GameRecord> read = ReadGameRecord(path);
+    const std::optional<GameFileBytes> read = ReadGameFile(path);
     if (!read) {
         prompts.ask(problem("Erreur à la lecture du fichier"));
         return false;
     }
-    record.replace(*read);
-    if (!record.hasMagic()) {
+    GameRecordBuffer readRecord;
+    readRecord.replace(read->record);
+    if (!readRecord.hasMagic()) {
+        record.replace(read->record);
         prompts.ask(problem("Ce n'est pas un fichier grille"));
         return false;
     }
+    const CarriedWheel carried = DecodeCarriedWheel(read->afterRecord);
+    if (carried.kind == CarriedWheel::Kind::Damaged) {
+        prompts.ask(problem("La roue jointe à ce fichier est endommagée : rien n'a été chargé"));
+        return false;
+    }
+    int wheelIndex = 0;
+    if (carried.kind == CarriedWheel::Kind::Wheel && wheels) {
+        const PlayerWheelStore::Kept kept = wheels->keep(carried.name, carried.design);
+        if (kept.problem != DatabaseProblem::None) {
+            prompts.ask(
+                problem(DatabaseProblemText(kept.problem, kPlayerDatabaseFileName).c_str()));
+            return false;
+        }
+        wheelIndex = kept.index;
+        list.refreshPlayerWheels();
+    }
+    record.replace(read->record);
 
     // A position outside the list would leave no system chosen; the current choice stays then.
-    const int position = record.systemPosition();
+    const int position = wheelIndex ? list.positionOfSystem(wheelIndex) : record.systemPosition();
     if (position >= 0 && position < list.size())
         list.choose(position);
     record.copyCellsInto(grid);

@@ -8,21 +8,25 @@ namespace orvane {
 
 class GameFileChooser;
 class GameRecordBuffer;
+class PlayerWheelStore;
 class Prompts;
 class SelectionGrid;
 class SystemList;
 
-// Writes the grid and the chosen list position to the file the player names, through `record`.
+// Writes the grid and the chosen list position to the file the player names, through `record`,
+// followed by the chosen system when it is one of the player's wheels (game_file_wheel.h).
 // Failures are reported with the save-failure message, and so is the name field's untouched mask;
 // an existing file is replaced only on Yes and survives a failed write.
 void SaveGame(GameRecordBuffer& record, const SelectionGrid& grid, const SystemList& list,
               GameFileChooser& chooser, Prompts& prompts);
 
 // Replaces the grid, and the chosen entry when the file names one in the list, by the file the
-// player picks, read into `record`. Returns true when the selection changed; on false nothing
-// did.
+// player picks, read into `record`. A file that carries a wheel adds it to the player's wheels in
+// `wheels` (once: a wheel kept already is found again), lists it and chooses it; a carried wheel
+// that is damaged loads nothing and says so. Returns true when the selection changed; on false
+// nothing did.
 bool LoadGame(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
-              GameFileChooser& chooser, Prompts& prompts);
+              GameFileChooser& chooser, Prompts& prompts, PlayerWheelStore* wheels = nullptr);
 
 // A name the player may save to or load from: not empty and no folder in it. Wildcard characters
 // are part of the name.

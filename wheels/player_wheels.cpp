@@ -27,7 +27,9 @@ Shelf& shelf() {
     return s;
 }
 
-bool isWheel(const PlayerWheel& wheel) {
+} // namespace
+
+bool IsWheelShape(const PlayerWheel& wheel) {
     if (!IsPlayerWheelIndex(wheel.index) || wheel.boards.empty() ||
         wheel.numberCount < kBoardSize || wheel.numberCount > 39 || wheel.fixedCount < 0 ||
         wheel.fixedCount >= kBoardSize)
@@ -47,14 +49,12 @@ bool isWheel(const PlayerWheel& wheel) {
     return true;
 }
 
-} // namespace
-
 bool IsPlayerWheelIndex(int index) {
     return index >= kFirstPlayerWheelIndex && index <= kLastPlayerWheelIndex;
 }
 
 bool ShelvePlayerWheel(PlayerWheel wheel) {
-    if (!isWheel(wheel))
+    if (!IsWheelShape(wheel))
         return false;
     Shelf& s = shelf();
     const std::lock_guard lock(s.mutex);

@@ -29,9 +29,13 @@ struct PlayerWheel {
     std::vector<BoardPositions> boards; // positions 1..numberCount, board k at k-1
 };
 
+// Whether `wheel` is a wheel: at least one board, positions in 1..numberCount in ascending order,
+// the fixed positions 1..fixedCount on every board, a promise 2 <= k <= m <= 5, and an index of
+// the player's wheels.
+bool IsWheelShape(const PlayerWheel& wheel);
+
 // Puts `wheel` on the shelf, replacing a wheel of the same index (a rename); false when its index
-// is out of range or it is no wheel (no board, a position out of 1..numberCount, a fixed position
-// missing from a board, a promise outside 2 <= k <= m <= 5).
+// is out of range or it is no wheel (IsWheelShape).
 bool ShelvePlayerWheel(PlayerWheel wheel);
 // Takes the wheel of `index` out of the list; its boards stay readable for the run.
 void UnlistPlayerWheel(int index);

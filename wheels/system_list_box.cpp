@@ -70,7 +70,23 @@ int SystemListBox::widthForDescriptions() const {
     return style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 0), this).width();
 }
 
+void SystemListBox::beforeBrowsing() {
+    if (m_beforeBrowsing)
+        m_beforeBrowsing();
+}
+
+void SystemListBox::keyPressEvent(QKeyEvent* event) {
+    beforeBrowsing();
+    QComboBox::keyPressEvent(event);
+}
+
+void SystemListBox::wheelEvent(QWheelEvent* event) {
+    beforeBrowsing();
+    QComboBox::wheelEvent(event);
+}
+
 void SystemListBox::showPopup() {
+    beforeBrowsing();
     // The list would widen itself to the longest entry, blanks and index included.
     view()->window()->setMaximumWidth(std::max(width(), widthForDescriptions()));
     QComboBox::showPopup();

@@ -1,0 +1,103 @@
+// A player's wheel kept in the database is read when the player first browses the system list,
+// never at start, and then works through the windows as a catalogue system does.
+#include "playerdata/player_database.h"
+#include "results/wheel_profile_texts.h"
+#include "support/program_fixture.h"
+#include "wheels/player_wheel_store.h"
+#include "wheels/wheel_profile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+
+namespace orvane::test {
+namespace {
+
+// Eight numbers, "3 if 3", in nine boards.
+WheelDesign EightForThreeIfThree() {
+    return {8,
+            0,
+            {3, 3},
+            {{1, 2, 3, 4, 5},
+             {1, 2, 6, 7, 8},
+             {3, 4, 6, 7, 8},
+             {1, 3, 5, 6, 7},
+             {2, 4, 5, 6, 8},
+             {1, 4, 5, 7, 8},
+             {2, 3, 5, 7, 8},
+             {1, 2, 3, 6, 8},
+             {2, 3, 4, 6, 7}}};
+}
+
+class PlayerWheelWindowsTest : public ProgramFixture {
+  protected:
+    void SetUp() override {
+        session.dataFolder = folder() + "data/";
+        PlayerDatabase database(session.dataFolder);
+        m_index = PlayerWheelStore(database).keep("Eight for three", EightForThreeIfThree()).index;
+        ASSERT_TRUE(IsPlayerWheelIndex(m_index));
+        // As at a program's start: nothing read from the database yet.
+        UnlistPlayerWheel(m_index);
+        startProgram();
+        main().show();
+    }
+    void TearDown() override {
+        ProgramFixture::TearDown();
+        UnlistPlayerWheel(m_index);
+    }
+    QComboBox* systems() { return main().findChild<QComboBox*>(QStringLiteral("ComboBox1")); }
+    // Opens the window a button of the main window opens and runs `inside` on it.
+    void openWith(const char* button, std::function<void(QWidget*)> inside) {
+        bool opened = false;
+        whenModal([&](QWidget* modal) {
+            opened = true;
+            inside(modal);
+            modal->close();
+        });
+        main().findChild<QPushButton*>(QLatin1String(button))->click();
+        EXPECT_TRUE(opened) << button;
+    }
+
+    int m_index = 0;
+};
+
+TEST_F(PlayerWheelWindowsTest, IsListedOnceTheListIsBrowsedAndPlaysAsACatalogueSystem) {
+    EXPECT_EQ(systems()->count(), kSystemCount) << "start-up reads no wheel";
+    EXPECT_FALSE(std::filesystem::exists(session.dataFolder + "orvane.db-wal"))
+        << "nor opens the database";
+    systems()->setFocus();
+    QTest::keyClick(systems(), Qt::Key_Home);
+    ASSERT_EQ(systems()->count(), kSystemCount + 1);
+    const int position = session.systemList.positionOfSystem(m_index);
+    EXPECT_EQ(position, kSystemCount) << "after the catalogue's entries";
+    systems()->setCurrentIndex(position);
+    EXPECT_EQ(CurrentSystemIndex(session.systemList), m_index);
+    select({3, 8, 14, 21, 26, 29, 33, 37, ThunderballCell(9)});
+
+    openWith("bvoirbulletin", [this](QWidget* view) {
+        EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("Lnumax"))->text(), "9");
+        EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("ltitmet"))->text().toStdString(),
+                  DescribeSystem(m_index));
+    });
+    openWith("bimplistbull", [](QWidget* list) {
+        EXPECT_EQ(list->findChild<QListWidget*>(QStringLiteral("listbull"))->count(), 9);
+    });
+    bool profiled = false;
+    whenModal([&](QWidget* profile) {
+        profiled = true;
+        EXPECT_EQ(profile->findChild<QLabel*>(QStringLiteral("lguarantee"))->text().toStdString(),
+                  GuaranteeText(ProfileOfSystem(m_index)));
+        profile->close();
+    });
+    main().findChild<QAction*>(QStringLiteral("mProfil1"))->trigger();
+    EXPECT_TRUE(profiled);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+} // namespace
+} // namespace orvane::test
