@@ -1,13 +1,16 @@
 #include "common/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <random>
 #include <string_view>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -222,10 +225,67 @@ Replacement replaceThroughTemporary(const fs::path& target, const struct stat* o
     return {Replacement::Failed, error};
 }
 
-bool overwriteInPlace(int fd, const std::uint8_t* data, std::size_t size) {
+// Extends the file to `size` bytes with zeros written past its end, for file systems that cannot
+// reserve space: the old bytes are never touched. False, with errno set, when they do not fit.
+bool extendWithZeros(int fd, off_t oldSize, off_t size) {
+    static constexpr std::uint8_t kZeros[65536] = {};
+    for (off_t at = oldSize; at < size;) {
+        const std::size_t chunk =
+            static_cast<std::size_t>(std::min<off_t>(size - at, static_cast<off_t>(sizeof kZeros)));
+        const ssize_t n = ::pwrite(fd, kZeros, chunk, at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        at += n;
+    }
+    // A network file system may only find out at this point that the space is not there.
+    return ::fsync(fd) == 0;
+}
+
+// Makes room for `size` bytes before a single old byte is overwritten, so a disk that cannot take
+// the new content (full, over a quota or a size limit) leaves the old file as it was. On failure
+// the file is cut back to its old length and errno says why.
+bool reserveInPlace(int fd, off_t oldSize, std::size_t size) {
+    // A file size limit (ulimit -f) stops every write past it, even one over old bytes.
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<std::uintmax_t>(size) > static_cast<std::uintmax_t>(limit.rlim_cur)) {
+        errno = EFBIG;
+        return false;
+    }
+    if (static_cast<std::uintmax_t>(size) <= static_cast<std::uintmax_t>(oldSize))
+        return true;
+    if (size > static_cast<std::size_t>(std::numeric_limits<off_t>::max())) {
+        errno = EFBIG;
+        return false;
+    }
+    const auto newSize = static_cast<off_t>(size);
+    int error = 0;
+    while (::fallocate(fd, 0, oldSize, newSize - oldSize) != 0 && (error = errno) == EINTR)
+        error = 0;
+    // Some file systems cannot reserve space: the zeros are written instead.
+    if (error == EOPNOTSUPP)
+        error = extendWithZeros(fd, oldSize, newSize) ? 0 : errno;
+    if (error == 0)
+        return true;
+    // A reservation that failed half-way may have lengthened the file with zeros.
+    static_cast<void>(::ftruncate(fd, oldSize));
+    errno = error;
+    return false;
+}
+
+// The last resort, when the folder takes no temporary: the file itself is overwritten. A crash
+// half-way through still spoils it, but a disk too small for the new content does not.
+bool overwriteInPlace(int fd, off_t oldSize, const std::uint8_t* data, std::size_t size) {
+    if (!reserveInPlace(fd, oldSize, size))
+        return false;
     // Writing over the old bytes before cutting the rest keeps the file whole as long as possible.
-    return writeAll(fd, data, size) && ::ftruncate(fd, static_cast<off_t>(size)) == 0 &&
-           ::fsync(fd) == 0;
+    return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, data, size) &&
+           ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::fsync(fd) == 0;
 }
 
 } // namespace
@@ -262,7 +322,8 @@ WriteResult WriteFileAtomically(const std::string& path, const std::uint8_t* dat
     case Replacement::FolderRefuses:
         if (!existing)
             return failedWith(replacement.error);
-        return overwriteInPlace(existing.get(), data, size) ? WriteResult{} : failedWith(errno);
+        return overwriteInPlace(existing.get(), old.st_size, data, size) ? WriteResult{}
+                                                                         : failedWith(errno);
     case Replacement::Failed:
         return failedWith(replacement.error);
     }

@@ -28,7 +28,9 @@ struct [[nodiscard]] WriteResult {
 // a symbolic link is written through to its target and stays a link. Where the target's folder
 // allows it, the bytes go to a hidden temporary file there that is then renamed over the target,
 // so a failure or a crash leaves the old file whole; a file that may be written in a folder that
-// may not is overwritten in place instead. A replaced file keeps its permission bits.
+// may not is overwritten in place instead, once the room for the new content is made, so a full
+// disk still leaves it whole (a crash half-way does not). A replaced file keeps its permission
+// bits.
 //
 // Fails, leaving everything as it was, when the target may not be written or is anything but a
 // regular file (a folder, a FIFO, a device). On the way it removes the temporary files that saves
