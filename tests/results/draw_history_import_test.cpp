@@ -3,6 +3,7 @@
 // nothing.
 #include "results/draw_history_import.h"
 
+#include "support/failing_reads.h"
 #include "support/special_files.h"
 #include "support/temp_folder.h"
 
@@ -240,6 +241,22 @@ TEST(ReadDrawFile, WhatCannotBeReadOrIsTooLargeGivesNothing) {
             out << line;
     }
     EXPECT_EQ(ReadDrawFile(big).problem, DrawFileProblem::TooLarge);
+}
+
+// A disk that fails past the lines already read: no draw of the file counts, not the first ones.
+TEST(ReadDrawFile, AFileWhoseReadFailsPartWayGivesNothing) {
+    test::TempFolder folder;
+    std::ofstream(folder.file("draws.txt")) << "14/03/2025 3 9 17 22 30 5\n"
+                                               "15/03/2025 4 9 17 22 30 5\n";
+    // The first read asks for the whole file and one byte more; the read for that byte fails.
+    const std::optional<std::string> report = test::ReportWithReadsFailingPartWay(2, [&] {
+        const DrawFileReading reading = ReadDrawFile(folder.file("draws.txt"));
+        return std::to_string(static_cast<int>(reading.problem)) + " " +
+               std::to_string(reading.draws.size());
+    });
+    if (!report)
+        GTEST_SKIP() << "no system call filter here";
+    EXPECT_EQ(*report, std::to_string(static_cast<int>(DrawFileProblem::Unreadable)) + " 0");
 }
 
 } // namespace
