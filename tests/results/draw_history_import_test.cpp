@@ -100,6 +100,15 @@ TEST(ReadDrawText, OperatorLinesGiveTheirDrawOrTheReasonTheyAreRefused) {
              "octet inattendu 0x00"},
             {"a byte of another encoding in a ball",
              "04-Mar-2025,10,23,18,3\xC2\xA0,2,11,T2,E,3695", std::nullopt, "octet inattendu 0xC2"},
+            // A field is named by its first 40 characters, however long it is.
+            {"a Thunderball of a million digits",
+             "04-Mar-2025,10,23,18,34,2," + std::string(1'000'000, '7') + ",T2,E,3695",
+             std::nullopt,
+             "le Thunderball " + std::string(40, '7') + "\u2026 n'est pas entre 1 et 14"},
+            {"a date of 41 characters", "04-Mar-" + std::string(34, '2') + ",10,23,18,34,2,11",
+             std::nullopt, "date invalide \u00AB 04-Mar-" + std::string(33, '2') + "\u2026 \u00BB"},
+            {"a word of 40 letters", "04-Mar-2025," + std::string(40, 'w') + ",23,18,34,2,11",
+             std::nullopt, "\u00AB " + std::string(40, 'w') + " \u00BB n'est pas un nombre"},
         });
 }
 
