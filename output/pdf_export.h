@@ -9,10 +9,10 @@
 
 namespace orvane {
 
-// Draws a document with `print` on a PDF canvas whose page is the whole sheet, then puts the PDF
-// at `path` in one step, so a file already there is replaced only by a complete document and is
-// left as it was when `path` cannot be written; that is reported through `prompts`. Returns
-// whether the file was written.
+// Draws a document with `print` on a PDF canvas whose page is the whole sheet, writing it into a
+// hidden temporary beside `path`, then puts it at `path` in one step, so a file already there is
+// replaced only by a complete document and is left as it was when `path` cannot be written; that
+// is reported through `prompts`, once the temporary is gone. Returns whether the file was written.
 bool SaveAsPdf(const std::string& path, Prompts& prompts,
                const std::function<void(PrintCanvas& canvas, Prompts& prompts)>& print);
 

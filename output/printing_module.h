@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <sys/types.h>
 
 namespace orvane {
 
@@ -31,8 +32,16 @@ inline constexpr const char* kPrintingModuleFile = "liborvane-printing.so";
 // The function of the module that hands over its PrintingModule.
 inline constexpr const char* kPrintingModuleEntry = "orvane_printing_module";
 
-// The module, loaded on the first call and kept for the run; null when it cannot be loaded, with
-// why in `whyNot`.
+// The module, loaded on the first call and kept for the run: the one the program links, if it
+// does, else the one in the program's own folder as LoadPrintingModuleFrom finds it, never one
+// found by a library search. Null when it cannot be loaded, with why in `whyNot`.
 const PrintingModule* LoadedPrintingModule(std::string* whyNot = nullptr);
+
+// The module file in `folder`, opened by its full path, when only root or the player with the user
+// id `player` could have put it there or changed it (as for the companion program: a file, not a
+// link, and both it and the folder owned by root or the player and writable by neither their
+// group nor others). Null otherwise, with why in `whyNot`, and nothing is loaded.
+const PrintingModule* LoadPrintingModuleFrom(const std::string& folder, uid_t player,
+                                             std::string* whyNot);
 
 } // namespace orvane

@@ -56,11 +56,21 @@ std::optional<Refusal> StrayByteIn(std::string_view line) {
     return std::nullopt;
 }
 
+std::string ShownField(std::string_view field) {
+    if (field.size() <= kLongestFieldShown)
+        return std::string(field);
+    std::size_t end = kLongestFieldShown;
+    // Never cut a character written in several bytes.
+    while (end > 0 && (static_cast<unsigned char>(field[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(field.substr(0, end)) + "\u2026";
+}
+
 std::string QuotedField(std::string_view field) {
     for (const char c : field)
         if (!isShown(static_cast<unsigned char>(c)))
             return byteText(static_cast<unsigned char>(c));
-    return "\u00AB " + std::string(field) + " \u00BB";
+    return "\u00AB " + ShownField(field) + " \u00BB";
 }
 
 std::variant<int, Refusal> NumberField(std::string_view field) {
@@ -82,10 +92,10 @@ std::variant<int, Refusal> NumberField(std::string_view field) {
 std::optional<Refusal> CheckDrawNumbers(const NumberFields& fields) {
     for (std::size_t i = 0; i < fields.main.size(); ++i)
         if (fields.main[i] < 1 || fields.main[i] > kMainNumbers)
-            return "le num\u00E9ro " + fields.mainText[i] + " n'est pas entre 1 et " +
+            return "le num\u00E9ro " + ShownField(fields.mainText[i]) + " n'est pas entre 1 et " +
                    std::to_string(kMainNumbers);
     if (fields.thunderball < 1 || fields.thunderball > kThunderballNumbers)
-        return "le Thunderball " + fields.thunderballText + " n'est pas entre 1 et " +
+        return "le Thunderball " + ShownField(fields.thunderballText) + " n'est pas entre 1 et " +
                std::to_string(kThunderballNumbers);
     for (std::size_t i = 0; i < fields.main.size(); ++i)
         for (std::size_t j = i + 1; j < fields.main.size(); ++j)

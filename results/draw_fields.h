@@ -50,7 +50,13 @@ struct NumberFields {
 std::optional<Refusal> CheckDrawNumbers(const NumberFields& fields);
 Draw DrawOf(const NumberFields& fields);
 
-// A field as a refusal quotes it: « 12a », or the byte that cannot be shown.
+// A field as a refusal names it: whole up to kLongestFieldShown characters, beyond that its start
+// and "…", so a field of megabytes makes a message of one line.
+inline constexpr std::size_t kLongestFieldShown = 40;
+std::string ShownField(std::string_view field);
+
+// A field as a refusal quotes it: « 12a », shortened as ShownField does, or the byte that cannot
+// be shown.
 std::string QuotedField(std::string_view field);
 
 } // namespace orvane

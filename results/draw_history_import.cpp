@@ -54,7 +54,10 @@ void keep(DrawFileReading& reading, const DrawLine& line, int number) {
 DrawFileReading ReadDrawText(std::string_view text) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
-    const auto [first, firstNumber] = firstFilledLine(text);
+    // Plain names rather than a structured binding: clang 14 lets no lambda capture a binding.
+    const std::pair<std::string_view, int> firstFilled = firstFilledLine(text);
+    const std::string_view first = firstFilled.first;
+    const int firstNumber = firstFilled.second;
     if (firstNumber == 0)
         return problem(DrawFileProblem::Empty);
 

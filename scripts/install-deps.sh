@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils
   xvfb dbus at-spi2-core python3-pyatspi
   dpkg-dev lintian appstream
+  clang libclang-rt-14-dev
   "$@"
 )
 

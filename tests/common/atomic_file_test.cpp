@@ -2,6 +2,7 @@
 
 #include "support/file_size_limit.h"
 #include "support/killed_save.h"
+#include "support/own_file_system.h"
 #include "support/player_only.h"
 #include "support/temp_folder.h"
 
@@ -11,10 +12,12 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <ostream>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -342,6 +345,42 @@ TEST_F(AtomicFileAsPlayer, WritesWhatThePlayerMayWriteAndKeepsTheRestByteForByte
     }
 }
 
+// A writable file in a folder that takes no temporary is overwritten in place: a disk that cannot
+// take the new content must leave the old one, not half of each.
+TEST_F(AtomicFileAsPlayer, AFileOverwrittenInPlaceStaysWholeWhenTheNewContentDoesNotFit) {
+    ORVANE_SKIP_AS_ROOT();
+    struct Case {
+        const char* what;
+        std::size_t oldSize;
+        std::size_t newSize;
+        rlim_t limit;
+    };
+    const Case cases[] = {
+        {"longer than the old file and past the limit", 100, 300, 200},
+        {"shorter than the old file but past the limit", 300, 250, 200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path folder = file(c.what);
+        fs::create_directory(folder);
+        const Bytes before(c.oldSize, 'o');
+        plant(folder / "game", before);
+        ::chmod(folder.c_str(), 0555);
+
+        const Bytes after(c.newSize, 'n');
+        WriteResult result;
+        {
+            const test::FileSizeLimit limit(c.limit);
+            result = WriteFileAtomically((folder / "game").string(), after.data(), after.size());
+        }
+        EXPECT_EQ(result.failure, WriteFailure::WriteFailed);
+        EXPECT_EQ(result.error, EFBIG) << std::strerror(result.error);
+        EXPECT_EQ(read(folder / "game"), before);
+        EXPECT_TRUE(write(folder / "game", after)) << "once it fits";
+        EXPECT_EQ(read(folder / "game"), after);
+    }
+}
+
 TEST_F(AtomicFileAsPlayer, SaysThatThePlayerMayNotWrite) {
     ORVANE_SKIP_AS_ROOT();
     fs::create_directory(file("open"));
@@ -366,6 +405,110 @@ TEST_F(AtomicFileAsPlayer, SaysThatThePlayerMayNotWrite) {
              WriteFailure::NotWritable, EACCES},
         },
         newBytes);
+}
+
+// The same on real file systems of the test's own, as a player (user nobody) whose file lies in a
+// folder only root may write. Mounting one takes root: elsewhere these skip, and the size limit
+// above stands in for the full disk.
+class AtomicFileInPlace : public AtomicFileFolder {
+  protected:
+    static constexpr uid_t kPlayer = 65534;
+
+    void SetUp() override {
+        AtomicFileFolder::SetUp();
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "only root may mount a file system of its own";
+        ::chmod(file("").c_str(), 0755); // the player must reach the mount point
+        fs::create_directory(file("disk"));
+    }
+
+    // Runs `body` on a file system of `type` mounted at disk/, and returns its report.
+    std::string onOwnFileSystem(const char* type, const char* options,
+                                const std::function<std::string()>& body) {
+        const test::OwnFileSystemRun run =
+            test::RunOnOwnFileSystem(file("disk").string(), type, options, body);
+        if (run.whyNot)
+            m_whyNot = *run.whyNot;
+        return run.report;
+    }
+    std::string m_whyNot;
+
+    // The game file of the player, in a folder only root may write, under disk/.
+    fs::path plantGame(const Bytes& bytes) const {
+        const fs::path folder = file("disk/program folder");
+        fs::create_directory(folder);
+        plant(folder / "game", bytes);
+        ::chown((folder / "game").c_str(), kPlayer, kPlayer);
+        ::chmod((folder / "game").c_str(), 0644);
+        return folder / "game";
+    }
+    static bool becomePlayer() {
+        return ::setgroups(0, nullptr) == 0 && ::setresgid(kPlayer, kPlayer, kPlayer) == 0 &&
+               ::setresuid(kPlayer, kPlayer, kPlayer) == 0;
+    }
+    static std::string said(const WriteResult& result) {
+        return result.ok() ? "written" : std::string("refused: ") + std::strerror(result.error);
+    }
+};
+
+TEST_F(AtomicFileInPlace, AFullDiskLeavesTheOldFileWhole) {
+    const Bytes before(8192, 'o');
+    const Bytes after(16384, 'n');
+    const std::string report = onOwnFileSystem("tmpfs", "size=64k,mode=0755", [&] {
+        const fs::path game = plantGame(before);
+        // What the disk has left goes to a file of the player's, in a folder of the player's.
+        const fs::path spare = file("disk/spare");
+        fs::create_directory(spare);
+        ::chown(spare.c_str(), kPlayer, kPlayer);
+        {
+            std::ofstream filler(spare / "filler", std::ios::binary);
+            const std::string block(4096, 'f');
+            while (filler.write(block.data(), static_cast<std::streamsize>(block.size())))
+                filler.flush();
+        }
+        if (!becomePlayer())
+            return std::string("could not become the player");
+        const WriteResult full = WriteFileAtomically(game.string(), after.data(), after.size());
+        std::string text = "full disk: " + said(full) + "\n";
+        text += read(game) == before ? "old file kept\n" : "old file spoilt\n";
+        fs::remove(spare / "filler");
+        text +=
+            "with room: " + said(WriteFileAtomically(game.string(), after.data(), after.size())) +
+            "\n";
+        text += read(game) == after ? "new file written\n" : "new file wrong\n";
+        text += "folder holds: ";
+        for (const std::string& name : contents(game.parent_path()))
+            text += name + " ";
+        return text;
+    });
+    if (!m_whyNot.empty())
+        GTEST_SKIP() << m_whyNot;
+    EXPECT_EQ(report, "full disk: refused: " + std::string(std::strerror(ENOSPC)) +
+                          "\nold file kept\nwith room: written\nnew file written\n"
+                          "folder holds: game ");
+}
+
+// A file system that cannot reserve space beforehand (ramfs) gets the room made with zeros.
+TEST_F(AtomicFileInPlace, AFileSystemThatReservesNoSpaceStillGetsTheFile) {
+    const Bytes before(100, 'o');
+    Bytes after(100000);
+    for (std::size_t i = 0; i < after.size(); ++i)
+        after[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    const std::string report = onOwnFileSystem("ramfs", "mode=0755", [&] {
+        const fs::path game = plantGame(before);
+        if (!becomePlayer())
+            return std::string("could not become the player");
+        const int probe = ::open(game.c_str(), O_WRONLY);
+        const bool reserves = ::fallocate(probe, 0, 0, 200) == 0 || errno != EOPNOTSUPP;
+        ::close(probe);
+        std::string text = reserves ? "reserves space\n" : "reserves no space\n";
+        text += said(WriteFileAtomically(game.string(), after.data(), after.size())) + "\n";
+        text += read(game) == after ? "new file written" : "new file wrong";
+        return text;
+    });
+    if (!m_whyNot.empty())
+        GTEST_SKIP() << m_whyNot;
+    EXPECT_EQ(report, "reserves no space\nwritten\nnew file written");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // nothing.
 #include "results/draw_history_import.h"
 
+#include "support/failing_reads.h"
 #include "support/special_files.h"
 #include "support/temp_folder.h"
 
@@ -99,6 +100,15 @@ TEST(ReadDrawText, OperatorLinesGiveTheirDrawOrTheReasonTheyAreRefused) {
              "octet inattendu 0x00"},
             {"a byte of another encoding in a ball",
              "04-Mar-2025,10,23,18,3\xC2\xA0,2,11,T2,E,3695", std::nullopt, "octet inattendu 0xC2"},
+            // A field is named by its first 40 characters, however long it is.
+            {"a Thunderball of a million digits",
+             "04-Mar-2025,10,23,18,34,2," + std::string(1'000'000, '7') + ",T2,E,3695",
+             std::nullopt,
+             "le Thunderball " + std::string(40, '7') + "\u2026 n'est pas entre 1 et 14"},
+            {"a date of 41 characters", "04-Mar-" + std::string(34, '2') + ",10,23,18,34,2,11",
+             std::nullopt, "date invalide \u00AB 04-Mar-" + std::string(33, '2') + "\u2026 \u00BB"},
+            {"a word of 40 letters", "04-Mar-2025," + std::string(40, 'w') + ",23,18,34,2,11",
+             std::nullopt, "\u00AB " + std::string(40, 'w') + " \u00BB n'est pas un nombre"},
         });
 }
 
@@ -240,6 +250,22 @@ TEST(ReadDrawFile, WhatCannotBeReadOrIsTooLargeGivesNothing) {
             out << line;
     }
     EXPECT_EQ(ReadDrawFile(big).problem, DrawFileProblem::TooLarge);
+}
+
+// A disk that fails past the lines already read: no draw of the file counts, not the first ones.
+TEST(ReadDrawFile, AFileWhoseReadFailsPartWayGivesNothing) {
+    test::TempFolder folder;
+    std::ofstream(folder.file("draws.txt")) << "14/03/2025 3 9 17 22 30 5\n"
+                                               "15/03/2025 4 9 17 22 30 5\n";
+    // The first read asks for the whole file and one byte more; the read for that byte fails.
+    const std::optional<std::string> report = test::ReportWithReadsFailingPartWay(2, [&] {
+        const DrawFileReading reading = ReadDrawFile(folder.file("draws.txt"));
+        return std::to_string(static_cast<int>(reading.problem)) + " " +
+               std::to_string(reading.draws.size());
+    });
+    if (!report)
+        GTEST_SKIP() << "no system call filter here";
+    EXPECT_EQ(*report, std::to_string(static_cast<int>(DrawFileProblem::Unreadable)) + " 0");
 }
 
 } // namespace

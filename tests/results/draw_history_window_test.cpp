@@ -8,6 +8,7 @@
 #include "common/prompts.h"
 #include "playerdata/player_database.h"
 #include "results/comparison_window.h"
+#include "results/draw_history_import.h"
 #include "results/draw_history_store.h"
 #include "results/money_text.h"
 #include "results/operator_prizes.h"
@@ -258,6 +259,30 @@ TEST_F(DrawHistoryWindowTest, AFileOfThousandsOfBadLinesListsTheFirstAndCountsTh
         EXPECT_EQ(shown[0], "ligne 2 : le Thunderball 99 n'est pas entre 1 et 14");
         EXPECT_EQ(shown[499], "ligne 501 : le Thunderball 99 n'est pas entre 1 et 14");
         EXPECT_EQ(shown[500], "et 1500 autres lignes refus\u00E9es");
+        EXPECT_EQ(rows()->rowCount(), 1);
+    });
+}
+
+// A field of megabytes is named by its start: the list shows one short line for it, as for any
+// other refused line, and the window stays quick to paint.
+TEST_F(DrawHistoryWindowTest, AHugeFieldIsNamedByItsFirstFortyCharacters) {
+    // A field of 4 MB, and two more long ones, in a file within the size an import takes.
+    const std::string lines = "14/03/2025 3 9 17 22 30 5\n"
+                              "15/03/2025 3 9 17 22 30 " +
+                              std::string(4'000'000, 'x') + "\n" + "16/03/2025 3 9 17 22 " +
+                              std::string(60'000, '0') + "40 5\n" + "1/1/" +
+                              std::string(60'000, '2') + " 3 9 17 22 30 5\n";
+    ASSERT_LE(lines.size(), kMostDrawFileBytes);
+    openThroughMenu([&] {
+        import(writeFile("huge.txt", lines));
+        EXPECT_EQ(textOf("lreport"), "1 tirage ajout\u00E9, 0 d\u00E9j\u00E0 enregistr\u00E9, "
+                                     "3 lignes refus\u00E9es");
+        EXPECT_EQ(refusals(), Texts({"ligne 2 : \u00AB " + std::string(40, 'x') +
+                                         "\u2026 \u00BB n'est pas un nombre",
+                                     "ligne 3 : le num\u00E9ro " + std::string(40, '0') +
+                                         "\u2026 n'est pas entre 1 et 39",
+                                     "ligne 4 : date invalide \u00AB 1/1/" + std::string(36, '2') +
+                                         "\u2026 \u00BB"}));
         EXPECT_EQ(rows()->rowCount(), 1);
     });
 }

@@ -5,7 +5,16 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orvane::test {
 
@@ -49,11 +58,41 @@ PrivateCupsScheduler::~PrivateCupsScheduler() {
 void PrivateCupsScheduler::stop() {
     if (m_pid <= 0)
         return;
-    ::kill(static_cast<pid_t>(m_pid), SIGTERM);
-    // Let it finish writing and free the socket before the next one starts.
-    if (!QTest::qWaitFor([this] { return ::kill(static_cast<pid_t>(m_pid), 0) != 0; }, 10000))
+    ::kill(m_pid, SIGTERM);
+    // The scheduler is this process's child: once it has exited, reaping it says so at once, and
+    // the socket is free for the next one. (An exited child that nobody reaps still answers
+    // kill(pid, 0), so that cannot tell.)
+    if (!QTest::qWaitFor([this] { return reaped(); }, 10000)) {
         qWarning("the private CUPS scheduler did not stop");
+        ::kill(m_pid, SIGKILL);
+        int status = 0;
+        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
     m_pid = 0;
+}
+
+bool PrivateCupsScheduler::reaped() {
+    int status = 0;
+    pid_t done = 0;
+    while ((done = ::waitpid(m_pid, &status, WNOHANG)) < 0 && errno == EINTR) {
+    }
+    return done != 0; // the child, or an error: either way it is not running under this pid
+}
+
+bool PrivateCupsScheduler::listening() const {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(m_socket);
+    std::memcpy(address.sun_path, name.constData(),
+                std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+    const bool connected =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return connected;
 }
 
 QString PrivateCupsScheduler::path(const QString& name) const {
@@ -113,18 +152,40 @@ bool PrivateCupsScheduler::start() {
         m_failure = QStringLiteral("/usr/sbin/cupsd is not installed (package cups-daemon)");
         return false;
     }
-    // Without -f the scheduler returns only once it is listening, or has failed to.
-    if (!run(QStringLiteral("/usr/sbin/cupsd"),
-             {QStringLiteral("-c"), path(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
-              path(QStringLiteral("cups-files.conf"))})) {
-        m_failure += QStringLiteral("\n") + log();
+    // Kept in the foreground (-f), the scheduler stays this process's child, which stop() reaps;
+    // it is ready once its socket takes a connection.
+    const QByteArray conf = QFile::encodeName(path(QStringLiteral("cupsd.conf")));
+    const QByteArray files = QFile::encodeName(path(QStringLiteral("cups-files.conf")));
+    const QByteArray output = QFile::encodeName(path(QStringLiteral("cupsd-output")));
+    const char* const arguments[] = {"cupsd",           "-f",   "-c", conf.constData(), "-s",
+                                     files.constData(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output.constData(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = 0;
+    const int spawned = ::posix_spawn(&pid, "/usr/sbin/cupsd", &actions, nullptr,
+                                      const_cast<char* const*>(arguments), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        m_failure = QStringLiteral("/usr/sbin/cupsd could not be started: ") +
+                    QString::fromLocal8Bit(std::strerror(spawned));
         return false;
     }
-    QFile pidFile(path(QStringLiteral("state/cupsd.pid")));
-    if (pidFile.open(QIODevice::ReadOnly))
-        m_pid = pidFile.readAll().trimmed().toLongLong();
-    if (m_pid <= 0 || !QFile::exists(m_socket)) {
-        m_failure = QStringLiteral("the scheduler started but is not listening\n") + log();
+    m_pid = pid;
+    bool gone = false;
+    const bool ready = QTest::qWaitFor([&] { return listening() || (gone = reaped()); }, 60000);
+    if (!ready || gone) {
+        if (gone)
+            m_pid = 0;
+        stop();
+        QFile said(path(QStringLiteral("cupsd-output")));
+        m_failure =
+            QStringLiteral("the scheduler started but is not listening\n") +
+            (said.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(said.readAll()) : QString()) +
+            log();
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <sys/types.h>
 
 namespace orvane::test {
 
@@ -51,11 +52,14 @@ class PrivateCupsScheduler {
 
   private:
     bool run(const QString& program, const QStringList& arguments);
+    // Whether the scheduler, this process's child, has exited and been reaped.
+    bool reaped();
+    bool listening() const;
 
     QString m_socket;
     QString m_folder;
     QString m_failure;
-    qint64 m_pid = 0;
+    pid_t m_pid = 0;
 };
 
 } // namespace orvane::test
