@@ -91,6 +91,8 @@ QTableWidget* figureTable(QWidget* parent, const char* name, int rows, int colum
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
+    // The prize fields lie in a table: Tab goes from one to the next and on out of the table.
+    table->setTabKeyNavigation(false);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setWordWrap(true);
