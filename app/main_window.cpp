@@ -103,10 +103,12 @@ void MainWindow::buildControls(QWidget* client) {
     auto* info = MakeGlyphToolButton(client, "SpeedButton2", InformationGlyph(), QString(),
                                      QRect(16, 13, 41, 36), GlyphToolLook::Flat);
     info->setToolTip(QStringLiteral("Informations"));
+    info->setAccessibleName(info->toolTip());
     connect(info, &QToolButton::clicked, this, [this] { ShowAbout(); });
     auto* help = MakeGlyphToolButton(client, "boutaide", HelpGlyph(), QString(),
                                      QRect(573, 13, 38, 36), GlyphToolLook::Flat);
     help->setToolTip(QStringLiteral("Help"));
+    help->setAccessibleName(help->toolTip());
     connect(help, &QToolButton::clicked, this,
             [this] { OpenHelpFile(m_shell, m_session.programFolder); });
 
