@@ -146,7 +146,7 @@ void MainWindow::buildControls(QWidget* client) {
     lotteries->setGeometry(2, 240, 175, 25);
     lotteries->setFont(WindowFont(false));
     connect(lotteries, &QPushButton::clicked, this,
-            [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
+            [this] { m_shell.OpenInBrowser(LotteryPageUrl()); });
 
     auto* view = commandButton(client, "bvoirbulletin", "View the boards", QRect(365, 82, 243, 36));
     connect(view, &QPushButton::clicked, this, [this] {
