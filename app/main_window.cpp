@@ -19,6 +19,7 @@
 #include "settings/parameters_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/random_selection.h"
+#include "wheels/selection_hint.h"
 #include "wheels/system_list_box.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
@@ -190,12 +191,9 @@ void MainWindow::buildControls(QWidget* client) {
     strip->setObjectName(QStringLiteral("Panel1"));
     strip->setGeometry(0, 354, 638, 18);
     strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* information =
-        PlaceLabel(strip, "Label2",
-                   QStringLiteral("Mark more numbers than a board holds, choose a system and play "
-                                  "every board it gives."),
-                   QPoint(6, 2));
-    information->setFont(WindowFont(false));
+    m_information = PlaceLabel(strip, "Label2", QString(), QPoint(6, 2));
+    m_information->setFont(WindowFont(false));
+    ShowHint({});
 
     // The keyboard visits the list and the commands first, the grid last.
     QWidget* order[] = {m_systemList, view,     list,  print,  compare, clear,
@@ -300,6 +298,14 @@ void MainWindow::ShowChosenSystem() {
     m_systemList->setCurrentIndex(m_session.systemList.chosenPosition());
 }
 
+void MainWindow::ShowHint(const std::string& hint) {
+    m_information->setText(hint.empty() ? QStringLiteral("Mark more numbers than a board holds, "
+                                                         "choose a system and play every board "
+                                                         "it gives.")
+                                        : QString::fromStdString(hint));
+    m_information->adjustSize();
+}
+
 void MainWindow::ApplyGridStyle() {
     m_grid->ApplyGridStyle(m_session.settings.gridStyle);
 }
@@ -331,6 +337,7 @@ void MainWindow::aleaclick() {
     RandomSelection(m_session.grid, n, m_session.settings.gridStyle, generator);
     RedrawGrid();
     UpdateCounters();
+    ShowHint(RandomLeavesFixedText(m_session.systemList));
 }
 
 void MainWindow::Quit() {
@@ -375,8 +382,11 @@ void MainWindow::Chargerbulletin1Click() {
 void MainWindow::OpenBoardsWindow(ThunderballRule rule, const std::function<QDialog*()>& window) {
     if (!SelectionCheck(m_session.grid, m_session.systemList, rule)) {
         m_prompts.ask(IncorrectSelectionPrompt());
+        // The message names no number: the hint line says what the system needs.
+        ShowHint(SelectionNeedsText(m_session.grid, m_session.systemList, rule));
         return;
     }
+    ShowHint({});
     m_session.run.RebuildPlayOrder(m_session.grid);
     UpdateCounters();
     if (QDialog* opened = window ? window() : nullptr)

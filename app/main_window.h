@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -38,6 +39,8 @@ class MainWindow final : public QMainWindow {
     void ShowChosenSystem();
     // Background and visible cells of the grid for the current grid style.
     void ApplyGridStyle();
+    // Puts `hint` on the information line along the bottom edge; its standing text when empty.
+    void ShowHint(const std::string& hint);
 
     // The commands, as the buttons and menu items run them.
     void casecoch(int cell);
@@ -82,6 +85,7 @@ class MainWindow final : public QMainWindow {
     QLabel* m_mainCount = nullptr;
     QLabel* m_fixedCount = nullptr;
     QLabel* m_thunderballCount = nullptr;
+    QLabel* m_information = nullptr;
 };
 
 } // namespace orvane
