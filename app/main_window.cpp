@@ -81,6 +81,7 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     buildControls(client);
     buildMenus();
     assignShortcuts();
+    addUndo();
 
     // Start-up: settings first, English texts, the list with its first entry chosen, an empty
     // grid, then the grid laid out for the style read from the parameters file.
@@ -246,6 +247,16 @@ void MainWindow::buildMenus() {
     addItem(help, "Infos1", "Infos", [this] { ShowAbout(); });
 }
 
+void MainWindow::addUndo() {
+    // Beside the menus the window was designed with: a key of the window, named by the hint line
+    // after each command it undoes.
+    auto* undo = new QAction(QStringLiteral("Undo"), this);
+    undo->setObjectName(QStringLiteral("mAnnuler1"));
+    undo->setShortcut(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, [this] { Undo(); });
+    addAction(undo);
+}
+
 void MainWindow::assignShortcuts() {
     // The platform's own keys where it has them; the menus show them beside their texts.
     const std::pair<const char*, QKeySequence> items[] = {
@@ -311,19 +322,41 @@ void MainWindow::ApplyGridStyle() {
 }
 
 void MainWindow::casecoch(int cell) {
+    forgetUndo();
     m_grid->cell(cell)->setPicture(PictureOf(m_session.grid.MarkByLeftClick(cell)));
     UpdateCounters();
 }
 
 void MainWindow::clickdroit(int cell) {
+    forgetUndo();
     m_grid->cell(cell)->setPicture(PictureOf(m_session.grid.MarkByRightClick(cell)));
     UpdateCounters();
 }
 
 void MainWindow::beffacerClick() {
+    // Clearing asks nothing: Ctrl+Z puts the marks back.
+    m_undo.remember(m_session.grid, m_session.systemList);
     m_session.grid.ClearCells(CellRange::All);
     RedrawGrid();
     UpdateCounters();
+    ShowHint("Every mark cleared: Ctrl+Z puts them back");
+}
+
+void MainWindow::forgetUndo() {
+    if (!m_undo.canUndo())
+        return;
+    // The hint offering Ctrl+Z, or asking for the mark just made, has had its turn.
+    m_undo.forget();
+    ShowHint({});
+}
+
+void MainWindow::Undo() {
+    if (!m_undo.undo(m_session.grid, m_session.systemList))
+        return;
+    ShowChosenSystem();
+    RedrawGrid();
+    UpdateCounters();
+    ShowHint({});
 }
 
 void MainWindow::aleaclick() {
@@ -334,10 +367,13 @@ void MainWindow::aleaclick() {
     if (n <= 0)
         return;
     std::mt19937 generator = FreshlySeededGenerator();
+    m_undo.remember(m_session.grid, m_session.systemList);
     RandomSelection(m_session.grid, n, m_session.settings.gridStyle, generator);
     RedrawGrid();
     UpdateCounters();
-    ShowHint(RandomLeavesFixedText(m_session.systemList));
+    const std::string fixedLeft = RandomLeavesFixedText(m_session.systemList);
+    ShowHint(fixedLeft.empty() ? "Numbers marked at random: Ctrl+Z puts back the marks before"
+                               : fixedLeft);
 }
 
 void MainWindow::Quit() {
@@ -371,12 +407,16 @@ void MainWindow::EnregistrerBulletin1Click() {
 
 void MainWindow::Chargerbulletin1Click() {
     FileChooser* chooser = m_windows.fileChooser.get();
+    const SelectionGrid gridBefore = m_session.grid;
+    const SystemList listBefore = m_session.systemList;
     if (!chooser ||
         !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts))
         return;
+    m_undo.remember(gridBefore, listBefore);
     ShowChosenSystem();
     RedrawGrid();
     UpdateCounters();
+    ShowHint("Game loaded: Ctrl+Z puts back the marks before it");
 }
 
 void MainWindow::OpenBoardsWindow(ThunderballRule rule, const std::function<QDialog*()>& window) {

@@ -3,6 +3,7 @@
 
 #include "app/app_windows.h"
 #include "wheels/board_run.h"
+#include "wheels/selection_undo.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -46,6 +47,9 @@ class MainWindow final : public QMainWindow {
     void casecoch(int cell);
     void clickdroit(int cell);
     void beffacerClick();
+    // Puts back the selection and system as they were before the last "Clear the boards",
+    // "Random numbers" or game loaded (Ctrl+Z); a mark made by hand since leaves nothing to undo.
+    void Undo();
     void aleaclick();
     void Quit();
     void Paramtres1Click();
@@ -74,11 +78,14 @@ class MainWindow final : public QMainWindow {
     void buildControls(QWidget* client);
     void buildMenus();
     void assignShortcuts();
+    void addUndo();
+    void forgetUndo();
 
     Session& m_session;
     Prompts& m_prompts;
     ShellActions& m_shell;
     AppWindows& m_windows;
+    SelectionUndo m_undo;
 
     QComboBox* m_systemList = nullptr;
     TicketGridPanel* m_grid = nullptr;

@@ -77,6 +77,10 @@ TEST_F(HintLineTest, RandomNumbersOnASystemWithFixedNumbersSaysItMarksNoneFixed)
 
     chooseSystem(7); // nine numbers, none fixed
     press("bnaleat");
+    EXPECT_EQ(hint(),
+              QStringLiteral("Numbers marked at random: Ctrl+Z puts back the marks before"));
+    // A mark by hand ends what Ctrl+Z could undo, and the line offers it no more.
+    main().casecoch(ThunderballCell(1));
     EXPECT_EQ(hint(), standing);
 }
 
