@@ -10,6 +10,7 @@
 #include "common/window_style.h"
 #include "gamefiles/file_chooser.h"
 #include "gamefiles/game_file_flows.h"
+#include "gamefiles/recent_games.h"
 #include "output/board_list_window.h"
 #include "output/test_sheet_preview.h"
 #include "output/ticket_print_window.h"
@@ -27,9 +28,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -82,6 +87,11 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     buildMenus();
     assignShortcuts();
     addUndo();
+    // A game file dropped on the window is loaded as Load game loads it.
+    setAcceptDrops(true);
+    if (!m_session.playerFolder.empty())
+        m_recent = ReadRecentGames(m_session.playerFolder + kRecentGamesFileName);
+    showRecentGames();
 
     // Start-up: settings first, English texts, the list with its first entry chosen, an empty
     // grid, then the grid laid out for the style read from the parameters file.
@@ -219,6 +229,10 @@ void MainWindow::buildMenus() {
     QMenu* files = addMenu("Fichier1", "Files");
     addItem(files, "Chargerbulletin1", "Load game", [this] { Chargerbulletin1Click(); });
     addItem(files, "EnregistrerBulletin1", "Save game", [this] { EnregistrerBulletin1Click(); });
+    // The games loaded or saved last, beside the designed items.
+    m_recentMenu = files->addMenu(QStringLiteral("Recent games"));
+    m_recentMenu->setObjectName(QStringLiteral("mRecents1"));
+    m_recentMenu->menuAction()->setObjectName(QStringLiteral("mRecents1"));
     addItem(files, "mQuitter1", "Quit", [this] { Quit(); });
     QMenu* utilize = addMenu("Utilisation1", "Utilize");
     addItem(utilize, "mVoirlesbulletins1", "View the boards", [this] {
@@ -401,22 +415,82 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::EnregistrerBulletin1Click() {
-    if (FileChooser* chooser = m_windows.fileChooser.get())
-        SaveGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts);
+    FileChooser* chooser = m_windows.fileChooser.get();
+    if (!chooser)
+        return;
+    if (const std::optional<std::string> saved = SaveGame(
+            m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts))
+        rememberRecentGame(*saved);
 }
 
 void MainWindow::Chargerbulletin1Click() {
     FileChooser* chooser = m_windows.fileChooser.get();
+    if (!chooser)
+        return;
     const SelectionGrid gridBefore = m_session.grid;
     const SystemList listBefore = m_session.systemList;
-    if (!chooser ||
-        !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts))
-        return;
+    if (const std::optional<std::string> loaded = LoadGame(
+            m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts))
+        gameLoaded(*loaded, gridBefore, listBefore);
+}
+
+bool MainWindow::LoadGameFile(const std::string& path) {
+    const SelectionGrid gridBefore = m_session.grid;
+    const SystemList listBefore = m_session.systemList;
+    if (!orvane::LoadGameFile(m_session.gameRecord, m_session.grid, m_session.systemList, path,
+                              m_prompts))
+        return false;
+    gameLoaded(path, gridBefore, listBefore);
+    return true;
+}
+
+void MainWindow::gameLoaded(const std::string& path, const SelectionGrid& gridBefore,
+                            const SystemList& listBefore) {
     m_undo.remember(gridBefore, listBefore);
     ShowChosenSystem();
     RedrawGrid();
     UpdateCounters();
     ShowHint("Game loaded: Ctrl+Z puts back the marks before it");
+    rememberRecentGame(path);
+}
+
+void MainWindow::rememberRecentGame(const std::string& path) {
+    m_recent = WithRecentGame(std::move(m_recent), path);
+    // A list that cannot be kept still serves this run; nothing to tell the player.
+    WriteRecentGames(m_session.playerFolder, m_recent);
+    showRecentGames();
+}
+
+void MainWindow::showRecentGames() {
+    m_recentMenu->clear();
+    for (std::size_t i = 0; i < m_recent.size(); ++i) {
+        const QFileInfo file(QString::fromStdString(m_recent[i]));
+        // "&1 saturday   (/home/player/games)": the name first, its folder to tell two apart.
+        QAction* item = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2   (%3)").arg(i + 1).arg(file.fileName(), file.path()));
+        item->setObjectName(QStringLiteral("mRecent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this,
+                [this, path = m_recent[i]] { LoadGameFile(path); });
+    }
+    m_recentMenu->setEnabled(!m_recent.empty());
+}
+
+const std::vector<std::string>& MainWindow::recentGames() const {
+    return m_recent;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    LoadGameFile(urls.first().toLocalFile().toStdString());
 }
 
 void MainWindow::OpenBoardsWindow(ThunderballRule rule, const std::function<QDialog*()>& window) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -56,6 +57,11 @@ class MainWindow final : public QMainWindow {
     void ShowAbout();
     void EnregistrerBulletin1Click(); // save game
     void Chargerbulletin1Click();     // load game
+    // Loads the game file at `path` as Load game does, with its messages: from the command line,
+    // a file dropped on the window or the recent games. True when the selection changed.
+    bool LoadGameFile(const std::string& path);
+    // The games loaded or saved last, newest first, as the Files menu lists them.
+    const std::vector<std::string>& recentGames() const;
     // Checks the selection against the chosen system, then opens the window `window` gives (made
     // on its first opening, so not before the check lets it open) modally; none for the check
     // alone.
@@ -73,6 +79,8 @@ class MainWindow final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildControls(QWidget* client);
@@ -80,6 +88,10 @@ class MainWindow final : public QMainWindow {
     void assignShortcuts();
     void addUndo();
     void forgetUndo();
+    void gameLoaded(const std::string& path, const SelectionGrid& gridBefore,
+                    const SystemList& listBefore);
+    void rememberRecentGame(const std::string& path);
+    void showRecentGames();
 
     Session& m_session;
     Prompts& m_prompts;
@@ -93,6 +105,8 @@ class MainWindow final : public QMainWindow {
     QLabel* m_fixedCount = nullptr;
     QLabel* m_thunderballCount = nullptr;
     QLabel* m_information = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    std::vector<std::string> m_recent;
 };
 
 } // namespace orvane
