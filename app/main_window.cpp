@@ -7,6 +7,7 @@
 #include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/prompts.h"
+#include "common/window_place.h"
 #include "common/window_style.h"
 #include "gamefiles/file_chooser.h"
 #include "gamefiles/game_file_flows.h"
@@ -32,11 +33,15 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
+
+#include <filesystem>
 
 namespace orvane {
 
@@ -535,7 +540,43 @@ DrawHistoryWindow* MainWindow::drawHistoryWindow() {
     return m_windows.drawHistory;
 }
 
+void MainWindow::PlaceOnScreen() {
+    // Back where the player left it, when that still lies whole on a screen (a screen since
+    // unplugged, or a smaller one, puts it back in the middle).
+    if (const std::optional<WindowPlace> place =
+            m_session.playerFolder.empty()
+                ? std::nullopt
+                : ReadWindowPlace(m_session.playerFolder + kWindowPlaceFileName)) {
+        const QRect wanted(QPoint(place->x, place->y), frameGeometry().size());
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(wanted)) {
+                move(wanted.topLeft());
+                m_placedAt = pos();
+                return;
+            }
+        }
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_placedAt = pos();
+}
+
+void MainWindow::keepWindowPlace() {
+    // A window never placed on a screen has no place to keep, and one never moved from where it
+    // was placed needs none: the player's folder is not made for nothing.
+    if (m_session.playerFolder.empty() || !m_placedAt)
+        return;
+    const std::string kept = m_session.playerFolder + kWindowPlaceFileName;
+    std::error_code error;
+    if (pos() == *m_placedAt && !std::filesystem::exists(kept, error))
+        return;
+    // A place that cannot be kept is no loss to report.
+    WriteWindowPlace(m_session.playerFolder, {x(), y(), width(), height()});
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Kept whichever way the window closes.
+    keepWindowPlace();
     LaunchCompanion(m_shell, m_session.programFolder);
     // An about box never opened has nothing to close.
     if (AboutBox* about = m_windows.about.ifMade())

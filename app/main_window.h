@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ class MainWindow final : public QMainWindow {
     void UpdateCounters();
     // Shows the system list's chosen entry as the session holds it.
     void ShowChosenSystem();
+    // Where the window was left at the last close, or the middle of the primary screen.
+    void PlaceOnScreen();
     // Background and visible cells of the grid for the current grid style.
     void ApplyGridStyle();
     // Puts `hint` on the information line along the bottom edge; its standing text when empty.
@@ -92,6 +95,7 @@ class MainWindow final : public QMainWindow {
                     const SystemList& listBefore);
     void rememberRecentGame(const std::string& path);
     void showRecentGames();
+    void keepWindowPlace();
 
     Session& m_session;
     Prompts& m_prompts;
@@ -107,6 +111,7 @@ class MainWindow final : public QMainWindow {
     QLabel* m_information = nullptr;
     QMenu* m_recentMenu = nullptr;
     std::vector<std::string> m_recent;
+    std::optional<QPoint> m_placedAt; // where PlaceOnScreen put the window
 };
 
 } // namespace orvane
