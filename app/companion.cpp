@@ -36,4 +36,8 @@ CompanionLaunch CompanionToLaunch(const std::string& programFolder) {
     return CompanionToLaunchFor(programFolder, ::geteuid());
 }
 
+std::string LotteryPageUrl() {
+    return std::string(ORVANE_LOTTERY_SITE_URL) + "/thelotteren.php";
+}
+
 } // namespace orvane

@@ -8,7 +8,9 @@
 namespace orvane {
 
 inline constexpr const char* kHelpFileName = "orvane.chm";
-inline constexpr const char* kLotteryPageUrl = "https://www.velmore.com/thelotteren.php";
+// The lottery page "Play Worldwide Lotteries" opens: "thelotteren.php" on the site the build names
+// (ORVANE_LOTTERY_SITE_URL).
+std::string LotteryPageUrl();
 
 struct CompanionLaunch {
     enum class Kind { None, Program, Page };

@@ -7,9 +7,11 @@
 #include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/prompts.h"
+#include "common/window_place.h"
 #include "common/window_style.h"
 #include "gamefiles/file_chooser.h"
 #include "gamefiles/game_file_flows.h"
+#include "gamefiles/recent_games.h"
 #include "output/board_list_window.h"
 #include "output/test_sheet_preview.h"
 #include "output/ticket_print_window.h"
@@ -20,6 +22,7 @@
 #include "wheels/boards_view.h"
 #include "wheels/player_wheel_store.h"
 #include "wheels/random_selection.h"
+#include "wheels/selection_hint.h"
 #include "wheels/system_list_box.h"
 #include "wheels/ticket_grid_panel.h"
 #include "wheels/wheel_catalogue.h"
@@ -27,11 +30,19 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
+
+#include <filesystem>
 
 namespace orvane {
 
@@ -81,6 +92,12 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     buildControls(client);
     buildMenus();
     assignShortcuts();
+    addUndo();
+    // A game file dropped on the window is loaded as Load game loads it.
+    setAcceptDrops(true);
+    if (!m_session.playerFolder.empty())
+        m_recent = ReadRecentGames(m_session.playerFolder + kRecentGamesFileName);
+    showRecentGames();
 
     // Start-up: settings first, English texts, the list with its first entry chosen, an empty
     // grid, then the grid laid out for the style read from the parameters file.
@@ -104,10 +121,12 @@ void MainWindow::buildControls(QWidget* client) {
     auto* info = MakeGlyphToolButton(client, "SpeedButton2", InformationGlyph(), QString(),
                                      QRect(16, 13, 41, 36), GlyphToolLook::Flat);
     info->setToolTip(QStringLiteral("Informations"));
+    info->setAccessibleName(info->toolTip());
     connect(info, &QToolButton::clicked, this, [this] { ShowAbout(); });
     auto* help = MakeGlyphToolButton(client, "boutaide", HelpGlyph(), QString(),
                                      QRect(573, 13, 38, 36), GlyphToolLook::Flat);
     help->setToolTip(QStringLiteral("Help"));
+    help->setAccessibleName(help->toolTip());
     connect(help, &QToolButton::clicked, this,
             [this] { OpenHelpFile(m_shell, m_session.programFolder); });
 
@@ -146,7 +165,7 @@ void MainWindow::buildControls(QWidget* client) {
     lotteries->setGeometry(2, 240, 175, 25);
     lotteries->setFont(WindowFont(false));
     connect(lotteries, &QPushButton::clicked, this,
-            [this] { m_shell.OpenInBrowser(kLotteryPageUrl); });
+            [this] { m_shell.OpenInBrowser(LotteryPageUrl()); });
 
     auto* view = commandButton(client, "bvoirbulletin", "View the boards", QRect(365, 82, 243, 36));
     connect(view, &QPushButton::clicked, this, [this] {
@@ -190,12 +209,9 @@ void MainWindow::buildControls(QWidget* client) {
     strip->setObjectName(QStringLiteral("Panel1"));
     strip->setGeometry(0, 354, 638, 18);
     strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* information =
-        PlaceLabel(strip, "Label2",
-                   QStringLiteral("Mark more numbers than a board holds, choose a system and play "
-                                  "every board it gives."),
-                   QPoint(6, 2));
-    information->setFont(WindowFont(false));
+    m_information = PlaceLabel(strip, "Label2", QString(), QPoint(6, 2));
+    m_information->setFont(WindowFont(false));
+    ShowHint({});
 
     // The keyboard visits the list and the commands first, the grid last.
     QWidget* order[] = {m_systemList, view,     list,  print,  compare, clear,
@@ -220,6 +236,10 @@ void MainWindow::buildMenus() {
     QMenu* files = addMenu("Fichier1", "Files");
     addItem(files, "Chargerbulletin1", "Load game", [this] { Chargerbulletin1Click(); });
     addItem(files, "EnregistrerBulletin1", "Save game", [this] { EnregistrerBulletin1Click(); });
+    // The games loaded or saved last, beside the designed items.
+    m_recentMenu = files->addMenu(QStringLiteral("Recent games"));
+    m_recentMenu->setObjectName(QStringLiteral("mRecents1"));
+    m_recentMenu->menuAction()->setObjectName(QStringLiteral("mRecents1"));
     addItem(files, "mQuitter1", "Quit", [this] { Quit(); });
     QMenu* utilize = addMenu("Utilisation1", "Utilize");
     addItem(utilize, "mVoirlesbulletins1", "View the boards", [this] {
@@ -246,6 +266,16 @@ void MainWindow::buildMenus() {
     addItem(help, "Aideenligne1", "Help",
             [this] { OpenHelpFile(m_shell, m_session.programFolder); });
     addItem(help, "Infos1", "Infos", [this] { ShowAbout(); });
+}
+
+void MainWindow::addUndo() {
+    // Beside the menus the window was designed with: a key of the window, named by the hint line
+    // after each command it undoes.
+    auto* undo = new QAction(QStringLiteral("Undo"), this);
+    undo->setObjectName(QStringLiteral("mAnnuler1"));
+    undo->setShortcut(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, [this] { Undo(); });
+    addAction(undo);
 }
 
 void MainWindow::assignShortcuts() {
@@ -322,24 +352,54 @@ void MainWindow::ShowChosenSystem() {
     m_systemList->setCurrentIndex(m_session.systemList.chosenPosition());
 }
 
+void MainWindow::ShowHint(const std::string& hint) {
+    m_information->setText(hint.empty() ? QStringLiteral("Mark more numbers than a board holds, "
+                                                         "choose a system and play every board "
+                                                         "it gives.")
+                                        : QString::fromStdString(hint));
+    m_information->adjustSize();
+}
+
 void MainWindow::ApplyGridStyle() {
     m_grid->ApplyGridStyle(m_session.settings.gridStyle);
 }
 
 void MainWindow::casecoch(int cell) {
+    forgetUndo();
     m_grid->cell(cell)->setPicture(PictureOf(m_session.grid.MarkByLeftClick(cell)));
     UpdateCounters();
 }
 
 void MainWindow::clickdroit(int cell) {
+    forgetUndo();
     m_grid->cell(cell)->setPicture(PictureOf(m_session.grid.MarkByRightClick(cell)));
     UpdateCounters();
 }
 
 void MainWindow::beffacerClick() {
+    // Clearing asks nothing: Ctrl+Z puts the marks back.
+    m_undo.remember(m_session.grid, m_session.systemList);
     m_session.grid.ClearCells(CellRange::All);
     RedrawGrid();
     UpdateCounters();
+    ShowHint("Every mark cleared: Ctrl+Z puts them back");
+}
+
+void MainWindow::forgetUndo() {
+    if (!m_undo.canUndo())
+        return;
+    // The hint offering Ctrl+Z, or asking for the mark just made, has had its turn.
+    m_undo.forget();
+    ShowHint({});
+}
+
+void MainWindow::Undo() {
+    if (!m_undo.undo(m_session.grid, m_session.systemList))
+        return;
+    FillSystemList();
+    RedrawGrid();
+    UpdateCounters();
+    ShowHint({});
 }
 
 void MainWindow::aleaclick() {
@@ -350,9 +410,13 @@ void MainWindow::aleaclick() {
     if (n <= 0)
         return;
     std::mt19937 generator = FreshlySeededGenerator();
+    m_undo.remember(m_session.grid, m_session.systemList);
     RandomSelection(m_session.grid, n, m_session.settings.gridStyle, generator);
     RedrawGrid();
     UpdateCounters();
+    const std::string fixedLeft = RandomLeavesFixedText(m_session.systemList);
+    ShowHint(fixedLeft.empty() ? "Numbers marked at random: Ctrl+Z puts back the marks before"
+                               : fixedLeft);
 }
 
 void MainWindow::Quit() {
@@ -380,25 +444,94 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::EnregistrerBulletin1Click() {
-    if (FileChooser* chooser = m_windows.fileChooser.get())
-        SaveGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts);
+    FileChooser* chooser = m_windows.fileChooser.get();
+    if (!chooser)
+        return;
+    if (const std::optional<std::string> saved = SaveGame(
+            m_session.gameRecord, m_session.grid, m_session.systemList, *chooser, m_prompts))
+        rememberRecentGame(*saved);
 }
 
 void MainWindow::Chargerbulletin1Click() {
     FileChooser* chooser = m_windows.fileChooser.get();
-    if (!chooser || !LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser,
-                              m_prompts, m_windows.wheels))
+    if (!chooser)
         return;
+    const SelectionGrid gridBefore = m_session.grid;
+    const SystemList listBefore = m_session.systemList;
+    if (const std::optional<std::string> loaded =
+            LoadGame(m_session.gameRecord, m_session.grid, m_session.systemList, *chooser,
+                     m_prompts, m_windows.wheels))
+        gameLoaded(*loaded, gridBefore, listBefore);
+}
+
+bool MainWindow::LoadGameFile(const std::string& path) {
+    const SelectionGrid gridBefore = m_session.grid;
+    const SystemList listBefore = m_session.systemList;
+    if (!orvane::LoadGameFile(m_session.gameRecord, m_session.grid, m_session.systemList, path,
+                              m_prompts, m_windows.wheels))
+        return false;
+    gameLoaded(path, gridBefore, listBefore);
+    return true;
+}
+
+void MainWindow::gameLoaded(const std::string& path, const SelectionGrid& gridBefore,
+                            const SystemList& listBefore) {
+    m_undo.remember(gridBefore, listBefore);
+    // A game that carried a wheel has added it to the list.
     FillSystemList();
     RedrawGrid();
     UpdateCounters();
+    ShowHint("Game loaded: Ctrl+Z puts back the marks before it");
+    rememberRecentGame(path);
+}
+
+void MainWindow::rememberRecentGame(const std::string& path) {
+    m_recent = WithRecentGame(std::move(m_recent), path);
+    // A list that cannot be kept still serves this run; nothing to tell the player.
+    WriteRecentGames(m_session.playerFolder, m_recent);
+    showRecentGames();
+}
+
+void MainWindow::showRecentGames() {
+    m_recentMenu->clear();
+    for (std::size_t i = 0; i < m_recent.size(); ++i) {
+        const QFileInfo file(QString::fromStdString(m_recent[i]));
+        // "&1 saturday   (/home/player/games)": the name first, its folder to tell two apart.
+        QAction* item = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2   (%3)").arg(i + 1).arg(file.fileName(), file.path()));
+        item->setObjectName(QStringLiteral("mRecent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this,
+                [this, path = m_recent[i]] { LoadGameFile(path); });
+    }
+    m_recentMenu->setEnabled(!m_recent.empty());
+}
+
+const std::vector<std::string>& MainWindow::recentGames() const {
+    return m_recent;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    LoadGameFile(urls.first().toLocalFile().toStdString());
 }
 
 void MainWindow::OpenBoardsWindow(ThunderballRule rule, const std::function<QDialog*()>& window) {
     if (!SelectionCheck(m_session.grid, m_session.systemList, rule)) {
         m_prompts.ask(IncorrectSelectionPrompt());
+        // The message names no number: the hint line says what the system needs.
+        ShowHint(SelectionNeedsText(m_session.grid, m_session.systemList, rule));
         return;
     }
+    ShowHint({});
     m_session.run.RebuildPlayOrder(m_session.grid);
     UpdateCounters();
     if (QDialog* opened = window ? window() : nullptr)
@@ -434,7 +567,43 @@ DrawHistoryWindow* MainWindow::drawHistoryWindow() {
     return m_windows.drawHistory;
 }
 
+void MainWindow::PlaceOnScreen() {
+    // Back where the player left it, when that still lies whole on a screen (a screen since
+    // unplugged, or a smaller one, puts it back in the middle).
+    if (const std::optional<WindowPlace> place =
+            m_session.playerFolder.empty()
+                ? std::nullopt
+                : ReadWindowPlace(m_session.playerFolder + kWindowPlaceFileName)) {
+        const QRect wanted(QPoint(place->x, place->y), frameGeometry().size());
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(wanted)) {
+                move(wanted.topLeft());
+                m_placedAt = pos();
+                return;
+            }
+        }
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_placedAt = pos();
+}
+
+void MainWindow::keepWindowPlace() {
+    // A window never placed on a screen has no place to keep, and one never moved from where it
+    // was placed needs none: the player's folder is not made for nothing.
+    if (m_session.playerFolder.empty() || !m_placedAt)
+        return;
+    const std::string kept = m_session.playerFolder + kWindowPlaceFileName;
+    std::error_code error;
+    if (pos() == *m_placedAt && !std::filesystem::exists(kept, error))
+        return;
+    // A place that cannot be kept is no loss to report.
+    WriteWindowPlace(m_session.playerFolder, {x(), y(), width(), height()});
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Kept whichever way the window closes.
+    keepWindowPlace();
     LaunchCompanion(m_shell, m_session.programFolder);
     // An about box never opened has nothing to close.
     if (AboutBox* about = m_windows.about.ifMade())

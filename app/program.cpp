@@ -3,8 +3,6 @@
 #include "app/main_window.h"
 #include "common/player_config_folder.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStandardPaths>
 
 namespace orvane {
@@ -26,8 +24,7 @@ Program::Program(const std::string& programFolder, PrintCanvas* printer)
 
 void Program::show() {
     MainWindow* main = m_windows.windows().main;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        main->move(screen->availableGeometry().center() - main->rect().center());
+    main->PlaceOnScreen();
     main->show();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // One run of Orvane as a player starts it: the program's state, the real message boxes and
-// desktop, the system's printer and every window, with the main window shown centred.
+// desktop, the system's printer and every window, with the main window shown where it was left.
 
 #include "app/program_windows.h"
 #include "app/session.h"
@@ -20,7 +20,7 @@ class Program final {
     // Printing goes to `printer`, or to the system's default printer when none is given.
     explicit Program(const std::string& programFolder, PrintCanvas* printer = nullptr);
 
-    // Shows the main window in the middle of the primary screen.
+    // Shows the main window where the player left it, or in the middle of the primary screen.
     void show();
     AppWindows& windows() { return m_windows.windows(); }
 

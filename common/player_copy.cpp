@@ -13,9 +13,9 @@ bool PlayerCopyIsThere(const std::string& fileName, const std::string& playerFol
     return !playerFolder.empty() && std::filesystem::exists(playerFolder + fileName, ec);
 }
 
-// Creates `folder` and whatever is missing above it, each new folder for its owner alone, as a
-// configuration folder should be.
-bool MakePrivateFolders(const std::string& folder) {
+} // namespace
+
+bool MakePlayerFolders(const std::string& folder) {
     std::filesystem::path built;
     for (const std::filesystem::path& part : std::filesystem::path(folder)) {
         if (part.empty())
@@ -27,8 +27,6 @@ bool MakePrivateFolders(const std::string& folder) {
     std::error_code ec;
     return std::filesystem::is_directory(folder, ec);
 }
-
-} // namespace
 
 std::string FolderToRead(const std::string& fileName, const std::string& programFolder,
                          const std::string& playerFolder) {
@@ -44,7 +42,7 @@ bool SaveWhereTheNextStartReads(const std::string& fileName, const std::string& 
         return saveIn(playerFolder);
     if (saveIn(programFolder))
         return true;
-    return !playerFolder.empty() && MakePrivateFolders(playerFolder) && saveIn(playerFolder);
+    return !playerFolder.empty() && MakePlayerFolders(playerFolder) && saveIn(playerFolder);
 }
 
 } // namespace orvane

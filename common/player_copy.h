@@ -19,4 +19,8 @@ bool SaveWhereTheNextStartReads(const std::string& fileName, const std::string& 
                                 const std::string& playerFolder,
                                 const std::function<bool(const std::string& folder)>& saveIn);
 
+// Creates `folder` and whatever is missing above it, each new folder for its owner alone, as a
+// configuration folder should be; true when the folder is there.
+bool MakePlayerFolders(const std::string& folder);
+
 } // namespace orvane

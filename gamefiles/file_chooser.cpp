@@ -28,8 +28,8 @@ QPushButton* glyphButton(QWidget* parent, const char* name, bool ok, QRect geome
     b->setIconSize(QSize(16, 16));
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
-    // Enter in the folder list opens a folder; it must not also press a button.
-    b->setAutoDefault(false);
+    // Enter on a button presses it, as in every dialog.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -92,6 +92,8 @@ FileChooser::FileChooser(const ChooserStart& start, QWidget* parent) : QDialog(p
     auto* ok = glyphButton(this, "boutok", true, QRect(316, 8, 75, 25));
     ok->setText(QStringLiteral("Ok"));
     connect(ok, &QPushButton::clicked, this, [this] { boutokClick(); });
+    // Enter anywhere else confirms, but in the folder list, where it opens the folder.
+    ok->setDefault(true);
     auto* abort = glyphButton(this, "boutannule", false, QRect(316, 40, 75, 25));
     abort->setText(QStringLiteral("Abort"));
     connect(abort, &QPushButton::clicked, this, [this] { boutannuleClick(); });

@@ -3,6 +3,7 @@
 #include "common/pictures.h"
 
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace orvane {
@@ -77,6 +78,12 @@ bool FolderChainModel::canFetchMore(const QModelIndex& parent) const {
 bool FolderChainModel::filterAcceptsRow(int row, const QModelIndex& parent) const {
     const QString path = m_folders->filePath(m_folders->index(row, 0, parent));
     return isAncestorOrSelf(path, m_folder) || m_folders->filePath(parent) == m_folder;
+}
+
+void FolderChainView::keyPressEvent(QKeyEvent* event) {
+    QTreeView::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
 }
 
 } // namespace orvane

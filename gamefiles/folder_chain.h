@@ -33,7 +33,8 @@ class FolderChainModel final : public QSortFilterProxyModel {
     QString m_folder;
 };
 
-// The list is always open along the chain, so it draws no branches to click.
+// The list is always open along the chain, so it draws no branches to click. Enter opens the
+// folder and goes no further: the dialog's default button is not pressed with it.
 class FolderChainView final : public QTreeView {
     Q_OBJECT
   public:
@@ -41,6 +42,7 @@ class FolderChainView final : public QTreeView {
 
   protected:
     void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace orvane

@@ -35,51 +35,66 @@ std::string GameFilePath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-void SaveGame(GameRecordBuffer& record, const SelectionGrid& grid, const SystemList& list,
-              GameFileChooser& chooser, Prompts& prompts) {
+std::optional<std::string> SaveGame(GameRecordBuffer& record, const SelectionGrid& grid,
+                                    const SystemList& list, GameFileChooser& chooser,
+                                    Prompts& prompts) {
     chooser.setCaption("Save file");
     chooser.setNameReadOnly(false);
     chooser.setNameText("*");
     chooser.showModal();
     if (!chooser.chosen())
-        return;
+        return std::nullopt;
 
     // The mask the name field starts with is no name the player gave.
     const std::string name = chooser.nameText();
     if (chooser.nameIsUntouchedMask() || !IsUsableGameFileName(name)) {
         prompts.ask(SaveFailedPrompt());
-        return;
+        return std::nullopt;
     }
     const std::string path = GameFilePath(chooser.folder(), name);
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_directory(status) &&
         prompts.ask(OverwriteQuestion()) != PromptAnswer::Yes)
-        return;
+        return std::nullopt;
 
     record.fill(list.chosenPosition(), grid);
     std::vector<std::uint8_t> wheel;
     if (const PlayerWheel* chosen = ShelvedPlayerWheel(CurrentSystemIndex(list)))
         wheel = EncodeCarriedWheel(*chosen);
-    if (!WriteGameFile(path, record.bytes(), wheel))
+    if (!WriteGameFile(path, record.bytes(), wheel)) {
         prompts.ask(SaveFailedPrompt());
+        return std::nullopt;
+    }
+    return path;
 }
 
-bool LoadGame(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
-              GameFileChooser& chooser, Prompts& prompts, PlayerWheelStore* wheels) {
+std::optional<std::string> LoadGame(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
+                                    GameFileChooser& chooser, Prompts& prompts,
+                                    PlayerWheelStore* wheels) {
     chooser.setCaption("Select the file to load");
     chooser.setNameReadOnly(true);
     chooser.setNameText("*");
     chooser.showModal();
     if (!chooser.chosen())
-        return false;
+        return std::nullopt;
 
     const std::string name = chooser.nameText();
+    if (!IsUsableGameFileName(name)) {
+        prompts.ask(problem("Fichier inexistant"));
+        return std::nullopt;
+    }
     const std::string path = GameFilePath(chooser.folder(), name);
+    if (!LoadGameFile(record, grid, list, path, prompts, wheels))
+        return std::nullopt;
+    return path;
+}
+
+bool LoadGameFile(GameRecordBuffer& record, SelectionGrid& grid, SystemList& list,
+                  const std::string& path, Prompts& prompts, PlayerWheelStore* wheels) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
-    if (!IsUsableGameFileName(name) || !std::filesystem::exists(status) ||
-        std::filesystem::is_directory(status)) {
+    if (path.empty() || !std::filesystem::exists(status) || std::filesystem::is_directory(status)) {
         prompts.ask(problem("Fichier inexistant"));
         return false;
     }

@@ -127,6 +127,8 @@ void DrawHistoryWindow::buildControls() {
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrow keys walk the draws; Tab goes on to the buttons.
+    m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(false);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -93,6 +93,8 @@ QTableWidget* figureTable(QWidget* parent, const char* name, int rows, int colum
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
+    // The prize fields lie in a table: Tab goes from one to the next and on out of the table.
+    table->setTabKeyNavigation(false);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setWordWrap(true);
@@ -183,8 +185,12 @@ void WheelProfileWindow::buildControls() {
 
     PlaceTextBlock(this, "lrankcaption", QRect(10, 284, 530, 16), true)
         ->setText(QStringLiteral("One draw, prize by prize"));
-    m_rankTable = figureTable(this, "tranks", 1 + kPrizeRankCount, 5);
-    m_rankTable->move(8, 302);
+    // The table and the prize fields over its prize column share a holder: the fields are the
+    // holder's, not the table's, so a screen reader finds them as fields of the window.
+    auto* ranks = new QWidget(this);
+    ranks->setObjectName(QStringLiteral("pranks"));
+    ranks->move(8, 302);
+    m_rankTable = figureTable(ranks, "tranks", 1 + kPrizeRankCount, 5);
     heading(m_rankTable, 0, kRankColumn, QStringLiteral("Rank"));
     heading(m_rankTable, 0, kPrizeColumn, QStringLiteral("Prize (\u00A3)"));
     heading(m_rankTable, 0, kWinsColumn, QStringLiteral("Some board\nwins it"));
@@ -196,9 +202,10 @@ void WheelProfileWindow::buildControls() {
         name->setFont(WindowFont(true));
     }
     fitTable(m_rankTable, kRankColumnWidths, kRankRowHeight, kRankHeadingHeight);
+    ranks->resize(m_rankTable->size());
 
     for (std::size_t f = 0; f < kFieldCount; ++f) {
-        auto* field = new QLineEdit;
+        auto* field = new QLineEdit(ranks);
         field->setObjectName(QLatin1String(kFieldNames[f]));
         field->setFont(WindowFont(false));
         field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -208,8 +215,16 @@ void WheelProfileWindow::buildControls() {
                 [this, f](const QString& typed) { amountTyped(f, typed); });
         connect(field, &QLineEdit::inputRejected, this, [this, f] { amountRefused(f); });
         m_fields[f] = field;
-        if (f < kLineField)
-            m_rankTable->setCellWidget(1 + static_cast<int>(f), kPrizeColumn, field);
+        if (f < kLineField) {
+            // Over the rank's prize cell, exactly where the table would put an editor of its own.
+            const int row = 1 + static_cast<int>(f);
+            const int frame = m_rankTable->frameWidth();
+            field->setGeometry(frame + m_rankTable->columnViewportPosition(kPrizeColumn),
+                               frame + m_rankTable->rowViewportPosition(row),
+                               m_rankTable->columnWidth(kPrizeColumn), m_rankTable->rowHeight(row));
+            field->setAccessibleName(
+                QStringLiteral("Prize for %1 (\u00A3)").arg(QLatin1String(kRankNames[f])));
+        }
     }
 
     m_anyPrize = PlaceTextBlock(this, "lanyprize", QRect(10, 516, 530, 16), true);
@@ -221,8 +236,11 @@ void WheelProfileWindow::buildControls() {
     auto* draw = new QGroupBox(QStringLiteral("One draw, on average"), this);
     draw->setObjectName(QStringLiteral("gdraw"));
     draw->setGeometry(556, 296, 214, 226);
-    PlaceLabel(draw, "lprice", QStringLiteral("Price of a line (\u00A3)"), QPoint(10, 26))
-        ->setFont(WindowFont(false));
+    QLabel* price =
+        PlaceLabel(draw, "lprice", QStringLiteral("Price of a line (\u00A3)"), QPoint(10, 26));
+    price->setFont(WindowFont(false));
+    // The field is read out by its own caption, not by the group's title.
+    price->setBuddy(m_fields[kLineField]);
     m_fields[kLineField]->setParent(draw);
     m_fields[kLineField]->setGeometry(124, 22, 80, 22);
     m_fields[kLineField]->show();
@@ -340,9 +358,18 @@ void WheelProfileWindow::showReturn() {
     m_back->setText(text(ReturnPerPoundText(played.expectedPrize, played.cost)));
 }
 
+void WheelProfileWindow::showPrizeCell(std::size_t field) {
+    // The cell under the field, as a screen reader walking the table reads it.
+    if (field < kLineField)
+        cell(m_rankTable, 1 + static_cast<int>(field), kPrizeColumn)
+            ->setData(Qt::AccessibleTextRole, text(MoneyText(amountOf(field))));
+}
+
 void WheelProfileWindow::showPrizeFields() {
-    for (std::size_t f = 0; f < kFieldCount; ++f)
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
         m_fields[f]->setText(text(PoundsFieldText(amountOf(f))));
+        showPrizeCell(f);
+    }
     m_refusedField = kFieldCount;
     showHint();
 }
@@ -357,6 +384,7 @@ void WheelProfileWindow::amountTyped(std::size_t field, const QString& typed) {
     // A text on its way to an amount changes nothing yet: the last amount stands until then.
     if (const std::optional<std::int64_t> pence = PenceOfPoundsText(typed.toStdString())) {
         amountOf(field) = *pence;
+        showPrizeCell(field);
         showReturn();
     }
     showHint();

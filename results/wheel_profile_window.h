@@ -54,6 +54,7 @@ class WheelProfileWindow final : public QDialog {
     void showProfile();
     void showReturn();
     void showPrizeFields();
+    void showPrizeCell(std::size_t field);
     void amountTyped(std::size_t field, const QString& text);
     void amountRefused(std::size_t field);
     void showHint();

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
-  desktop-file-utils
+  desktop-file-utils shared-mime-info libglib2.0-bin
   xvfb dbus at-spi2-core python3-pyatspi
   dpkg-dev lintian appstream
   clang libclang-rt-14-dev

@@ -66,10 +66,12 @@ BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemLis
     auto* previous =
         MakeGlyphButton(this, "BitBtn3", ArrowGlyph(true), QString(), QRect(366, 93, 80, 38));
     previous->setToolTip(QStringLiteral("Previous board"));
+    previous->setAccessibleName(previous->toolTip());
     connect(previous, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
     auto* next =
         MakeGlyphButton(this, "BitBtn4", ArrowGlyph(false), QString(), QRect(448, 93, 80, 38));
     next->setToolTip(QStringLiteral("Next board"));
+    next->setAccessibleName(next->toolTip());
     connect(next, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
 
     auto* back = MakeGlyphButton(this, "BitBtn1", ReturnGlyph(), QStringLiteral("Return"),

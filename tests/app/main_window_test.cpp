@@ -1,4 +1,5 @@
 #include "app/about_box.h"
+#include "app/companion.h"
 #include "support/program_fixture.h"
 #include "support/shown_text.h"
 
@@ -251,6 +252,7 @@ TEST_F(MainWindowTest, HelpAndLotteryPageGoToTheDesktop) {
               (std::vector<std::string>{folder() + "orvane.chm", folder() + "orvane.chm"}));
     main().findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
     ASSERT_EQ(shell.browsed.size(), 1u);
+    EXPECT_EQ(shell.browsed[0], LotteryPageUrl());
     EXPECT_TRUE(
         QString::fromStdString(shell.browsed[0]).endsWith(QStringLiteral("/thelotteren.php")));
 }

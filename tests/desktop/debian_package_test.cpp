@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -101,6 +102,7 @@ TEST_F(DebianPackage, HoldsTheInstallUnderUsr) {
         "/usr/share/doc/orvane/copyright",
         "/usr/share/doc/orvane/changelog.gz",
         "/usr/share/doc/orvane/manual/index.html",
+        "/usr/share/mime/packages/orvane.xml",
     };
     for (const int size : {ORVANE_ICON_SIZES}) {
         const std::string folder = std::to_string(size) + "x" + std::to_string(size);
@@ -134,6 +136,47 @@ TEST_F(DebianPackage, LintianFindsNoError) {
     for (std::string line; std::getline(lines, line);)
         EXPECT_FALSE(line.starts_with("E:")) << line;
     EXPECT_NE(report.status, 2) << "lintian did not run:\n" << report.output;
+}
+
+// The package's MIME type, as the desktop's file managers read it once the package's trigger has
+// rebuilt the database: a game file by its first bytes and its length, whatever its name.
+TEST_F(DebianPackage, TellsAGameFileByItsFirstBytesAndLength) {
+    if (!commandExists("update-mime-database") || !commandExists("gio"))
+        GTEST_SKIP()
+            << "update-mime-database or gio is missing (scripts/install-deps.sh adds them)";
+    const fs::path root = s_folder / "mime-root";
+    const CommandResult unpacked =
+        runCommand("dpkg-deb -x " + shellQuoted(s_package) + " " + shellQuoted(root));
+    ASSERT_EQ(unpacked.status, 0) << unpacked.output;
+    const fs::path share = root / "usr/share";
+    const CommandResult built =
+        runCommand("update-mime-database " + shellQuoted(share / "mime") + " 2>&1");
+    ASSERT_EQ(built.status, 0) << built.output;
+
+    const std::string game("\x03GRI", 4);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool isGame;
+    };
+    const Case cases[] = {
+        {"saturday", game + std::string(288, '\0'), true},
+        {"with a wheel after it.txt", game + std::string(600, '\1'), true},
+        {"short", game + std::string(287, '\0'), false},
+        {"other", "\x03GRX" + std::string(288, '\0'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = s_folder / c.name;
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        const CommandResult type =
+            runCommand("XDG_DATA_HOME=" + shellQuoted(s_folder / "no-home") +
+                       " XDG_DATA_DIRS=" + shellQuoted(share) +
+                       " gio info -a standard::content-type " + shellQuoted(file));
+        ASSERT_EQ(type.status, 0) << type.output;
+        EXPECT_EQ(type.output.find("application/x-orvane-game") != std::string::npos, c.isGame)
+            << type.output;
+    }
 }
 
 // The one check that changes the machine: it installs the package with apt, as a player would,

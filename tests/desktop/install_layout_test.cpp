@@ -28,8 +28,9 @@ struct Installation {
 };
 
 const Installation Installations[] = {
-    {"ForOnePlayer", "", "Jean Dupont/.local", "\"<prefix>/" ORVANE_PROGRAM_FOLDER "/orvane\""},
-    {"StagedForAPackage", "stage", "/opt/orvane", "/opt/orvane/" ORVANE_PROGRAM_FOLDER "/orvane"},
+    {"ForOnePlayer", "", "Jean Dupont/.local", "\"<prefix>/" ORVANE_PROGRAM_FOLDER "/orvane\" %f"},
+    {"StagedForAPackage", "stage", "/opt/orvane",
+     "/opt/orvane/" ORVANE_PROGRAM_FOLDER "/orvane %f"},
 };
 
 void PrintTo(const Installation& installation, std::ostream* out) {
@@ -164,6 +165,8 @@ TEST_P(InstallLayout, DesktopEntryStartsTheInstalledProgramWithItsIcon) {
     EXPECT_EQ(keys.at("Type"), "Application");
     EXPECT_EQ(keys.at("Name"), "Orvane");
     EXPECT_EQ(keys.at("Icon"), "orvane");
+    // A game file opened from a file manager is handed to the program.
+    EXPECT_EQ(keys.at("MimeType"), "application/x-orvane-game;");
     EXPECT_EQ(keys.at("Terminal"), "false");
     // The class Qt gives the program's windows, from the application name.
     EXPECT_EQ(keys.at("StartupWMClass"), "Orvane");

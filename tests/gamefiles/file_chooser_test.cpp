@@ -160,6 +160,73 @@ TEST_F(FileChooserTest, OnlyOkChoosesEvenAfterAnEarlierOk) {
     }
 }
 
+TEST_F(FileChooserTest, EnterConfirmsAsOkDoesButOnAbortAndInTheFolderList) {
+    struct Case {
+        const char* how;
+        bool readOnly;
+        // Puts the focus where Enter is pressed, with the name the player gave.
+        std::function<QWidget*(QWidget*)> focus;
+        bool chosen;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"in the name typed when saving", false,
+         [this](QWidget*) {
+             nameField()->setFocus();
+             nameField()->selectAll();
+             QTest::keyClicks(nameField(), QStringLiteral("evening"));
+             return nameField();
+         },
+         true, "evening"},
+        {"in the name picked when loading", true,
+         [this](QWidget*) {
+             pickInList(QStringLiteral("b-game"));
+             nameField()->setFocus();
+             return nameField();
+         },
+         true, "b-game"},
+        {"on the file picked in the list", true,
+         [this](QWidget*) {
+             pickInList(QStringLiteral("A-game"));
+             fileList()->setFocus();
+             return fileList();
+         },
+         true, "A-game"},
+        {"on Ok", true,
+         [](QWidget* modal) {
+             auto* ok = modal->findChild<QPushButton*>(QStringLiteral("boutok"));
+             ok->setFocus();
+             return ok;
+         },
+         true, "*"},
+        {"on Abort", true,
+         [](QWidget* modal) {
+             auto* abort = modal->findChild<QPushButton*>(QStringLiteral("boutannule"));
+             abort->setFocus();
+             return abort;
+         },
+         false, "*"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+            bool closed = false;
+            showAs(c.readOnly, [&](QWidget* modal) {
+                QApplication::setActiveWindow(modal);
+                QTest::keyClick(c.focus(modal), enter);
+                closed = !modal->isVisible();
+                if (!closed)
+                    press(modal, "boutannule");
+            });
+            EXPECT_TRUE(closed) << "Enter closes the chooser";
+            EXPECT_EQ(chooser().chosen(), c.chosen);
+            if (c.chosen) {
+                EXPECT_EQ(chooser().nameText(), c.name);
+            }
+        }
+    }
+}
+
 TEST_F(FileChooserTest, ListsTheFolderFilesAgainOnEveryShowing) {
     showAs(true, [this](QWidget* modal) {
         EXPECT_EQ(listed(), (QStringList{QStringLiteral("A-game"), QStringLiteral("b-game")}))

@@ -328,3 +328,48 @@ TEST_F(GameFileFlows, CarriesTheReservedBytesOfTheLastLoadIntoLaterSaves) {
 
 } // namespace
 } // namespace orvane::test
+
+namespace orvane::test {
+namespace {
+
+// A file named without the chooser (the command line, a drop, the recent games) meets the rules
+// and messages of Load game.
+TEST_F(GameFileFlows, AFileNamedWithoutTheChooserIsLoadedByTheSameRules) {
+    WriteBytes(folder.file("good"), Record(ExampleGrid(), 2));
+    Bytes shortRecord = Record(ExampleGrid(), 2);
+    shortRecord.pop_back();
+    WriteBytes(folder.file("short"), shortRecord);
+    Bytes other = Record(ExampleGrid(), 2);
+    other[1] = 'X';
+    WriteBytes(folder.file("other"), other);
+    struct Case {
+        const char* name;
+        const char* message; // none: loaded
+    };
+    const Case cases[] = {
+        {"missing", "Fichier inexistant"},
+        {"", "Fichier inexistant"}, // the folder itself
+        {"short", "Erreur à la lecture du fichier"},
+        {"other", "Ce n'est pas un fichier grille"},
+        {"good", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        markOther();
+        prompts.shown.clear();
+        const bool loaded = LoadGameFile(session.gameRecord, session.grid, session.systemList,
+                                         folder.file(c.name), prompts);
+        EXPECT_EQ(loaded, c.message == nullptr);
+        if (c.message) {
+            EXPECT_EQ(prompts.shown, std::vector<Prompt>{Problem(c.message)});
+            expectOtherUntouched();
+        } else {
+            EXPECT_TRUE(prompts.shown.empty());
+            EXPECT_EQ(session.grid, ExampleGrid());
+            EXPECT_EQ(session.systemList.chosenPosition(), 2);
+        }
+    }
+}
+
+} // namespace
+} // namespace orvane::test

@@ -112,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     chooser.answerName = kGameName;
     test::ScriptedPrompts prompts;
     const bool loaded =
-        LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts);
+        LoadGame(session.gameRecord, session.grid, session.systemList, chooser, prompts)
+            .has_value();
     if (!loaded) {
         Require(prompts.shown.size() == 1, "a refused file is reported once");
         Require(session.grid == gridBefore && session.systemList.chosenPosition() == chosenBefore,
