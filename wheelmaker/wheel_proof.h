@@ -1,8 +1,8 @@
 #pragma once
 // The exhaustive proof of a wheel: every case its promise is about (m drawn numbers among the v
 // marked ones, every fixed number among them), and in how many of them some board holds k of the
-// drawn numbers. Each board marks the cases it meets, so the proof costs the sets the boards meet,
-// not boards times cases.
+// drawn numbers. Never boards times cases: either each board marks the cases it meets, or each
+// case looks up its own (k-1)-sets among those the boards hold, whichever costs less.
 
 #include "wheelmaker/wheel_request.h"
 #include "wheels/wheel_catalogue.h"
