@@ -1,6 +1,7 @@
 #include "wheelmaker/cover_search.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <optional>
 
@@ -58,8 +59,10 @@ class Descent final {
         const int floor = std::max(m_settings.lowerBound, 1);
         // Boards to take away at the next try, more after a quick success, fewer after a failure.
         int jump = std::max(1, static_cast<int>(m_best.size()) / 16);
-        std::int64_t steps = std::max<std::int64_t>(100'000, 4 * m_state.setCount());
+        const std::int64_t shortRun = std::max<std::int64_t>(100'000, 4 * m_state.setCount());
+        std::int64_t steps = shortRun;
         bool fresh = false;
+        bool stuck = false;
         while (!m_clock.expired() && static_cast<int>(m_best.size()) > floor) {
             int size = std::max(floor, static_cast<int>(m_best.size()) - jump);
             if (m_settings.cap && static_cast<int>(m_best.size()) > *m_settings.cap)
@@ -68,18 +71,22 @@ class Descent final {
                 startAfresh(size);
             else
                 startFromBest(size);
+            // Once short runs no longer take a board away, each run gets a good part of the time
+            // left: one slow cooling goes further than many quick ones.
+            if (stuck)
+                steps = std::max(shortRun, stepsInTimeLeft() / kLongRunsInTimeLeft);
             const std::int64_t used = anneal(steps);
             if (m_state.uncoveredCount() == 0) {
                 noteCovering();
-                if (used < steps / 4)
+                if (used < steps / 4 && !stuck)
                     jump *= 2;
                 fresh = false;
             } else if (jump > 1) {
                 jump = std::max(1, jump / 2);
             } else {
-                // The same size again, with a slower cooling, from the last covering that held
-                // and from random boards in turn.
-                steps += steps / 2;
+                // The same size again, from the last covering that held and from random boards
+                // in turn.
+                stuck = true;
                 fresh = !fresh;
             }
         }
@@ -95,10 +102,37 @@ class Descent final {
         return m_settings.cap && static_cast<int>(m_best.size()) > *m_settings.cap;
     }
 
+    // The moves that fit in the time left, at the pace kept so far.
+    std::int64_t stepsInTimeLeft() const {
+        const double elapsed = m_clock.elapsedSeconds();
+        const double left =
+            std::chrono::duration<double>(m_clock.deadline() - SearchClock::Clock::now()).count();
+        if (elapsed <= 0 || m_steps == 0 || left <= 0)
+            return 0;
+        return static_cast<std::int64_t>(static_cast<double>(m_steps) / elapsed * left);
+    }
+
+    // The last covering that held, less the boards whose loss leaves fewest sets unmet (weighed
+    // once, on the covering, so that taking many away costs no more than taking one).
     void startFromBest(int size) {
         m_state.reset(m_best);
-        while (static_cast<int>(m_state.boards().size()) > size)
-            m_state.removeBoard(leastLossBoard());
+        const auto count = m_best.size();
+        if (static_cast<int>(count) <= size)
+            return;
+        std::vector<std::pair<std::int64_t, std::size_t>> losses;
+        for (std::size_t i = 0; i < count; ++i)
+            losses.emplace_back(m_state.lossOfRemoving(i) * 1024 +
+                                    static_cast<std::int64_t>(m_random.below(1024)),
+                                i);
+        std::sort(losses.begin(), losses.end());
+        std::vector<std::size_t> away;
+        for (std::size_t i = 0; i < count - static_cast<std::size_t>(size); ++i)
+            away.push_back(losses[i].second);
+        // Taken away from the highest place down: the last board moves into the place freed,
+        // and is never one still to go.
+        std::sort(away.rbegin(), away.rend());
+        for (const auto index : away)
+            m_state.removeBoard(index);
     }
 
     void startAfresh(int size) {
@@ -127,6 +161,7 @@ class Descent final {
             if (capUnmet() && m_state.uncoveredCount() < m_partialUnmet)
                 notePartial();
         }
+        m_steps += i;
         if (capUnmet() && (m_partialUnmet < 0 || m_state.uncoveredCount() < m_partialUnmet))
             notePartial();
         return i;
@@ -206,24 +241,9 @@ class Descent final {
         m_listener(m_partial, m_partialUnmet);
     }
 
-    std::size_t leastLossBoard() {
-        std::size_t chosen = 0;
-        std::int64_t fewest = -1;
-        int ties = 0;
-        for (std::size_t i = 0; i < m_state.boards().size(); ++i) {
-            const std::int64_t loss = m_state.lossOfRemoving(i);
-            if (fewest < 0 || loss < fewest) {
-                fewest = loss;
-                chosen = i;
-                ties = 1;
-            } else if (loss == fewest && m_random.below(static_cast<std::uint64_t>(++ties)) == 0) {
-                chosen = i;
-            }
-        }
-        return chosen;
-    }
-
     static constexpr double kStartingUphillShare = 0.3;
+    static constexpr int kLongRunsInTimeLeft = 3;
+    std::int64_t m_steps = 0;
     static constexpr double kCooledBy = 10;
 
     const CoverProblem& m_problem;
@@ -254,7 +274,7 @@ std::vector<NumberSet> GreedyCover(const CoverProblem& p, RandomNumbers& random)
     CoverageState state(p);
     state.reset({});
     const std::int64_t perBoard = std::max<std::int64_t>(setsOneBoardMeets(p), 1);
-    const int tries = static_cast<int>(std::clamp<std::int64_t>(400'000 / perBoard, 2, 40));
+    const int tries = static_cast<int>(std::clamp<std::int64_t>(100'000 / perBoard, 2, 40));
     while (state.uncoveredCount() > 0) {
         NumberSet best = 0;
         std::int64_t bestGain = -1;

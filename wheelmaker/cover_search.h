@@ -3,12 +3,14 @@
 // numbers meets some board in k or more. It starts from a covering that holds (a greedy one, or
 // one handed in) and descends from the last covering that held: take away the boards whose loss
 // leaves fewest sets unmet, then anneal until every set is met again. It takes away several boards
-// at once while that succeeds quickly, one when it does not, and when one board cannot go, tries
-// the same count again with a slower cooling, from the last covering and from random boards in
-// turn. Each annealing move is aimed: it takes an unmet set and changes one number of a board
-// that meets it in k-1 numbers so that the board meets it in k. The temperature is measured on the
-// boards themselves (the moves that make things worse are taken about a third of the time at the
-// start), so one setting serves every problem.
+// at once while that succeeds quickly, one when it does not; once one board cannot go in a short
+// run, each run gets a third of the time left (one slow cooling goes further than many quick
+// ones), from the last covering and from random boards in turn. Each annealing move is aimed: it
+// takes an unmet set and changes one number of a board that meets it in k-1 numbers so that the
+// board meets it in k, the best of a few such changes where weighing one costs little. The
+// temperature is measured on the boards themselves (the moves that make things worse are taken
+// about a third of the time at the start, a tenth as often at the end), so one setting serves
+// every problem.
 
 #include "wheelmaker/coverage_state.h"
 #include "wheelmaker/random_numbers.h"

@@ -1,6 +1,7 @@
 #include "wheelmaker/wheel_maker.h"
 
 #include "wheelmaker/cover_search.h"
+#include "wheelmaker/cyclic_cover.h"
 #include "wheelmaker/group_split.h"
 
 #include <algorithm>
@@ -125,6 +126,15 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
             auto split = SplitCover(problem, settings.seed, own);
             if (!split.empty() && split.size() < settings.start.size())
                 settings.start = std::move(split);
+            // Whole orbits get a good part of the time where they may lead to the best wheels.
+            const SearchClock orbitClock =
+                own.part(Clock::now() + (own.deadline() - Clock::now()) * 2 / 5);
+            auto orbits = CyclicCover(problem, static_cast<int>(settings.start.size()), floor,
+                                      settings.seed, orbitClock);
+            if (!orbits.empty() && orbits.size() < settings.start.size()) {
+                settings.start = std::move(orbits);
+                listener(settings.start, 0);
+            }
             SearchCover(problem, settings, own, listener);
             best.finishOne();
         });
