@@ -76,6 +76,28 @@ class BestSoFar final {
     int m_finished = 0;
 };
 
+// The table of the catalogue's system for the same request, as free numbers, if there is one: the
+// project's own tables, proven, and a start the search can only go below.
+std::vector<NumberSet> catalogueTable(const WheelRequest& r) {
+    for (int index = 1; index <= kSystemCount; ++index) {
+        const WheelSystem& s = WheelCatalogue(index);
+        const Guarantee g = ParseGuarantee(s.guarantee);
+        if (s.numberCount != r.numbers || s.fixedCount != r.fixed || g.k != r.k || g.m != r.m ||
+            !HasCompleteTable(index))
+            continue;
+        std::vector<NumberSet> boards;
+        for (const BoardPositions& row : CombinationTable(index)) {
+            NumberSet board = 0;
+            for (const int p : row)
+                if (p > r.fixed)
+                    board |= NumberSet{1} << (p - 1 - r.fixed);
+            boards.push_back(board);
+        }
+        return boards;
+    }
+    return {};
+}
+
 std::vector<BoardPositions> positionsOf(const std::vector<NumberSet>& boards, int fixed) {
     std::vector<BoardPositions> rows;
     for (const NumberSet board : WithoutRepeats(boards)) {
@@ -119,13 +141,17 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
             settings.seed = options.seed + static_cast<std::uint64_t>(i) * 7919;
             settings.cap = request.boardCap;
             settings.lowerBound = floor;
-            // A greedy wheel first, made in a moment, so that there is one to show at once.
+            // A greedy wheel first, made in a moment, so that there is one to show at once; then
+            // the catalogue's table for the same request and the union of smaller coverings,
+            // where they have fewer boards.
             RandomNumbers random(settings.seed);
             settings.start = GreedyCover(problem, random);
             listener(settings.start, 0);
-            auto split = SplitCover(problem, settings.seed, own);
-            if (!split.empty() && split.size() < settings.start.size())
-                settings.start = std::move(split);
+            for (auto start : {catalogueTable(request), SplitCover(problem, settings.seed, own)})
+                if (!start.empty() && start.size() < settings.start.size()) {
+                    settings.start = std::move(start);
+                    listener(settings.start, 0);
+                }
             // Whole orbits get a good part of the time where they may lead to the best wheels.
             const SearchClock orbitClock =
                 own.part(Clock::now() + (own.deadline() - Clock::now()) * 2 / 5);

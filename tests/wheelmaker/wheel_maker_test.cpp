@@ -71,6 +71,18 @@ TEST(WheelMaker, ReachesTheFewestBoardsKnownOnSmallRequests) {
     }
 }
 
+TEST(WheelMaker, NeverGivesMoreBoardsThanTheCatalogueForTheSameRequest) {
+    // Large catalogue systems, which a short search alone would not reach.
+    const std::pair<WheelRequest, std::size_t> requests[] = {
+        {{25, 0, 3, 4, {}}, 151}, {{21, 0, 3, 3, {}}, 171}, {{11, 1, 5, 5, {}}, 210}};
+    for (const auto& [r, catalogue] : requests) {
+        SCOPED_TRACE(nameOf(r));
+        const MadeWheel made = make(r, 200ms);
+        EXPECT_TRUE(made.keepsPromise());
+        EXPECT_LE(made.boards.size(), catalogue);
+    }
+}
+
 TEST(WheelMaker, WithTooFewBoardsItCoversTheShareItReportsAndNoMore) {
     const WheelRequest requests[] = {{15, 0, 3, 5, 5}, {12, 0, 3, 3, 10}, {11, 1, 4, 5, 6}};
     for (const auto& r : requests) {
