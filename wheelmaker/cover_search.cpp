@@ -57,6 +57,12 @@ class Descent final {
         }
         m_listener(m_best, 0);
         const int floor = std::max(m_settings.lowerBound, 1);
+        // With a cap below the start, the best boards within the cap are known from the outset,
+        // however soon the clock ends.
+        if (capUnmet()) {
+            startFromBest(*m_settings.cap);
+            notePartial();
+        }
         // Boards to take away at the next try, more after a quick success, fewer after a failure.
         int jump = std::max(1, static_cast<int>(m_best.size()) / 16);
         const std::int64_t shortRun = std::max<std::int64_t>(100'000, 4 * m_state.setCount());

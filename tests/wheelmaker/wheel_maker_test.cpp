@@ -101,6 +101,15 @@ TEST(WheelMaker, WithTooFewBoardsItCoversTheShareItReportsAndNoMore) {
     }
 }
 
+TEST(WheelMaker, KeepsWithinTheCapHoweverSoonTheDeadlineComes) {
+    const WheelRequest r{30, 0, 3, 5, 20};
+    const MadeWheel made = make(r, 1ms);
+    ASSERT_FALSE(made.boards.empty());
+    EXPECT_LE(made.boards.size(), 20u);
+    EXPECT_TRUE(WellFormed(made.boards, r.numbers, r.fixed));
+    EXPECT_GT(made.proof.casesMet, 0);
+}
+
 TEST(WheelMaker, ACapAboveWhatThePromiseNeedsGivesAProvenWheelWithinIt) {
     const WheelRequest r{15, 0, 3, 5, 20};
     const MadeWheel made = make(r, 300ms);
