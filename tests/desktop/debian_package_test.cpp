@@ -97,6 +97,8 @@ TEST_F(DebianPackage, HoldsTheInstallUnderUsr) {
         "/usr/lib/orvane/orvane",
         "/usr/lib/orvane/liborvane-printing.so",
         "/usr/bin/orvane -> ../lib/orvane/orvane",
+        "/usr/lib/orvane/orvane-wheel",
+        "/usr/bin/orvane-wheel -> ../lib/orvane/orvane-wheel",
         "/usr/share/applications/" ORVANE_APP_ID ".desktop",
         "/usr/share/metainfo/" ORVANE_APP_ID ".metainfo.xml",
         "/usr/share/doc/orvane/copyright",
@@ -195,6 +197,8 @@ TEST_F(DebianPackage, InstallsWithAptAndRemovesWithoutATrace) {
     EXPECT_TRUE(fs::is_regular_file("/usr/lib/orvane/orvane"));
     EXPECT_EQ(fs::canonical("/usr/bin/orvane"), "/usr/lib/orvane/orvane");
     EXPECT_EQ(::access("/usr/bin/orvane", X_OK), 0);
+    EXPECT_EQ(fs::canonical("/usr/bin/orvane-wheel"), "/usr/lib/orvane/orvane-wheel");
+    EXPECT_EQ(runCommand("/usr/bin/orvane-wheel 9 3 3 --seconds 1").status, 0);
     if (commandExists("desktop-file-validate")) {
         const CommandResult valid =
             runCommand("desktop-file-validate /usr/share/applications/" ORVANE_APP_ID ".desktop");

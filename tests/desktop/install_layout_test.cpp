@@ -156,6 +156,22 @@ TEST_P(InstallLayout, ProgramLivesInItsOwnFolderAndBinLinksToIt) {
     EXPECT_EQ(fs::canonical(command), fs::canonical(program()));
 }
 
+TEST_P(InstallLayout, TheWheelMakerLivesBesideTheProgramAndBinLinksToIt) {
+    const fs::path wheelMaker = program().parent_path() / "orvane-wheel";
+    ASSERT_TRUE(fs::is_regular_file(fs::symlink_status(wheelMaker))) << wheelMaker;
+    const fs::perms everyoneRuns =
+        fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    EXPECT_EQ(fs::status(wheelMaker).permissions() & everyoneRuns, everyoneRuns);
+    const fs::path command = root() / ORVANE_BIN_FOLDER / "orvane-wheel";
+    ASSERT_TRUE(fs::is_symlink(command)) << command;
+    EXPECT_TRUE(fs::read_symlink(command).is_relative()) << fs::read_symlink(command);
+    EXPECT_EQ(fs::canonical(command), fs::canonical(wheelMaker));
+    // The installed command runs: a small wheel, proven.
+    EXPECT_EQ(
+        std::system((shellQuoted(command.string()) + " 9 3 3 --seconds 1 >/dev/null 2>&1").c_str()),
+        0);
+}
+
 TEST_P(InstallLayout, DesktopEntryStartsTheInstalledProgramWithItsIcon) {
     ASSERT_TRUE(fs::is_regular_file(desktopEntry())) << desktopEntry();
     const auto keys = desktopEntryKeys(desktopEntry());

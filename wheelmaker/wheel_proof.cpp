@@ -1,0 +1,103 @@
+#include "wheelmaker/wheel_proof.h"
+
+#include "wheelmaker/number_sets.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace orvane::wheelmaker {
+
+namespace {
+
+std::string shapeFaultOf(std::span<const BoardPositions> boards, const WheelRequest& r,
+                         std::vector<NumberSet>& freeParts) {
+    if (boards.empty())
+        return "no board";
+    const NumberSet fixed = LowBits(r.fixed);
+    std::vector<NumberSet> whole;
+    for (std::size_t i = 0; i < boards.size(); ++i) {
+        NumberSet board = 0;
+        for (const int p : boards[i]) {
+            if (p < 1 || p > r.numbers)
+                return "board " + std::to_string(i + 1) + " holds " + std::to_string(p) +
+                       ", outside 1.." + std::to_string(r.numbers);
+            board |= NumberSet{1} << (p - 1);
+        }
+        if (std::popcount(board) != kNumbersPerBoard)
+            return "board " + std::to_string(i + 1) + " repeats a number";
+        if ((board & fixed) != fixed)
+            return "board " + std::to_string(i + 1) + " lacks a fixed number";
+        whole.push_back(board);
+        freeParts.push_back(board >> r.fixed);
+    }
+    std::sort(whole.begin(), whole.end());
+    if (std::adjacent_find(whole.begin(), whole.end()) != whole.end())
+        return "a board is repeated";
+    return {};
+}
+
+double setsOneBoardMeets(const CoverProblem& p) {
+    double sets = 0;
+    for (int i = p.k; i <= std::min(p.boardSize, p.m); ++i)
+        sets += static_cast<double>(Binomial(p.boardSize, i)) *
+                Binomial(p.numbers - p.boardSize, p.m - i);
+    return sets;
+}
+
+std::int64_t markedByBoards(const std::vector<NumberSet>& boards, const CoverProblem& p) {
+    std::vector<std::uint8_t> met(Binomial(p.numbers, p.m), 0);
+    const NumberSet all = LowBits(p.numbers);
+    for (const NumberSet board : boards) {
+        const int most = std::min(p.m, std::popcount(board));
+        for (int inBoard = p.k; inBoard <= most; ++inBoard)
+            ForEachSubset(board, inBoard, [&](NumberSet a) {
+                ForEachSubset(all & ~board, p.m - inBoard,
+                              [&](NumberSet b) { met[RankOf(a | b)] = 1; });
+            });
+    }
+    return std::count(met.begin(), met.end(), std::uint8_t{1});
+}
+
+// A case is met when some board holds k of its numbers, that is when k - 1 of them lie on a board
+// together with one more of them: each (k-1)-set gets the numbers that complete it on some board.
+std::int64_t askedByCases(const std::vector<NumberSet>& boards, const CoverProblem& p) {
+    std::vector<NumberSet> completing(Binomial(p.numbers, p.k - 1), 0);
+    for (const NumberSet board : boards)
+        ForEachSubset(board, p.k - 1,
+                      [&](NumberSet part) { completing[RankOf(part)] |= board & ~part; });
+    std::int64_t met = 0;
+    ForEachSubset(LowBits(p.numbers), p.m, [&](NumberSet drawn) {
+        bool found = false;
+        ForEachSubset(drawn, p.k - 1, [&](NumberSet part) {
+            found = found || (completing[RankOf(part)] & drawn & ~part) != 0;
+        });
+        met += found;
+    });
+    return met;
+}
+
+} // namespace
+
+WheelProof ProveWheel(std::span<const BoardPositions> boards, const WheelRequest& request) {
+    WheelProof proof;
+    const CoverProblem p = ProblemOf(request);
+    proof.cases = Binomial(p.numbers, p.m);
+    std::vector<NumberSet> freeParts;
+    proof.shapeFault = shapeFaultOf(boards, request, freeParts);
+    if (!proof.shapeFault.empty())
+        return proof;
+    if (p.k <= 0) {
+        // Every case already holds k fixed numbers, which every board holds.
+        proof.casesMet = proof.cases;
+        return proof;
+    }
+    // Two ways to the same count, the cheaper taken: each board marks the cases it meets (the cost
+    // grows with the boards), or each case asks its own (k-1)-sets among those the boards hold (the
+    // cost grows with the cases).
+    const auto perBoard = static_cast<double>(freeParts.size()) * setsOneBoardMeets(p);
+    const auto perCase = static_cast<double>(proof.cases) * Binomial(p.m, p.k - 1);
+    proof.casesMet = perBoard < perCase ? markedByBoards(freeParts, p) : askedByCases(freeParts, p);
+    return proof;
+}
+
+} // namespace orvane::wheelmaker
