@@ -14,6 +14,7 @@ class ComparisonWindow;
 class FileChooser;
 class TicketPrintWindow;
 class ParametersWindow;
+class MakeWheelWindow;
 class WheelProfileWindow;
 class DrawHistoryWindow;
 class DrawHistoryStore;
@@ -32,6 +33,7 @@ struct AppWindows {
     OnFirstUse<FileChooser> fileChooser;
     OnFirstUse<TicketPrintWindow> ticketPrint;
     OnFirstUse<ParametersWindow> parameters;
+    OnFirstUse<MakeWheelWindow> makeWheel;
     // Created by the main window on its first opening.
     WheelProfileWindow* wheelProfile = nullptr;
     DrawHistoryWindow* drawHistory = nullptr;

@@ -19,6 +19,7 @@
 #include "results/draw_history_window.h"
 #include "results/wheel_profile_window.h"
 #include "settings/parameters_window.h"
+#include "wheelmaker/make_wheel_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/player_wheel_store.h"
 #include "wheels/random_selection.h"
@@ -255,6 +256,7 @@ void MainWindow::buildMenus() {
         OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.ticketPrint));
     });
     addItem(utilize, "mProfil1", "Wheel profile", [this] { OpenWheelProfile(); });
+    addItem(utilize, "mRoue1", "Make a wheel", [this] { OpenMakeWheel(); });
     addItem(utilize, "mHistorique1", "Draw history", [this] { OpenDrawHistory(); });
     QMenu* options = addMenu("Options1", "Options");
     addItem(options, "Paramtres1", "Parameters", [this] { Paramtres1Click(); });
@@ -291,6 +293,7 @@ void MainWindow::assignShortcuts() {
         {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"mProfil1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
         {"mHistorique1", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"mRoue1", QKeySequence(Qt::CTRL | Qt::Key_M)},
         {"Paramtres1", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
         {"Testimprimante1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
         {"Infos1", QKeySequence(Qt::CTRL | Qt::Key_I)},
@@ -551,6 +554,17 @@ WheelProfileWindow* MainWindow::wheelProfileWindow() {
         m_windows.wheelProfile = new WheelProfileWindow(m_session.grid, m_session.systemList,
                                                         *m_windows.prizes, m_prompts, this);
     return m_windows.wheelProfile;
+}
+
+void MainWindow::OpenMakeWheel() {
+    if (MakeWheelWindow* window = m_windows.makeWheel.get())
+        window->exec();
+}
+
+void MainWindow::ChooseSystem(int index) {
+    ListPlayerWheels();
+    m_session.systemList.choose(m_session.systemList.positionOfSystem(index));
+    ShowChosenSystem();
 }
 
 void MainWindow::OpenDrawHistory() {

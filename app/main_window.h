@@ -83,6 +83,9 @@ class MainWindow final : public QMainWindow {
     // Opens the draw history modally, whatever is marked: its check of every draw checks the
     // selection itself, as the comparison's button does.
     void OpenDrawHistory();
+    void OpenMakeWheel();
+    // Lists the player's wheels and chooses the system `index` in the list.
+    void ChooseSystem(int index);
     // The draw history window, created the first time it is asked for.
     DrawHistoryWindow* drawHistoryWindow();
 

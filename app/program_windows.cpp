@@ -15,6 +15,7 @@
 #include "results/draw_history_store.h"
 #include "results/stored_prizes.h"
 #include "settings/parameters_window.h"
+#include "wheelmaker/make_wheel_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/player_wheel_store.h"
 
@@ -84,6 +85,12 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     });
     m_windows.parameters = OnFirstUse<ParametersWindow>([this, &session, main] {
         return new ParametersWindow(session.settings, m_settingsAtStart, main);
+    });
+    m_windows.makeWheel = OnFirstUse<MakeWheelWindow>([this, &session, &prompts, main] {
+        auto* window = new MakeWheelWindow(session.grid, *m_wheels, *m_prizes, prompts, main);
+        QObject::connect(window, &MakeWheelWindow::wheelChosen, main,
+                         [main](int index) { main->ChooseSystem(index); });
+        return window;
     });
 }
 

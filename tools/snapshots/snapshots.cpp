@@ -18,6 +18,7 @@
 #include "tests/doubles/recording_shell.h"
 #include "tests/doubles/scripted_open_path.h"
 #include "tests/doubles/scripted_prompts.h"
+#include "wheelmaker/make_wheel_window.h"
 #include "wheels/boards_view.h"
 #include "wheels/ticket_grid_panel.h"
 
@@ -255,5 +256,16 @@ int main(int argc, char* argv[]) {
     waitForFolderList(*w.fileChooser);
     ok &= save(w.fileChooser.get(), folder, QStringLiteral("file_chooser"));
     w.fileChooser->hide();
+
+    // Make a wheel over the sample's marks, before any search and after one made a wheel.
+    orvane::MakeWheelWindow* maker = w.makeWheel.get();
+    ok &= save(maker, folder, QStringLiteral("make_wheel"));
+    maker->findChild<QComboBox*>(QStringLiteral("cpromise"))
+        ->setCurrentText(QStringLiteral("3 if 3"));
+    maker->Start();
+    while (maker->isSearching())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ok &= save(maker, folder, QStringLiteral("make_wheel_made"));
+    maker->hide();
     return ok ? 0 : 1;
 }
