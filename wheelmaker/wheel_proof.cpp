@@ -36,14 +36,6 @@ std::string shapeFaultOf(std::span<const BoardPositions> boards, const WheelRequ
     return {};
 }
 
-double setsOneBoardMeets(const CoverProblem& p) {
-    double sets = 0;
-    for (int i = p.k; i <= std::min(p.boardSize, p.m); ++i)
-        sets += static_cast<double>(Binomial(p.boardSize, i)) *
-                Binomial(p.numbers - p.boardSize, p.m - i);
-    return sets;
-}
-
 std::int64_t markedByBoards(const std::vector<NumberSet>& boards, const CoverProblem& p) {
     std::vector<std::uint8_t> met(Binomial(p.numbers, p.m), 0);
     const NumberSet all = LowBits(p.numbers);
@@ -127,7 +119,8 @@ WheelProof ProveWheel(std::span<const BoardPositions> boards, const WheelRequest
     // Two ways to the same count, the cheaper taken: each board marks the cases it meets (the cost
     // grows with the boards), or each case asks its own (k-1)-sets among those the boards hold (the
     // cost grows with the cases).
-    const auto perBoard = static_cast<double>(freeParts.size()) * setsOneBoardMeets(p);
+    const auto perBoard =
+        static_cast<double>(freeParts.size()) * static_cast<double>(SetsOneBoardMeets(p));
     const auto perCase = static_cast<double>(proof.cases) * Binomial(p.m, p.k - 1);
     proof.casesMet = perBoard < perCase ? markedByBoards(freeParts, p) : askedByCases(freeParts, p);
     return proof;
