@@ -24,14 +24,6 @@ NumberSet randomPart(NumberSet pool, int count, RandomNumbers& random) {
     return part;
 }
 
-std::int64_t setsOneBoardMeets(const CoverProblem& p) {
-    std::int64_t sets = 0;
-    for (int i = std::max(p.k, 0); i <= std::min(p.boardSize, p.m); ++i)
-        sets += static_cast<std::int64_t>(Binomial(p.boardSize, i)) *
-                Binomial(p.numbers - p.boardSize, p.m - i);
-    return sets;
-}
-
 // The sets one change of one number in one board can stop or start meeting.
 std::int64_t changesPerMove(const CoverProblem& p) {
     return std::max<std::int64_t>(1, static_cast<std::int64_t>(Binomial(p.boardSize - 1, p.k - 1)) *
@@ -279,7 +271,7 @@ std::vector<NumberSet> GreedyCover(const CoverProblem& p, RandomNumbers& random)
         return {LowBits(std::min(p.boardSize, p.numbers))};
     CoverageState state(p);
     state.reset({});
-    const std::int64_t perBoard = std::max<std::int64_t>(setsOneBoardMeets(p), 1);
+    const std::int64_t perBoard = std::max<std::int64_t>(SetsOneBoardMeets(p), 1);
     const int tries = static_cast<int>(std::clamp<std::int64_t>(100'000 / perBoard, 2, 40));
     while (state.uncoveredCount() > 0) {
         NumberSet best = 0;
@@ -314,7 +306,7 @@ int CountingBound(const CoverProblem& p) {
         return static_cast<int>(bound);
     }
     const std::int64_t sets = Binomial(p.numbers, p.m);
-    const std::int64_t perBoard = setsOneBoardMeets(p);
+    const std::int64_t perBoard = SetsOneBoardMeets(p);
     return static_cast<int>((sets + perBoard - 1) / perBoard);
 }
 

@@ -1,5 +1,9 @@
 #include "wheelmaker/wheel_request.h"
 
+#include "wheelmaker/number_sets.h"
+
+#include <algorithm>
+
 namespace orvane::wheelmaker {
 
 std::string RequestFault(const WheelRequest& r) {
@@ -21,6 +25,14 @@ std::string RequestFault(const WheelRequest& r) {
 
 CoverProblem ProblemOf(const WheelRequest& r) {
     return {r.numbers - r.fixed, kNumbersPerBoard - r.fixed, r.k - r.fixed, r.m - r.fixed};
+}
+
+std::int64_t SetsOneBoardMeets(const CoverProblem& p) {
+    std::int64_t sets = 0;
+    for (int i = std::max(p.k, 0); i <= std::min(p.boardSize, p.m); ++i)
+        sets += static_cast<std::int64_t>(Binomial(p.boardSize, i)) *
+                Binomial(p.numbers - p.boardSize, p.m - i);
+    return sets;
 }
 
 } // namespace orvane::wheelmaker

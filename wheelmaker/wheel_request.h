@@ -2,6 +2,7 @@
 // What a player asks of a wheel: v numbers, the first f of them fixed, a promise "k if m", and
 // perhaps a most number of boards; and the plain covering problem that request comes down to.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -36,5 +37,8 @@ struct CoverProblem {
 };
 
 CoverProblem ProblemOf(const WheelRequest& request);
+
+// How many m-sets one board meets in k or more numbers.
+std::int64_t SetsOneBoardMeets(const CoverProblem& problem);
 
 } // namespace orvane::wheelmaker

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <set>
 
 namespace orvane::wheelmaker {
 namespace {
@@ -187,6 +188,48 @@ TEST(WheelProof, CountsWhatTheSecondProofCountsOnWheelsThatFail) {
         EXPECT_TRUE(proof.shapeFault.empty());
         EXPECT_EQ(proof.cases, naive.cases);
         EXPECT_EQ(proof.casesMet, naive.met);
+    }
+}
+
+// `count` distinct boards of 1..v drawn by a fixed rule, each holding 1..f.
+std::vector<BoardPositions> scatteredBoards(int v, int f, int count) {
+    std::vector<BoardPositions> boards;
+    std::set<std::set<int>> seen;
+    unsigned seed = 12345;
+    while (static_cast<int>(boards.size()) < count) {
+        std::set<int> numbers;
+        for (int i = 1; i <= f; ++i)
+            numbers.insert(i);
+        while (numbers.size() < 5) {
+            seed = seed * 1103515245u + 12345u;
+            numbers.insert(static_cast<int>((seed >> 16) % static_cast<unsigned>(v)) + 1);
+        }
+        if (!seen.insert(numbers).second)
+            continue;
+        BoardPositions board{};
+        std::copy(numbers.begin(), numbers.end(), board.begin());
+        boards.push_back(board);
+    }
+    return boards;
+}
+
+TEST(WheelProof, CountsWhatTheSecondProofCountsOnManyBoards) {
+    // Few boards and many, so that the proof goes both ways: marking per board, and asking each
+    // case (by the numbers themselves up to "3 if m", by rank beyond).
+    const WheelRequest requests[] = {{14, 0, 2, 5, {}}, {14, 0, 3, 5, {}}, {14, 0, 2, 4, {}},
+                                     {14, 0, 3, 4, {}}, {14, 1, 3, 5, {}}, {14, 1, 4, 5, {}},
+                                     {14, 0, 4, 5, {}}, {14, 0, 3, 3, {}}};
+    for (const auto& r : requests) {
+        SCOPED_TRACE(nameOf(r));
+        // With one fixed number, 14 numbers make only 715 boards.
+        for (const int count : {3, 12, 60, r.fixed == 0 ? 1000 : 500}) {
+            const auto boards = scatteredBoards(r.numbers, r.fixed, count);
+            const WheelProof proof = ProveWheel(boards, r);
+            const auto naive = NaiveProof(boards, r.numbers, r.fixed, r.k, r.m);
+            EXPECT_TRUE(proof.shapeFault.empty());
+            EXPECT_EQ(proof.cases, naive.cases);
+            EXPECT_EQ(proof.casesMet, naive.met) << count << " boards";
+        }
     }
 }
 
