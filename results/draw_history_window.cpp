@@ -34,23 +34,23 @@ constexpr QSize kClientSize(760, 642);
 
 // The draws' table: the date, the main numbers, the Thunderball, a column a prize rank, the
 // money won.
-constexpr int kDrawColumnWidths[DrawHistoryModel::ColumnCount] = {80, 112, 30, 52, 52, 52,
-                                                                  52, 52,  52, 52, 52, 84};
+constexpr int kDrawColumnWidths[DrawHistoryModel::ColumnCount] = {80, 112, 30, 46, 46, 46, 46,
+                                                                  46, 46,  46, 46, 46, 84};
 constexpr int kDrawRowHeight = 18;
 
 // The totals' table: a row of headings, a row a prize rank, then the whole; in each the winning
 // lines and the money paid.
-constexpr int kTotalsRows = 1 + kPrizeRankCount + 1;
+constexpr int kTotalsRows = 1 + kPaidRankCount + 1;
 constexpr int kAllRow = kTotalsRows - 1;
 constexpr int kLinesColumn = 1;
 constexpr int kPaidColumn = 2;
 constexpr int kTotalsColumnWidths[] = {64, 96, 124};
-constexpr int kTotalsRowHeight = 18;
+constexpr int kTotalsRowHeight = 17;
 
 constexpr std::size_t kMostRefusalsShown = 500;
 
-const char* const kRankNames[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
-                                                 "3 + T", "3", "2 + T", "1 + T"};
+const char* const kRankNames[kPaidRankCount] = {"5 + T", "5",     "4 + T", "4",    "3 + T",
+                                                "3",     "2 + T", "1 + T", "0 + T"};
 
 const QColor kHeadingColor(224, 224, 224);
 
@@ -155,7 +155,7 @@ void DrawHistoryWindow::buildControls() {
     heading(m_totals, 0, 0, QStringLiteral("Rank"));
     heading(m_totals, 0, kLinesColumn, QStringLiteral("Winning lines"));
     heading(m_totals, 0, kPaidColumn, QStringLiteral("Paid"));
-    for (int r = 0; r < kPrizeRankCount; ++r)
+    for (int r = 0; r < kPaidRankCount; ++r)
         heading(m_totals, 1 + r, 0, QString::fromLatin1(kRankNames[r]));
     heading(m_totals, kAllRow, 0, QStringLiteral("All"));
     for (const int c : {kLinesColumn, kPaidColumn})
@@ -310,7 +310,7 @@ void DrawHistoryWindow::showTotals() {
         return;
     }
     int lines = 0;
-    for (int r = 0; r < kPrizeRankCount; ++r) {
+    for (int r = 0; r < kPaidRankCount; ++r) {
         const auto rank = static_cast<PrizeRank>(r);
         lines += check->counts[rank];
         cell(m_totals, 1 + r, kLinesColumn)->setText(grouped(check->counts[rank]));

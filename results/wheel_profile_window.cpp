@@ -45,7 +45,7 @@ constexpr int kDrawnColumnWidths[kDrawnColumns] = {92, 96, 54, 54, 58, 58, 58, 5
 constexpr int kHeldShown[] = {5, 4, 3, 2};
 
 // The prize ranks table: a row of headings, then one row per rank.
-constexpr int kRankRowHeight = 22;
+constexpr int kRankRowHeight = 20;
 constexpr int kRankHeadingHeight = 30;
 constexpr int kRankColumn = 0;
 constexpr int kPrizeColumn = 1;
@@ -54,11 +54,11 @@ constexpr int kBoardsColumn = 3;
 constexpr int kPaidColumn = 4;
 constexpr int kRankColumnWidths[] = {66, 104, 112, 136, 106};
 
-const char* const kRankNames[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
-                                                 "3 + T", "3", "2 + T", "1 + T"};
+const char* const kRankNames[kPaidRankCount] = {"5 + T", "5",     "4 + T", "4",    "3 + T",
+                                                "3",     "2 + T", "1 + T", "0 + T"};
 // The fields' names: the prize of each rank, in the order of PrizeRank, then the line's price.
-const char* const kFieldNames[] = {"eprize5t", "eprize5",  "eprize4t", "eprize4", "eprize3t",
-                                   "eprize3",  "eprize2t", "eprize1t", "eprice"};
+const char* const kFieldNames[] = {"eprize5t", "eprize5",  "eprize4t", "eprize4",  "eprize3t",
+                                   "eprize3",  "eprize2t", "eprize1t", "eprize0t", "eprice"};
 
 const QColor kHeadingColor(224, 224, 224);
 const QColor kGuaranteeColor(255, 255, 160);
@@ -183,14 +183,14 @@ void WheelProfileWindow::buildControls() {
 
     PlaceTextBlock(this, "lrankcaption", QRect(10, 284, 530, 16), true)
         ->setText(QStringLiteral("One draw, prize by prize"));
-    m_rankTable = figureTable(this, "tranks", 1 + kPrizeRankCount, 5);
+    m_rankTable = figureTable(this, "tranks", 1 + kPaidRankCount, 5);
     m_rankTable->move(8, 302);
     heading(m_rankTable, 0, kRankColumn, QStringLiteral("Rank"));
     heading(m_rankTable, 0, kPrizeColumn, QStringLiteral("Prize (\u00A3)"));
     heading(m_rankTable, 0, kWinsColumn, QStringLiteral("Some board\nwins it"));
     heading(m_rankTable, 0, kBoardsColumn, QStringLiteral("Winning boards,\non average"));
     heading(m_rankTable, 0, kPaidColumn, QStringLiteral("Paid,\non average"));
-    for (int r = 0; r < kPrizeRankCount; ++r) {
+    for (int r = 0; r < kPaidRankCount; ++r) {
         QTableWidgetItem* name = cell(m_rankTable, 1 + r, kRankColumn);
         name->setText(QLatin1String(kRankNames[r]));
         name->setFont(WindowFont(true));
@@ -214,9 +214,9 @@ void WheelProfileWindow::buildControls() {
 
     m_anyPrize = PlaceTextBlock(this, "lanyprize", QRect(10, 516, 530, 16), true);
     PlaceTextBlock(this, "lthunderballalone", QRect(10, 536, 530, 30))
-        ->setText(QStringLiteral("The operator also pays a prize for the Thunderball alone, "
-                                 "which the comparison with a draw does not count: it is left out "
-                                 "here, so the prize money is a little higher than shown."));
+        ->setText(QStringLiteral("0 + T, the Thunderball alone, is paid as the operator pays it; "
+                                 "the comparison with a draw has no counter for it, and the chance "
+                                 "of some prize above leaves it out."));
 
     auto* draw = new QGroupBox(QStringLiteral("One draw, on average"), this);
     draw->setObjectName(QStringLiteral("gdraw"));
@@ -315,7 +315,7 @@ void WheelProfileWindow::showProfile() {
         QStringLiteral("Highlighted: the guarantee's row. Below it, draws the guarantee promises "
                        "nothing for: what your boards still hold there."));
 
-    for (const PrizeRank rank : kPrizeRanks) {
+    for (const PrizeRank rank : kPaidRanks) {
         const int row = 1 + static_cast<int>(RankIndex(rank));
         cell(m_rankTable, row, kWinsColumn)->setText(text(OneIn(m_odds.chanceWon(rank))));
         cell(m_rankTable, row, kBoardsColumn)
@@ -327,7 +327,7 @@ void WheelProfileWindow::showProfile() {
 }
 
 void WheelProfileWindow::showReturn() {
-    for (const PrizeRank rank : kPrizeRanks) {
+    for (const PrizeRank rank : kPaidRanks) {
         const double paid =
             m_odds.expectedBoardsWon(rank) * static_cast<double>(m_prizes.amount(rank));
         cell(m_rankTable, 1 + static_cast<int>(RankIndex(rank)), kPaidColumn)

@@ -47,8 +47,8 @@ class WheelProfileWindow final : public QDialog {
 
   private:
     // The fields: one per prize rank, in the order of PrizeRank, then the price of a line.
-    static constexpr std::size_t kLineField = kPrizeRankCount;
-    static constexpr std::size_t kFieldCount = kPrizeRankCount + 1;
+    static constexpr std::size_t kLineField = kPaidRankCount;
+    static constexpr std::size_t kFieldCount = kPaidRankCount + 1;
 
     void buildControls();
     void showProfile();
