@@ -6,6 +6,7 @@
 #include "common/save_path_dialog.h"
 #include "common/window_style.h"
 #include "playerdata/player_database.h"
+#include "results/draw_download.h"
 #include "results/draw_history_import.h"
 #include "results/draw_history_model.h"
 #include "results/draw_history_store.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
@@ -184,17 +186,40 @@ void DrawHistoryWindow::buildControls() {
     m_refused->setObjectName(QStringLiteral("limport"));
     m_refused->setFont(WindowFont(false));
     m_refused->setGeometry(8, 38, 728, 58);
+    // While a download runs, its progress stands where its report will be.
+    m_progress = new QProgressBar(imported);
+    m_progress->setObjectName(QStringLiteral("pdownload"));
+    m_progress->setFont(WindowFont(false));
+    m_progress->setGeometry(8, 16, 620, 20);
+    m_progress->hide();
+    m_cancel = button(imported, "bcanceldownload", "Cancel", QRect(636, 14, 100, 22));
+    m_cancel->setToolTip(QStringLiteral("Stop the download; nothing is added"));
+    m_cancel->hide();
+    m_download = new DrawDownload(this);
+    connect(m_cancel, &QPushButton::clicked, m_download, &DrawDownload::cancel);
+    connect(m_download, &DrawDownload::progressed, this, [this](long long got, long long total) {
+        m_progress->setRange(0, total > 0 ? 1000 : 0);
+        if (total > 0)
+            m_progress->setValue(static_cast<int>(got * 1000 / total));
+        m_progress->setFormat(text(DownloadProgressText(got, total)));
+    });
+    connect(m_download, &DrawDownload::finished, this,
+            [this](const DownloadOutcome& outcome) { downloadFinished(outcome); });
 
-    auto* import = button(this, "bimport", "Import", QRect(8, 604, 120, 34));
+    auto* import = button(this, "bimport", "Import", QRect(8, 604, 96, 34));
     import->setToolTip(
         QStringLiteral("Add the draws of the operator's download or of a text file"));
     connect(import, &QPushButton::clicked, this, [this] { Import(); });
-    auto* check = button(this, "bcheck", "Check every draw", QRect(136, 604, 160, 34));
+    auto* check = button(this, "bcheck", "Check every draw", QRect(110, 604, 150, 34));
     check->setToolTip(QStringLiteral("Compare the boards of the chosen system with every draw"));
     connect(check, &QPushButton::clicked, this, [this] { CheckEveryDraw(); });
-    auto* exported = button(this, "bexport", "Export draws", QRect(304, 604, 120, 34));
+    auto* exported = button(this, "bexport", "Export draws", QRect(266, 604, 110, 34));
     exported->setToolTip(QStringLiteral("Write every draw kept into a text file"));
     connect(exported, &QPushButton::clicked, this, [this] { ExportDraws(); });
+    m_downloadButton =
+        button(this, "bdownload", "Download the latest draws", QRect(382, 604, 180, 34));
+    m_downloadButton->setToolTip(QStringLiteral("Fetch the operator's draw file and import it"));
+    connect(m_downloadButton, &QPushButton::clicked, this, [this] { DownloadLatestDraws(); });
     auto* back = button(this, "BitBtn1", "Return", QRect(632, 604, 120, 34));
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
@@ -222,12 +247,46 @@ void DrawHistoryWindow::showDraws() {
     showTotals();
 }
 
+void DrawHistoryWindow::hideEvent(QHideEvent* event) {
+    // A download is the window's business: closed, it asks for nothing more.
+    m_download->cancel();
+    QDialog::hideEvent(event);
+}
+
 void DrawHistoryWindow::Import() {
     const std::optional<std::string> path =
         m_openPath.askFileToRead("Import draws", "Draw files (*.csv *.txt)");
     if (!path)
         return;
-    const DrawFileReading reading = ReadDrawFile(*path);
+    importReading(ReadDrawFile(*path));
+}
+
+void DrawHistoryWindow::DownloadLatestDraws() {
+    if (m_download->running())
+        return;
+    m_refused->clear();
+    m_report->clear();
+    m_progress->setRange(0, 0);
+    m_progress->setFormat(text(DownloadProgressText(0, -1)));
+    m_progress->show();
+    m_cancel->show();
+    m_downloadButton->setEnabled(false);
+    m_download->start(QUrl(QString::fromStdString(DrawDownloadAddress())));
+}
+
+void DrawHistoryWindow::downloadFinished(const DownloadOutcome& outcome) {
+    m_progress->hide();
+    m_cancel->hide();
+    m_downloadButton->setEnabled(true);
+    if (outcome.failure != DownloadFailure::None) {
+        m_refused->clear();
+        m_report->setText(text(DownloadFailureText(outcome)));
+        return;
+    }
+    importReading(ReadDrawText(outcome.bytes));
+}
+
+void DrawHistoryWindow::importReading(const DrawFileReading& reading) {
     DrawHistoryStore::Added added;
     if (reading.problem == DrawFileProblem::None) {
         added = m_store.add(reading.draws);

@@ -11,6 +11,7 @@ packages=(
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
   desktop-file-utils
   xvfb dbus at-spi2-core python3-pyatspi
+  openssl
   dpkg-dev lintian appstream
   "$@"
 )
