@@ -390,9 +390,10 @@ void MainWindow::OpenWheelProfile() {
 }
 
 WheelProfileWindow* MainWindow::wheelProfileWindow() {
-    if (!m_windows.wheelProfile && m_windows.prizes)
-        m_windows.wheelProfile = new WheelProfileWindow(m_session.grid, m_session.systemList,
-                                                        *m_windows.prizes, m_prompts, this);
+    if (!m_windows.wheelProfile && m_windows.prizes && m_windows.savePath)
+        m_windows.wheelProfile =
+            new WheelProfileWindow(m_session.grid, m_session.systemList, *m_windows.prizes,
+                                   m_prompts, *m_windows.savePath, this);
     return m_windows.wheelProfile;
 }
 

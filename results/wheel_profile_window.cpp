@@ -8,6 +8,7 @@
 #include "results/money_text.h"
 #include "results/operator_prizes.h"
 #include "results/stored_prizes.h"
+#include "results/wheel_profile_charts_window.h"
 #include "results/wheel_profile_texts.h"
 #include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
@@ -142,9 +143,10 @@ void fitTable(QTableWidget* table, const int* widths, int rowHeight, int firstRo
 } // namespace
 
 WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
-                                       PrizeStore& store, Prompts& prompts, QWidget* parent)
+                                       PrizeStore& store, Prompts& prompts,
+                                       SavePathDialog& savePath, QWidget* parent)
     : QDialog(parent), m_grid(grid), m_systemList(list), m_store(store), m_prompts(prompts),
-      m_kept(store.table()), m_prizes(m_kept) {
+      m_savePath(savePath), m_kept(store.table()), m_prizes(m_kept) {
     setObjectName(QStringLiteral("WheelProfile"));
     setWindowTitle(QStringLiteral("Wheel profile"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -255,13 +257,18 @@ void WheelProfileWindow::buildControls() {
     operatorPrizes->setToolTip(QStringLiteral("Put back the prizes and price the operator "
                                               "publishes"));
     connect(operatorPrizes, &QPushButton::clicked, this, [this] { OperatorPrizes(); });
+    auto* charts = new QPushButton(QStringLiteral("Charts"), this);
+    charts->setObjectName(QStringLiteral("bcharts"));
+    charts->setGeometry(556, 556, 104, 24);
+    charts->setToolTip(QStringLiteral("The same figures as pictures, in a window beside this one"));
+    connect(charts, &QPushButton::clicked, this, [this] { ShowCharts(); });
     m_return = new QPushButton(QStringLiteral("Return"), this);
     m_return->setObjectName(QStringLiteral("BitBtn1"));
     m_return->setGeometry(666, 556, 104, 24);
     m_return->setToolTip(QStringLiteral("Back to previous window"));
     connect(m_return, &QPushButton::clicked, this, &QDialog::accept);
     // Enter in a field finishes the amount; it neither saves nor closes.
-    for (QPushButton* button : {save, operatorPrizes, m_return})
+    for (QPushButton* button : {save, operatorPrizes, charts, m_return})
         button->setAutoDefault(false);
 }
 
@@ -323,6 +330,8 @@ void WheelProfileWindow::showProfile() {
     }
     m_anyPrize->setText(
         QStringLiteral("Some board wins a prize: %1").arg(text(OneIn(m_odds.chanceWonAnything()))));
+    if (m_charts)
+        m_charts->showProfile(m_profile, m_odds);
     showReturn();
 }
 
@@ -410,6 +419,17 @@ void WheelProfileWindow::SavePrizes() {
     readKeptPrizes();
     showPrizeFields();
     showReturn();
+}
+
+void WheelProfileWindow::ShowCharts() {
+    if (!m_charts) {
+        m_charts = new WheelProfileChartsWindow(m_savePath, m_prompts, this);
+        // They picture this window's figures: closed with it.
+        connect(this, &QDialog::finished, m_charts, &QWidget::close);
+    }
+    m_charts->showProfile(m_profile, m_odds);
+    m_charts->show();
+    m_charts->raise();
 }
 
 void WheelProfileWindow::OperatorPrizes() {
