@@ -7,6 +7,7 @@
 #include "common/window_style.h"
 #include "playerdata/player_database.h"
 #include "results/draw_download.h"
+#include "results/draw_history_charts_window.h"
 #include "results/draw_history_import.h"
 #include "results/draw_history_model.h"
 #include "results/draw_history_store.h"
@@ -220,6 +221,9 @@ void DrawHistoryWindow::buildControls() {
         button(this, "bdownload", "Download the latest draws", QRect(382, 604, 180, 34));
     m_downloadButton->setToolTip(QStringLiteral("Fetch the operator's draw file and import it"));
     connect(m_downloadButton, &QPushButton::clicked, this, [this] { DownloadLatestDraws(); });
+    auto* charts = button(this, "bcharts", "Charts", QRect(568, 604, 58, 34));
+    charts->setToolTip(QStringLiteral("Money over time and how the numbers fell, as pictures"));
+    connect(charts, &QPushButton::clicked, this, [this] { ShowCharts(); });
     auto* back = button(this, "BitBtn1", "Return", QRect(632, 604, 120, 34));
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
@@ -357,6 +361,8 @@ void DrawHistoryWindow::showNotices() {
 
 void DrawHistoryWindow::showTotals() {
     const std::optional<HistoryCheck>& check = m_model->check();
+    if (m_charts)
+        m_charts->showHistory(m_model->draws(), check);
     for (int r = 1; r < kTotalsRows; ++r) {
         cell(m_totals, r, kLinesColumn)->setText(QString());
         cell(m_totals, r, kPaidColumn)->setText(QString());
@@ -394,6 +400,17 @@ void DrawHistoryWindow::showTotals() {
     } else {
         m_best->setText(QStringLiteral("Best draw: none, no draw paid anything"));
     }
+}
+
+void DrawHistoryWindow::ShowCharts() {
+    if (!m_charts) {
+        m_charts = new DrawHistoryChartsWindow(m_savePath, m_prompts, this);
+        // They picture this window's draws: closed with it.
+        connect(this, &QDialog::finished, m_charts, &QWidget::close);
+    }
+    m_charts->showHistory(m_model->draws(), m_model->check());
+    m_charts->show();
+    m_charts->raise();
 }
 
 } // namespace orvane

@@ -23,6 +23,7 @@ namespace orvane {
 struct DownloadOutcome;
 class BoardRun;
 class DrawDownload;
+class DrawHistoryChartsWindow;
 class DrawHistoryModel;
 class DrawHistoryStore;
 class OpenPathDialog;
@@ -49,6 +50,9 @@ class DrawHistoryWindow final : public QDialog {
     // imports what came as a file is imported; says in French why nothing came.
     void DownloadLatestDraws();
     DrawDownload& download() { return *m_download; }
+    // Opens the charts of the draws shown and of their check, beside the window.
+    void ShowCharts();
+    DrawHistoryChartsWindow* charts() const { return m_charts; }
     // Asks where, and writes every draw kept there as plain text lines.
     void ExportDraws();
     // After the selection check of the comparison, every board against every draw kept.
@@ -92,6 +96,7 @@ class DrawHistoryWindow final : public QDialog {
     QPushButton* m_downloadButton = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;
+    DrawHistoryChartsWindow* m_charts = nullptr;
 };
 
 } // namespace orvane
