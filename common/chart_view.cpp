@@ -3,6 +3,8 @@
 #include "common/prompts.h"
 #include "common/save_path_dialog.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QMenu>
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace orvane {
 
@@ -197,9 +200,12 @@ void paintChart(QPainter& p, const QRect& area, const ChartData& chart, const QP
     // The categories along the bottom, as many labels as fit.
     const std::size_t count = chart.categories.size();
     const double slot = static_cast<double>(plot.width()) / static_cast<double>(count);
+    // Thousands of draws have labels of one width (dates): some of them, spread out, measure it.
     int widest = 1;
-    for (const std::string& c : chart.categories)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(c)));
+    const std::size_t sampled = std::max<std::size_t>(1, count / 64);
+    for (std::size_t c = 0; c < count; c += sampled)
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(QString::fromStdString(chart.categories[c])));
     const std::size_t every =
         std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil((widest + 6) / slot)));
     for (std::size_t c = 0; c < count; c += every)
@@ -220,17 +226,48 @@ void paintChart(QPainter& p, const QRect& area, const ChartData& chart, const QP
     p.setRenderHint(QPainter::Antialiasing, true);
     switch (chart.kind) {
     case ChartData::Kind::Line: {
+        // More points than pixels across (thousands of draws): each column of pixels keeps the
+        // first, lowest, highest and last of its points, which draws the same line.
         const std::vector<double>& values = chart.series.front().values;
         QPolygonF points;
-        points.reserve(static_cast<int>(values.size()));
-        for (std::size_t c = 0; c < values.size() && c < count; ++c)
-            points.append(QPointF(left(c) + slot / 2, yOf(values[c])));
+        QPolygonF marks;
+        int column = std::numeric_limits<int>::min();
+        int lastMark = std::numeric_limits<int>::min();
+        double low = 0;
+        double high = 0;
+        double last = 0;
+        const auto endColumn = [&] {
+            if (column == std::numeric_limits<int>::min())
+                return;
+            points.append(QPointF(column, low));
+            points.append(QPointF(column, high));
+            points.append(QPointF(column, last));
+        };
+        for (std::size_t c = 0; c < values.size() && c < count; ++c) {
+            const double x = left(c) + slot / 2;
+            const double y = yOf(values[c]);
+            const int at = static_cast<int>(std::lround(x));
+            if (slot >= 1) {
+                points.append(QPointF(x, y));
+            } else if (at != column) {
+                endColumn();
+                column = at;
+                low = high = last = y;
+                points.append(QPointF(at, y));
+            } else {
+                low = std::min(low, y);
+                high = std::max(high, y);
+                last = y;
+            }
+            if (c < chart.marked.size() && chart.marked[c] && (slot >= 1 || at != lastMark)) {
+                marks.append(QPointF(x, y));
+                lastMark = at;
+            }
+        }
+        if (slot < 1)
+            endColumn();
         p.setPen(QPen(seriesColor(palette, 0), 1.6));
         p.drawPolyline(points);
-        QPolygonF marks;
-        for (std::size_t c = 0; c < chart.marked.size() && c < std::size_t(points.size()); ++c)
-            if (chart.marked[c])
-                marks.append(points[static_cast<int>(c)]);
         p.setPen(QPen(markColor, 5, Qt::SolidLine, Qt::RoundCap));
         p.drawPoints(marks);
         break;
@@ -264,10 +301,36 @@ void paintChart(QPainter& p, const QRect& area, const ChartData& chart, const QP
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// What a screen reader is told of a chart: its title as the name, and as the description the table
+// it draws, written when asked for, since a chart of thousands of draws makes a long table.
+class ChartAccessible final : public QAccessibleWidget {
+  public:
+    explicit ChartAccessible(ChartView* chart) : QAccessibleWidget(chart, QAccessible::Chart) {}
+    QString text(QAccessible::Text t) const override {
+        const ChartData& chart = static_cast<const ChartView*>(widget())->chart();
+        if (t == QAccessible::Name)
+            return QString::fromStdString(chart.title);
+        if (t == QAccessible::Description)
+            return QString::fromStdString(ChartTableText(chart));
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("orvane::ChartView") && object && object->isWidgetType())
+        return new ChartAccessible(static_cast<ChartView*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 ChartView::ChartView(SavePathDialog& savePath, Prompts& prompts, QWidget* parent)
     : QWidget(parent), m_savePath(savePath), m_prompts(prompts) {
+    static const bool installed = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    (void)installed;
     setFocusPolicy(Qt::TabFocus);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -275,9 +338,13 @@ ChartView::ChartView(SavePathDialog& savePath, Prompts& prompts, QWidget* parent
 
 void ChartView::setChart(ChartData chart) {
     m_chart = std::move(chart);
-    setAccessibleName(QString::fromStdString(m_chart.title));
-    setAccessibleDescription(QString::fromStdString(ChartTableText(m_chart)));
     setToolTip(QString::fromStdString(m_chart.valueCaption));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
     update();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A small chart drawn with QPainter in the colours of the window's palette: a line, bars, or
-// stacked bars, with a band behind them and points marked. A screen reader reads the table it draws
-// (its accessible description), and its context menu saves it as a PNG picture.
+// stacked bars, with a band behind them and points marked. A screen reader reads its title as its
+// name and the table it draws as its description (its accessible interface), and its context menu
+// saves it as a PNG picture.
 
 #include "common/chart_data.h"
 

@@ -73,6 +73,10 @@ void DrawHistoryChartsWindow::showHistory(const std::vector<StoredDraw>& draws,
         m_moneyNote->setText(QStringLiteral("Press \"Check every draw\" in Draw history to see "
                                             "what your boards would have spent and won."));
     }
+    // A check changes the money, not the draws: their counts stand.
+    if (m_countedDraws && *m_countedDraws == draws)
+        return;
+    m_countedDraws = draws;
     const NumberCounts counts = CountNumbers(draws);
     m_main->setChart(MainNumbersChart(counts));
     m_thunderballs->setChart(ThunderballsChart(counts));

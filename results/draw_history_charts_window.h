@@ -36,6 +36,7 @@ class DrawHistoryChartsWindow final : public QDialog {
     ChartView* m_thunderballs = nullptr;
     QLabel* m_moneyNote = nullptr;
     QLabel* m_sentence = nullptr;
+    std::optional<std::vector<StoredDraw>> m_countedDraws; // the draws the counts were made of
 };
 
 } // namespace orvane

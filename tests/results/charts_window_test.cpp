@@ -12,6 +12,7 @@
 #include "results/wheel_profile_window.h"
 #include "support/program_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -57,13 +58,22 @@ class ChartsWindowTest : public ProgramFixture {
         EXPECT_TRUE(opened);
     }
     // What every chart owes its reader, whatever it draws.
-    void expectReadable(const ChartView& chart, QWidget& window) {
-        EXPECT_EQ(chart.accessibleName().toStdString(), chart.chart().title);
-        EXPECT_EQ(chart.accessibleDescription().toStdString(), ChartTableText(chart.chart()));
-        for (const std::string& category : chart.chart().categories)
-            EXPECT_NE(chart.accessibleDescription().toStdString().find("\n" + category + ":"),
-                      std::string::npos)
-                << category;
+    void expectReadable(ChartView& chart, QWidget& window) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&chart);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->role(), QAccessible::Chart);
+        EXPECT_EQ(read->text(QAccessible::Name).toStdString(), chart.chart().title);
+        const std::string table = read->text(QAccessible::Description).toStdString();
+        EXPECT_EQ(table, ChartTableText(chart.chart()));
+        for (std::size_t c = 0; c < chart.chart().categories.size(); ++c) {
+            // Each category on a line of its own, with the value of each series as the chart
+            // draws it.
+            std::string line = "\n" + chart.chart().categories[c] + ":";
+            for (const ChartSeries& series : chart.chart().series)
+                line += (&series == &chart.chart().series.front() ? " " : ", ") + series.name +
+                        " " + ChartValueText(chart.chart(), series.values[c]);
+            EXPECT_NE(table.find(line), std::string::npos) << line;
+        }
         // The colours are the window's own, so a dark theme or high contrast carries over.
         EXPECT_EQ(chart.palette().color(QPalette::Base), window.palette().color(QPalette::Base));
         EXPECT_EQ(chart.palette().color(QPalette::Highlight),
