@@ -256,8 +256,8 @@ void MainWindow::buildMenus() {
         OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.ticketPrint));
     });
     addItem(utilize, "mProfil1", "Wheel profile", [this] { OpenWheelProfile(); });
-    addItem(utilize, "mRoue1", "Make a wheel", [this] { OpenMakeWheel(); });
     addItem(utilize, "mHistorique1", "Draw history", [this] { OpenDrawHistory(); });
+    addItem(utilize, "mRoue1", "Make a wheel", [this] { OpenMakeWheel(); });
     QMenu* options = addMenu("Options1", "Options");
     addItem(options, "Paramtres1", "Parameters", [this] { Paramtres1Click(); });
     addItem(options, "Testimprimante1", "Printer test sheet", [this] {
@@ -550,9 +550,10 @@ void MainWindow::OpenWheelProfile() {
 }
 
 WheelProfileWindow* MainWindow::wheelProfileWindow() {
-    if (!m_windows.wheelProfile && m_windows.prizes)
-        m_windows.wheelProfile = new WheelProfileWindow(m_session.grid, m_session.systemList,
-                                                        *m_windows.prizes, m_prompts, this);
+    if (!m_windows.wheelProfile && m_windows.prizes && m_windows.savePath)
+        m_windows.wheelProfile =
+            new WheelProfileWindow(m_session.grid, m_session.systemList, *m_windows.prizes,
+                                   m_prompts, *m_windows.savePath, this);
     return m_windows.wheelProfile;
 }
 

@@ -18,6 +18,12 @@ std::optional<std::string> FileDialogSavePath::askTextPath(const std::string& ca
                    QStringLiteral("txt"), QStringLiteral("SaveTextDialog"));
 }
 
+std::optional<std::string> FileDialogSavePath::askPngPath(const std::string& caption,
+                                                          const std::string& suggestedName) {
+    return askPath(caption, suggestedName, QStringLiteral("PNG pictures (*.png)"),
+                   QStringLiteral("png"), QStringLiteral("SavePngDialog"));
+}
+
 std::optional<std::string> FileDialogSavePath::askPath(const std::string& caption,
                                                        const std::string& suggestedName,
                                                        const QString& filter, const QString& suffix,

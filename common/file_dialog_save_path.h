@@ -13,6 +13,8 @@ class FileDialogSavePath final : public SavePathDialog {
                                           const std::string& suggestedName) override;
     std::optional<std::string> askTextPath(const std::string& caption,
                                            const std::string& suggestedName) override;
+    std::optional<std::string> askPngPath(const std::string& caption,
+                                          const std::string& suggestedName) override;
 
   private:
     std::optional<std::string> askPath(const std::string& caption, const std::string& suggestedName,

@@ -16,6 +16,9 @@ class SavePathDialog {
     // The same for a plain text file: a name typed without ".txt" gets it.
     virtual std::optional<std::string> askTextPath(const std::string& caption,
                                                    const std::string& suggestedName) = 0;
+    // The same for a PNG picture: a name typed without ".png" gets it.
+    virtual std::optional<std::string> askPngPath(const std::string& caption,
+                                                  const std::string& suggestedName) = 0;
 };
 
 } // namespace orvane

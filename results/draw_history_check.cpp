@@ -46,11 +46,11 @@ HistoryCheck CheckEveryDraw(BoardRun& run, const SelectionGrid& grid, const Syst
                     if (alike == 0)
                         continue;
                     const RankCounts won = WinningsOf({matches, hit, thunderballs});
-                    for (const PrizeRank rank : kPrizeRanks)
+                    for (const PrizeRank rank : kPaidRanks)
                         result.counts.add(rank, won[rank] * alike);
                 }
         }
-        for (const PrizeRank rank : kPrizeRanks) {
+        for (const PrizeRank rank : kPaidRanks) {
             const std::int64_t paid = result.counts[rank] * prizes.amount(rank);
             result.won += paid;
             check.wonPerRank[RankIndex(rank)] += paid;

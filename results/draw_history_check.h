@@ -17,7 +17,7 @@ class SystemList;
 
 struct DrawResult {
     StoredDraw draw;
-    RankCounts counts;    // winning lines per rank, as the comparison window counts them
+    RankCounts counts;    // winning lines per rank, as the comparison counts them, 0 + T too
     std::int64_t won = 0; // pence
 };
 
@@ -28,7 +28,7 @@ struct HistoryCheck {
     PrizeTable prizes;
     std::vector<DrawResult> draws; // in the history's order
     RankCounts counts;             // over every draw
-    std::array<std::int64_t, kPrizeRankCount> wonPerRank{};
+    std::array<std::int64_t, kPaidRankCount> wonPerRank{};
     std::int64_t won = 0;
     std::int64_t spent = 0; // lines per draw x price of a line x draws
     // The draw that paid the most (the newest of equals); none when no draw paid anything.

@@ -8,8 +8,8 @@ namespace orvane {
 
 namespace {
 
-const char* const kRankHeadings[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
-                                                    "3 + T", "3", "2 + T", "1 + T"};
+const char* const kRankHeadings[kPaidRankCount] = {"5 + T", "5",     "4 + T", "4",    "3 + T",
+                                                   "3",     "2 + T", "1 + T", "0 + T"};
 
 } // namespace
 

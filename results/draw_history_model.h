@@ -20,7 +20,7 @@ class DrawHistoryModel final : public QAbstractTableModel {
         NumbersColumn,
         ThunderballColumn,
         FirstRankColumn, // then one column a prize rank, in the order of PrizeRank
-        WonColumn = FirstRankColumn + kPrizeRankCount,
+        WonColumn = FirstRankColumn + kPaidRankCount,
         ColumnCount,
     };
 

@@ -6,6 +6,8 @@
 #include "common/save_path_dialog.h"
 #include "common/window_style.h"
 #include "playerdata/player_database.h"
+#include "results/draw_download.h"
+#include "results/draw_history_charts_window.h"
 #include "results/draw_history_import.h"
 #include "results/draw_history_model.h"
 #include "results/draw_history_store.h"
@@ -19,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
@@ -34,23 +37,23 @@ constexpr QSize kClientSize(760, 642);
 
 // The draws' table: the date, the main numbers, the Thunderball, a column a prize rank, the
 // money won.
-constexpr int kDrawColumnWidths[DrawHistoryModel::ColumnCount] = {80, 112, 30, 52, 52, 52,
-                                                                  52, 52,  52, 52, 52, 84};
+constexpr int kDrawColumnWidths[DrawHistoryModel::ColumnCount] = {80, 112, 30, 46, 46, 46, 46,
+                                                                  46, 46,  46, 46, 46, 84};
 constexpr int kDrawRowHeight = 18;
 
 // The totals' table: a row of headings, a row a prize rank, then the whole; in each the winning
 // lines and the money paid.
-constexpr int kTotalsRows = 1 + kPrizeRankCount + 1;
+constexpr int kTotalsRows = 1 + kPaidRankCount + 1;
 constexpr int kAllRow = kTotalsRows - 1;
 constexpr int kLinesColumn = 1;
 constexpr int kPaidColumn = 2;
 constexpr int kTotalsColumnWidths[] = {64, 96, 124};
-constexpr int kTotalsRowHeight = 18;
+constexpr int kTotalsRowHeight = 17;
 
 constexpr std::size_t kMostRefusalsShown = 500;
 
-const char* const kRankNames[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
-                                                 "3 + T", "3", "2 + T", "1 + T"};
+const char* const kRankNames[kPaidRankCount] = {"5 + T", "5",     "4 + T", "4",    "3 + T",
+                                                "3",     "2 + T", "1 + T", "0 + T"};
 
 const QColor kHeadingColor(224, 224, 224);
 
@@ -157,7 +160,7 @@ void DrawHistoryWindow::buildControls() {
     heading(m_totals, 0, 0, QStringLiteral("Rank"));
     heading(m_totals, 0, kLinesColumn, QStringLiteral("Winning lines"));
     heading(m_totals, 0, kPaidColumn, QStringLiteral("Paid"));
-    for (int r = 0; r < kPrizeRankCount; ++r)
+    for (int r = 0; r < kPaidRankCount; ++r)
         heading(m_totals, 1 + r, 0, QString::fromLatin1(kRankNames[r]));
     heading(m_totals, kAllRow, 0, QStringLiteral("All"));
     for (const int c : {kLinesColumn, kPaidColumn})
@@ -186,17 +189,43 @@ void DrawHistoryWindow::buildControls() {
     m_refused->setObjectName(QStringLiteral("limport"));
     m_refused->setFont(WindowFont(false));
     m_refused->setGeometry(8, 38, 728, 58);
+    // While a download runs, its progress stands where its report will be.
+    m_progress = new QProgressBar(imported);
+    m_progress->setObjectName(QStringLiteral("pdownload"));
+    m_progress->setFont(WindowFont(false));
+    m_progress->setGeometry(8, 16, 620, 20);
+    m_progress->hide();
+    m_cancel = button(imported, "bcanceldownload", "Cancel", QRect(636, 14, 100, 22));
+    m_cancel->setToolTip(QStringLiteral("Stop the download; nothing is added"));
+    m_cancel->hide();
+    m_download = new DrawDownload(this);
+    connect(m_cancel, &QPushButton::clicked, m_download, &DrawDownload::cancel);
+    connect(m_download, &DrawDownload::progressed, this, [this](long long got, long long total) {
+        m_progress->setRange(0, total > 0 ? 1000 : 0);
+        if (total > 0)
+            m_progress->setValue(static_cast<int>(got * 1000 / total));
+        m_progress->setFormat(text(DownloadProgressText(got, total)));
+    });
+    connect(m_download, &DrawDownload::finished, this,
+            [this](const DownloadOutcome& outcome) { downloadFinished(outcome); });
 
-    auto* import = button(this, "bimport", "Import", QRect(8, 604, 120, 34));
+    auto* import = button(this, "bimport", "Import", QRect(8, 604, 96, 34));
     import->setToolTip(
         QStringLiteral("Add the draws of the operator's download or of a text file"));
     connect(import, &QPushButton::clicked, this, [this] { Import(); });
-    auto* check = button(this, "bcheck", "Check every draw", QRect(136, 604, 160, 34));
+    auto* check = button(this, "bcheck", "Check every draw", QRect(110, 604, 150, 34));
     check->setToolTip(QStringLiteral("Compare the boards of the chosen system with every draw"));
     connect(check, &QPushButton::clicked, this, [this] { CheckEveryDraw(); });
-    auto* exported = button(this, "bexport", "Export draws", QRect(304, 604, 120, 34));
+    auto* exported = button(this, "bexport", "Export draws", QRect(266, 604, 110, 34));
     exported->setToolTip(QStringLiteral("Write every draw kept into a text file"));
     connect(exported, &QPushButton::clicked, this, [this] { ExportDraws(); });
+    m_downloadButton =
+        button(this, "bdownload", "Download the latest draws", QRect(382, 604, 180, 34));
+    m_downloadButton->setToolTip(QStringLiteral("Fetch the operator's draw file and import it"));
+    connect(m_downloadButton, &QPushButton::clicked, this, [this] { DownloadLatestDraws(); });
+    auto* charts = button(this, "bcharts", "Charts", QRect(568, 604, 58, 34));
+    charts->setToolTip(QStringLiteral("Money over time and how the numbers fell, as pictures"));
+    connect(charts, &QPushButton::clicked, this, [this] { ShowCharts(); });
     auto* back = button(this, "BitBtn1", "Return", QRect(632, 604, 120, 34));
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
@@ -224,12 +253,46 @@ void DrawHistoryWindow::showDraws() {
     showTotals();
 }
 
+void DrawHistoryWindow::hideEvent(QHideEvent* event) {
+    // A download is the window's business: closed, it asks for nothing more.
+    m_download->cancel();
+    QDialog::hideEvent(event);
+}
+
 void DrawHistoryWindow::Import() {
     const std::optional<std::string> path =
         m_openPath.askFileToRead("Import draws", "Draw files (*.csv *.txt)");
     if (!path)
         return;
-    const DrawFileReading reading = ReadDrawFile(*path);
+    importReading(ReadDrawFile(*path));
+}
+
+void DrawHistoryWindow::DownloadLatestDraws() {
+    if (m_download->running())
+        return;
+    m_refused->clear();
+    m_report->clear();
+    m_progress->setRange(0, 0);
+    m_progress->setFormat(text(DownloadProgressText(0, -1)));
+    m_progress->show();
+    m_cancel->show();
+    m_downloadButton->setEnabled(false);
+    m_download->start(QUrl(QString::fromStdString(DrawDownloadAddress())));
+}
+
+void DrawHistoryWindow::downloadFinished(const DownloadOutcome& outcome) {
+    m_progress->hide();
+    m_cancel->hide();
+    m_downloadButton->setEnabled(true);
+    if (outcome.failure != DownloadFailure::None) {
+        m_refused->clear();
+        m_report->setText(text(DownloadFailureText(outcome)));
+        return;
+    }
+    importReading(ReadDrawText(outcome.bytes));
+}
+
+void DrawHistoryWindow::importReading(const DrawFileReading& reading) {
     DrawHistoryStore::Added added;
     if (reading.problem == DrawFileProblem::None) {
         added = m_store.add(reading.draws);
@@ -300,6 +363,8 @@ void DrawHistoryWindow::showNotices() {
 
 void DrawHistoryWindow::showTotals() {
     const std::optional<HistoryCheck>& check = m_model->check();
+    if (m_charts)
+        m_charts->showHistory(m_model->draws(), check);
     for (int r = 1; r < kTotalsRows; ++r) {
         cell(m_totals, r, kLinesColumn)->setText(QString());
         cell(m_totals, r, kPaidColumn)->setText(QString());
@@ -312,7 +377,7 @@ void DrawHistoryWindow::showTotals() {
         return;
     }
     int lines = 0;
-    for (int r = 0; r < kPrizeRankCount; ++r) {
+    for (int r = 0; r < kPaidRankCount; ++r) {
         const auto rank = static_cast<PrizeRank>(r);
         lines += check->counts[rank];
         cell(m_totals, 1 + r, kLinesColumn)->setText(grouped(check->counts[rank]));
@@ -337,6 +402,17 @@ void DrawHistoryWindow::showTotals() {
     } else {
         m_best->setText(QStringLiteral("Best draw: none, no draw paid anything"));
     }
+}
+
+void DrawHistoryWindow::ShowCharts() {
+    if (!m_charts) {
+        m_charts = new DrawHistoryChartsWindow(m_savePath, m_prompts, this);
+        // They picture this window's draws: closed with it.
+        connect(this, &QDialog::finished, m_charts, &QWidget::close);
+    }
+    m_charts->showHistory(m_model->draws(), m_model->check());
+    m_charts->show();
+    m_charts->raise();
 }
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 // playing them all would have cost and won.
 
 #include "results/draw_history_check.h"
+#include "results/draw_history_import.h"
 
 #include <QDialog>
 
@@ -12,12 +13,17 @@
 
 class QLabel;
 class QListWidget;
+class QProgressBar;
+class QPushButton;
 class QTableView;
 class QTableWidget;
 
 namespace orvane {
 
+struct DownloadOutcome;
 class BoardRun;
+class DrawDownload;
+class DrawHistoryChartsWindow;
 class DrawHistoryModel;
 class DrawHistoryStore;
 class OpenPathDialog;
@@ -40,6 +46,13 @@ class DrawHistoryWindow final : public QDialog {
 
     // Asks for a file and adds its draws; says what was added, kept already and refused.
     void Import();
+    // Fetches the operator's draw file in the background, with a progress bar and Cancel, and
+    // imports what came as a file is imported; says in French why nothing came.
+    void DownloadLatestDraws();
+    DrawDownload& download() { return *m_download; }
+    // Opens the charts of the draws shown and of their check, beside the window.
+    void ShowCharts();
+    DrawHistoryChartsWindow* charts() const { return m_charts; }
     // Asks where, and writes every draw kept there as plain text lines.
     void ExportDraws();
     // After the selection check of the comparison, every board against every draw kept.
@@ -47,10 +60,14 @@ class DrawHistoryWindow final : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void buildControls();
     void showDraws();
+    // Adds the draws of a file read, or of a download, and says what was added and refused.
+    void importReading(const DrawFileReading& reading);
+    void downloadFinished(const DownloadOutcome& outcome);
     void showTotals();
     // What the store has to say once, and why the draws could not be read, above the list.
     void showNotices();
@@ -75,6 +92,11 @@ class DrawHistoryWindow final : public QDialog {
     QLabel* m_best = nullptr;
     QLabel* m_report = nullptr;
     QListWidget* m_refused = nullptr;
+    DrawDownload* m_download = nullptr;
+    QPushButton* m_downloadButton = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr;
+    DrawHistoryChartsWindow* m_charts = nullptr;
 };
 
 } // namespace orvane

@@ -53,7 +53,7 @@ DrawOdds OddsOfOneDraw(const WheelProfile& profile, int thunderballs) {
                 wins[static_cast<std::size_t>(h)] = BoardWinnings(h, hit, odds.thunderballs);
 
             for (std::size_t h = 0; h < kHoldings; ++h)
-                for (const PrizeRank rank : kPrizeRanks)
+                for (const PrizeRank rank : kPaidRanks)
                     odds.ranks[RankIndex(rank)].boardsWon +=
                         d.boardsHolding[h] * static_cast<std::uint64_t>(wins[h][rank]) * weight;
 
@@ -62,13 +62,13 @@ DrawOdds OddsOfOneDraw(const WheelProfile& profile, int thunderballs) {
                 if (d.casesByHoldings[set] == 0)
                     continue;
                 bool anything = false;
-                for (const PrizeRank rank : kPrizeRanks) {
+                for (const PrizeRank rank : kPaidRanks) {
                     bool won = false;
                     for (std::size_t h = 0; h < kHoldings; ++h)
                         won = won || ((set >> h & 1u) != 0 && wins[h][rank] > 0);
                     if (won)
                         odds.ranks[RankIndex(rank)].outcomesWon += d.casesByHoldings[set] * weight;
-                    anything = anything || won;
+                    anything = anything || (won && rank != PrizeRank::ZeroPlusT);
                 }
                 if (anything)
                     odds.outcomesWonAnything += d.casesByHoldings[set] * weight;

@@ -22,8 +22,10 @@ struct RankOdds {
 
 struct DrawOdds {
     int thunderballs = 1; // carried by every board
-    std::array<RankOdds, kPrizeRankCount> ranks{};
-    std::uint64_t outcomesWonAnything = 0; // outcomes in which some board wins some rank
+    std::array<RankOdds, kPaidRankCount> ranks{};
+    // Outcomes in which some board wins one of the comparison's eight ranks (the Thunderball alone
+    // aside, which some board wins in nearly every outcome of a large wheel).
+    std::uint64_t outcomesWonAnything = 0;
 
     const RankOdds& operator[](PrizeRank rank) const { return ranks[RankIndex(rank)]; }
     double chanceWon(PrizeRank rank) const;

@@ -13,6 +13,7 @@ PrizeTable OperatorPrizeTable() {
     prizes.setAmount(PrizeRank::Three, 10'00);
     prizes.setAmount(PrizeRank::TwoPlusT, 10'00);
     prizes.setAmount(PrizeRank::OnePlusT, 5'00);
+    prizes.setAmount(PrizeRank::ZeroPlusT, 3'00);
     prizes.pricePerBoard = 1'00; // one line: five main numbers and one Thunderball
     return prizes;
 }

@@ -20,6 +20,8 @@ std::optional<PrizeRank> RankOfLine(int mainMatches, bool thunderballHit) {
         return thunderballHit ? std::optional(PrizeRank::TwoPlusT) : std::nullopt;
     case 1:
         return thunderballHit ? std::optional(PrizeRank::OnePlusT) : std::nullopt;
+    case 0:
+        return thunderballHit ? std::optional(PrizeRank::ZeroPlusT) : std::nullopt;
     default:
         return std::nullopt;
     }

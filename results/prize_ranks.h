@@ -8,12 +8,30 @@
 
 namespace orvane {
 
-// The prize ranks in the order the counters are shown.
-enum class PrizeRank { FivePlusT, Five, FourPlusT, Four, ThreePlusT, Three, TwoPlusT, OnePlusT };
+// The prize ranks in the order the counters are shown, then the Thunderball alone.
+enum class PrizeRank {
+    FivePlusT,
+    Five,
+    FourPlusT,
+    Four,
+    ThreePlusT,
+    Three,
+    TwoPlusT,
+    OnePlusT,
+    ZeroPlusT
+};
+// The eight ranks the comparison with a draw has a counter for.
 constexpr int kPrizeRankCount = 8;
 constexpr std::array<PrizeRank, kPrizeRankCount> kPrizeRanks = {
     PrizeRank::FivePlusT,  PrizeRank::Five,  PrizeRank::FourPlusT, PrizeRank::Four,
     PrizeRank::ThreePlusT, PrizeRank::Three, PrizeRank::TwoPlusT,  PrizeRank::OnePlusT};
+// Every rank the operator pays: the eight, and the Thunderball alone (no main number matched),
+// which the comparison shows no counter for but the money counts.
+constexpr int kPaidRankCount = kPrizeRankCount + 1;
+constexpr std::array<PrizeRank, kPaidRankCount> kPaidRanks = {
+    PrizeRank::FivePlusT, PrizeRank::Five,       PrizeRank::FourPlusT,
+    PrizeRank::Four,      PrizeRank::ThreePlusT, PrizeRank::Three,
+    PrizeRank::TwoPlusT,  PrizeRank::OnePlusT,   PrizeRank::ZeroPlusT};
 
 constexpr std::size_t RankIndex(PrizeRank rank) {
     return static_cast<std::size_t>(rank);
@@ -28,11 +46,11 @@ class RankCounts {
     bool operator==(const RankCounts&) const = default;
 
   private:
-    std::array<int, kPrizeRankCount> m_counts{};
+    std::array<int, kPaidRankCount> m_counts{};
 };
 
 // The rank one line of play wins with `mainMatches` main numbers, with or without the
-// Thunderball; none below three matches without it, nor without any match.
+// Thunderball; none below three matches without it.
 std::optional<PrizeRank> RankOfLine(int mainMatches, bool thunderballHit);
 
 // A board carrying c Thunderball numbers stands for c lines of play: when one of them is drawn

@@ -11,7 +11,7 @@ namespace orvane {
 
 // Amounts in pence.
 struct PrizeTable {
-    std::array<std::int64_t, kPrizeRankCount> amounts{}; // paid to one winning board, per rank
+    std::array<std::int64_t, kPaidRankCount> amounts{}; // paid to one winning line, per rank
     std::int64_t pricePerBoard = 0;
 
     std::int64_t amount(PrizeRank rank) const { return amounts[RankIndex(rank)]; }
@@ -30,9 +30,10 @@ struct DrawReturn {
 
 // Playing `boardsPaid` boards (the system's board count, or more where each Thunderball number of
 // a board is paid for apart) against the draw of `odds`. The prize money adds up every rank's
-// count as the comparison shows it, each at its rank's amount: a board whose drawn Thunderball is
-// one of several, with three or more main numbers, is paid once at its rank with the Thunderball
-// and once more at the rank without it for each of its other Thunderball numbers.
+// count as the comparison counts it, the Thunderball alone included, each at its rank's amount: a
+// board whose drawn Thunderball is one of several, with three or more main numbers, is paid once at
+// its rank with the Thunderball and once more at the rank without it for each of its other
+// Thunderball numbers.
 DrawReturn ReturnOfOneDraw(const DrawOdds& odds, const PrizeTable& prizes, int boardsPaid);
 
 } // namespace orvane

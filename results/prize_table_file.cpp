@@ -16,8 +16,8 @@ namespace {
 constexpr const char* kLineKey = "line";
 
 // The keys of the ranks, in the order of PrizeRank.
-constexpr std::array<const char*, kPrizeRankCount> kRankKeys = {"5+T", "5", "4+T", "4",
-                                                                "3+T", "3", "2+T", "1+T"};
+constexpr std::array<const char*, kPaidRankCount> kRankKeys = {"5+T", "5",   "4+T", "4",  "3+T",
+                                                               "3",   "2+T", "1+T", "0+T"};
 
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -54,6 +54,7 @@ void readLine(PrizeTable& prizes, std::string_view line) {
         prizes.pricePerBoard = *pence;
         return;
     }
+    // The file of earlier versions has no line for the Thunderball alone.
     for (const PrizeRank rank : kPrizeRanks)
         if (key == kRankKeys[RankIndex(rank)])
             prizes.setAmount(rank, *pence);

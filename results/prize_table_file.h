@@ -28,8 +28,9 @@ inline constexpr const char* kPrizeTableFileName = "orvane-prizes.txt";
 // A table is a few hundred bytes; anything past this is not read.
 inline constexpr std::size_t kMostPrizeTableBytes = 4096;
 
-// The key of an amount: "5+T", "5", ... "1+T" for the ranks in the order of PrizeRank (fields 0 to
-// 7), "line" for the price of a line (field 8).
+// The key of an amount: "5+T", "5", ... "1+T", "0+T" for the ranks in the order of PrizeRank
+// (fields 0 to 8), "line" for the price of a line (field 9). The file of earlier versions holds
+// no "0+T" line: the Thunderball alone was not counted then.
 const char* PrizeTableKey(std::size_t field);
 
 // The file's text for `prizes`.

@@ -17,14 +17,14 @@ namespace orvane {
 namespace {
 
 // Every amount of a table, ranks first, then the price of a line.
-constexpr std::size_t kAmountCount = kPrizeRankCount + 1;
+constexpr std::size_t kAmountCount = kPaidRankCount + 1;
 
 std::int64_t& amountAt(PrizeTable& table, std::size_t field) {
-    return field < kPrizeRankCount ? table.amounts[field] : table.pricePerBoard;
+    return field < kPaidRankCount ? table.amounts[field] : table.pricePerBoard;
 }
 
 std::int64_t amountAt(const PrizeTable& table, std::size_t field) {
-    return field < kPrizeRankCount ? table.amounts[field] : table.pricePerBoard;
+    return field < kPaidRankCount ? table.amounts[field] : table.pricePerBoard;
 }
 
 int readPrizes(sqlite3* db, PrizeTable& table) {

@@ -8,6 +8,7 @@
 #include "results/money_text.h"
 #include "results/operator_prizes.h"
 #include "results/stored_prizes.h"
+#include "results/wheel_profile_charts_window.h"
 #include "results/wheel_profile_texts.h"
 #include "wheels/system_list.h"
 #include "wheels/wheel_catalogue.h"
@@ -45,7 +46,7 @@ constexpr int kDrawnColumnWidths[kDrawnColumns] = {92, 96, 54, 54, 58, 58, 58, 5
 constexpr int kHeldShown[] = {5, 4, 3, 2};
 
 // The prize ranks table: a row of headings, then one row per rank.
-constexpr int kRankRowHeight = 22;
+constexpr int kRankRowHeight = 20;
 constexpr int kRankHeadingHeight = 30;
 constexpr int kRankColumn = 0;
 constexpr int kPrizeColumn = 1;
@@ -54,11 +55,11 @@ constexpr int kBoardsColumn = 3;
 constexpr int kPaidColumn = 4;
 constexpr int kRankColumnWidths[] = {66, 104, 112, 136, 106};
 
-const char* const kRankNames[kPrizeRankCount] = {"5 + T", "5", "4 + T", "4",
-                                                 "3 + T", "3", "2 + T", "1 + T"};
+const char* const kRankNames[kPaidRankCount] = {"5 + T", "5",     "4 + T", "4",    "3 + T",
+                                                "3",     "2 + T", "1 + T", "0 + T"};
 // The fields' names: the prize of each rank, in the order of PrizeRank, then the line's price.
-const char* const kFieldNames[] = {"eprize5t", "eprize5",  "eprize4t", "eprize4", "eprize3t",
-                                   "eprize3",  "eprize2t", "eprize1t", "eprice"};
+const char* const kFieldNames[] = {"eprize5t", "eprize5",  "eprize4t", "eprize4",  "eprize3t",
+                                   "eprize3",  "eprize2t", "eprize1t", "eprize0t", "eprice"};
 
 const QColor kHeadingColor(224, 224, 224);
 const QColor kGuaranteeColor(255, 255, 160);
@@ -144,9 +145,10 @@ void fitTable(QTableWidget* table, const int* widths, int rowHeight, int firstRo
 } // namespace
 
 WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemList& list,
-                                       PrizeStore& store, Prompts& prompts, QWidget* parent)
+                                       PrizeStore& store, Prompts& prompts,
+                                       SavePathDialog& savePath, QWidget* parent)
     : QDialog(parent), m_grid(grid), m_systemList(list), m_store(store), m_prompts(prompts),
-      m_kept(store.table()), m_prizes(m_kept) {
+      m_savePath(savePath), m_kept(store.table()), m_prizes(m_kept) {
     setObjectName(QStringLiteral("WheelProfile"));
     setWindowTitle(QStringLiteral("Wheel profile"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -190,13 +192,13 @@ void WheelProfileWindow::buildControls() {
     auto* ranks = new QWidget(this);
     ranks->setObjectName(QStringLiteral("pranks"));
     ranks->move(8, 302);
-    m_rankTable = figureTable(ranks, "tranks", 1 + kPrizeRankCount, 5);
+    m_rankTable = figureTable(ranks, "tranks", 1 + kPaidRankCount, 5);
     heading(m_rankTable, 0, kRankColumn, QStringLiteral("Rank"));
     heading(m_rankTable, 0, kPrizeColumn, QStringLiteral("Prize (\u00A3)"));
     heading(m_rankTable, 0, kWinsColumn, QStringLiteral("Some board\nwins it"));
     heading(m_rankTable, 0, kBoardsColumn, QStringLiteral("Winning boards,\non average"));
     heading(m_rankTable, 0, kPaidColumn, QStringLiteral("Paid,\non average"));
-    for (int r = 0; r < kPrizeRankCount; ++r) {
+    for (int r = 0; r < kPaidRankCount; ++r) {
         QTableWidgetItem* name = cell(m_rankTable, 1 + r, kRankColumn);
         name->setText(QLatin1String(kRankNames[r]));
         name->setFont(WindowFont(true));
@@ -229,9 +231,9 @@ void WheelProfileWindow::buildControls() {
 
     m_anyPrize = PlaceTextBlock(this, "lanyprize", QRect(10, 516, 530, 16), true);
     PlaceTextBlock(this, "lthunderballalone", QRect(10, 536, 530, 30))
-        ->setText(QStringLiteral("The operator also pays a prize for the Thunderball alone, "
-                                 "which the comparison with a draw does not count: it is left out "
-                                 "here, so the prize money is a little higher than shown."));
+        ->setText(QStringLiteral("0 + T, the Thunderball alone, is paid as the operator pays it; "
+                                 "the comparison with a draw has no counter for it, and the chance "
+                                 "of some prize above leaves it out."));
 
     auto* draw = new QGroupBox(QStringLiteral("One draw, on average"), this);
     draw->setObjectName(QStringLiteral("gdraw"));
@@ -273,13 +275,18 @@ void WheelProfileWindow::buildControls() {
     operatorPrizes->setToolTip(QStringLiteral("Put back the prizes and price the operator "
                                               "publishes"));
     connect(operatorPrizes, &QPushButton::clicked, this, [this] { OperatorPrizes(); });
+    auto* charts = new QPushButton(QStringLiteral("Charts"), this);
+    charts->setObjectName(QStringLiteral("bcharts"));
+    charts->setGeometry(556, 556, 104, 24);
+    charts->setToolTip(QStringLiteral("The same figures as pictures, in a window beside this one"));
+    connect(charts, &QPushButton::clicked, this, [this] { ShowCharts(); });
     m_return = new QPushButton(QStringLiteral("Return"), this);
     m_return->setObjectName(QStringLiteral("BitBtn1"));
     m_return->setGeometry(666, 556, 104, 24);
     m_return->setToolTip(QStringLiteral("Back to previous window"));
     connect(m_return, &QPushButton::clicked, this, &QDialog::accept);
     // Enter in a field finishes the amount; it neither saves nor closes.
-    for (QPushButton* button : {save, operatorPrizes, m_return})
+    for (QPushButton* button : {save, operatorPrizes, charts, m_return})
         button->setAutoDefault(false);
 }
 
@@ -333,7 +340,7 @@ void WheelProfileWindow::showProfile() {
         QStringLiteral("Highlighted: the guarantee's row. Below it, draws the guarantee promises "
                        "nothing for: what your boards still hold there."));
 
-    for (const PrizeRank rank : kPrizeRanks) {
+    for (const PrizeRank rank : kPaidRanks) {
         const int row = 1 + static_cast<int>(RankIndex(rank));
         cell(m_rankTable, row, kWinsColumn)->setText(text(OneIn(m_odds.chanceWon(rank))));
         cell(m_rankTable, row, kBoardsColumn)
@@ -341,11 +348,13 @@ void WheelProfileWindow::showProfile() {
     }
     m_anyPrize->setText(
         QStringLiteral("Some board wins a prize: %1").arg(text(OneIn(m_odds.chanceWonAnything()))));
+    if (m_charts)
+        m_charts->showProfile(m_profile, m_odds);
     showReturn();
 }
 
 void WheelProfileWindow::showReturn() {
-    for (const PrizeRank rank : kPrizeRanks) {
+    for (const PrizeRank rank : kPaidRanks) {
         const double paid =
             m_odds.expectedBoardsWon(rank) * static_cast<double>(m_prizes.amount(rank));
         cell(m_rankTable, 1 + static_cast<int>(RankIndex(rank)), kPaidColumn)
@@ -438,6 +447,17 @@ void WheelProfileWindow::SavePrizes() {
     readKeptPrizes();
     showPrizeFields();
     showReturn();
+}
+
+void WheelProfileWindow::ShowCharts() {
+    if (!m_charts) {
+        m_charts = new WheelProfileChartsWindow(m_savePath, m_prompts, this);
+        // They picture this window's figures: closed with it.
+        connect(this, &QDialog::finished, m_charts, &QWidget::close);
+    }
+    m_charts->showProfile(m_profile, m_odds);
+    m_charts->show();
+    m_charts->raise();
 }
 
 void WheelProfileWindow::OperatorPrizes() {

@@ -22,6 +22,8 @@ namespace orvane {
 
 class PrizeStore;
 class Prompts;
+class SavePathDialog;
+class WheelProfileChartsWindow;
 class SelectionGrid;
 class SystemList;
 
@@ -32,8 +34,10 @@ class WheelProfileWindow final : public QDialog {
     // time the window is shown. The prize table is read from `store` whenever the window is
     // shown, and the amounts the player changed are written there by "Save prizes"; amounts typed
     // and not saved stay until the program ends.
+    // "Charts" shows the same figures as pictures in a window of their own, saved as PNG where
+    // `savePath` says.
     WheelProfileWindow(const SelectionGrid& grid, const SystemList& list, PrizeStore& store,
-                       Prompts& prompts, QWidget* parent = nullptr);
+                       Prompts& prompts, SavePathDialog& savePath, QWidget* parent = nullptr);
 
     const PrizeTable& prizes() const { return m_prizes; }
 
@@ -41,14 +45,17 @@ class WheelProfileWindow final : public QDialog {
     void SavePrizes();
     // Puts the operator's prizes in the fields, to be saved or typed over.
     void OperatorPrizes();
+    // Opens the charts of the profile shown, beside the window.
+    void ShowCharts();
+    WheelProfileChartsWindow* charts() const { return m_charts; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     // The fields: one per prize rank, in the order of PrizeRank, then the price of a line.
-    static constexpr std::size_t kLineField = kPrizeRankCount;
-    static constexpr std::size_t kFieldCount = kPrizeRankCount + 1;
+    static constexpr std::size_t kLineField = kPaidRankCount;
+    static constexpr std::size_t kFieldCount = kPaidRankCount + 1;
 
     void buildControls();
     void showProfile();
@@ -66,6 +73,8 @@ class WheelProfileWindow final : public QDialog {
     const SystemList& m_systemList;
     PrizeStore& m_store;
     Prompts& m_prompts;
+    SavePathDialog& m_savePath;
+    WheelProfileChartsWindow* m_charts = nullptr;
 
     // The amounts as kept when last read, and as shown: the two differ where the player changed
     // an amount and did not save it.

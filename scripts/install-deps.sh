@@ -11,6 +11,7 @@ packages=(
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
   desktop-file-utils shared-mime-info libglib2.0-bin
   xvfb dbus at-spi2-core python3-pyatspi
+  openssl
   dpkg-dev lintian appstream
   clang libclang-rt-14-dev
   "$@"

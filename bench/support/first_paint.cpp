@@ -76,4 +76,21 @@ bool WaitUntilPainted(QWidget* window) {
     return *painted;
 }
 
+bool WaitUntilAllPainted(std::initializer_list<QWidget*> windows) {
+    QEventLoop loop;
+    const auto waiting = std::make_shared<int>(static_cast<int>(windows.size()));
+    for (QWidget* window : windows)
+        WhenPainted(window, [waiting, loop = QPointer<QEventLoop>(&loop)] {
+            if (--*waiting == 0 && loop)
+                loop->quit();
+        });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
+    giveUp.start(5000);
+    if (*waiting > 0)
+        loop.exec();
+    return *waiting == 0;
+}
+
 } // namespace orvane::bench

@@ -2,6 +2,7 @@
 // Knowing when a window's pixels have reached the window system.
 
 #include <functional>
+#include <initializer_list>
 
 class QString;
 class QWidget;
@@ -20,5 +21,8 @@ void WhenWindowPainted(const QString& objectName, std::function<void()> then);
 // Turns the event loop until `window` has been painted and flushed, as WhenPainted sees it;
 // false when that has not happened within five seconds.
 bool WaitUntilPainted(QWidget* window);
+// The same for several windows repainted by one change (a window and the charts beside it), watched
+// from the same moment, so that one painted while waiting for another is not missed.
+bool WaitUntilAllPainted(std::initializer_list<QWidget*> windows);
 
 } // namespace orvane::bench

@@ -3,12 +3,15 @@
 // same boards and draws, matching each board's five numbers and Thunderball against each draw's and
 // counting the wins per rank, with nothing on screen. Also, with no baseline but the figures of
 // earlier code: the 4,000 draws imported from a file into an empty history, and the window's first
-// opening with them kept.
+// opening with them kept. And the check clicked with the charts open beside the window, the three
+// of them painted, against the same click with no charts.
 #include "app/main_window.h"
 #include "bench/support/first_paint.h"
 #include "bench/windows/bench_program.h"
 #include "bench/windows/window_benchmarks.h"
+#include "common/chart_view.h"
 #include "playerdata/player_database.h"
+#include "results/draw_history_charts_window.h"
 #include "results/draw_history_store.h"
 #include "results/draw_history_window.h"
 #include "results/plain_draw_line.h"
@@ -153,6 +156,35 @@ void CheckClicked(benchmark::State& state, int system) {
     FailOnMessage(state, *program);
 }
 
+// As CheckClicked, with the charts window open: the net so far over 4,000 draws redrawn, and both
+// counts of the numbers, whose page is not in view, painted all the same.
+void CheckClickedWithCharts(benchmark::State& state, int system) {
+    const std::unique_ptr<BenchProgram> program = ProgramWithDraws(system);
+    if (!program) {
+        state.SkipWithError("the draws could not be kept");
+        return;
+    }
+    DrawHistoryWindow& window = *program->windows().main->drawHistoryWindow();
+    window.show();
+    WaitUntilPainted(&window);
+    window.ShowCharts();
+    DrawHistoryChartsWindow& charts = *window.charts();
+    WaitUntilPainted(&charts);
+    auto* check = window.findChild<QPushButton*>(QStringLiteral("bcheck"));
+    for (auto _ : state) {
+        check->click();
+        const bool painted = WaitUntilAllPainted({&window, &charts});
+        benchmark::DoNotOptimize(charts.mainNumbers().grab());
+        benchmark::DoNotOptimize(charts.thunderballs().grab());
+        if (!painted) {
+            state.SkipWithError("the history or its charts were never painted");
+            break;
+        }
+    }
+    state.counters["points"] = static_cast<double>(charts.money().chart().categories.size());
+    FailOnMessage(state, *program);
+}
+
 // A board or a draw as five main numbers and a Thunderball.
 struct Numbers {
     std::array<int, kDrawnMainNumbers> main{};
@@ -211,6 +243,8 @@ void PlainLoop(benchmark::State& state, int system) {
 void RegisterDrawHistoryBenchmarks(const std::vector<int>& systems) {
     RegisterAgainstBaseline("HistoryCheckClicked/4000draws", CheckClicked, "plain_loop", PlainLoop,
                             systems);
+    RegisterAgainstBaseline("HistoryCheckClickedWithCharts/4000draws", CheckClickedWithCharts,
+                            "same_window_without_charts", CheckClicked, systems);
     for (const int system : systems) {
         benchmark::RegisterBenchmark("HistoryImported/4000draws", ImportClicked, system)
             ->Unit(benchmark::kMillisecond)

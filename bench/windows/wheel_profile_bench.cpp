@@ -2,10 +2,13 @@
 // painted: the first opening, which creates the window, and a later one. Baselines: a bare QDialog
 // of the same size holding the same texts in labels and two QTableWidgets, created, filled and
 // shown modally (against the first opening), or refilled and shown again (against a later one).
+// And the window shown again with its charts open beside it, both painted, against the window shown
+// again without them.
 #include "app/main_window.h"
 #include "bench/support/first_paint.h"
 #include "bench/windows/bench_program.h"
 #include "bench/windows/window_benchmarks.h"
+#include "results/wheel_profile_charts_window.h"
 #include "results/wheel_profile_window.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -183,6 +186,41 @@ void BareShownAgain(benchmark::State& state, int system) {
                }));
 }
 
+// The window hidden and shown again, which profiles the system anew, until painted; with the charts
+// open, until they too are painted with the new figures.
+void shownAgain(benchmark::State& state, int system, bool withCharts) {
+    const std::unique_ptr<BenchProgram> program = shownProgram(system);
+    WheelProfileWindow* window = program->windows().main->wheelProfileWindow();
+    window->show();
+    WaitUntilPainted(window);
+    if (withCharts) {
+        window->ShowCharts();
+        WaitUntilPainted(window->charts());
+    }
+    for (auto _ : state) {
+        window->hide();
+        QApplication::processEvents();
+        const Clock::time_point start = Clock::now();
+        window->show();
+        const bool painted =
+            withCharts ? WaitUntilAllPainted({window, window->charts()}) : WaitUntilPainted(window);
+        if (!painted) {
+            state.SkipWithError("the window or its charts were never painted");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    FailOnMessage(state, *program);
+}
+
+void ShownAgainWithCharts(benchmark::State& state, int system) {
+    shownAgain(state, system, true);
+}
+
+void ShownAgainWithoutCharts(benchmark::State& state, int system) {
+    shownAgain(state, system, false);
+}
+
 void registerTimed(const std::string& name, SystemBenchmark run, int system) {
     benchmark::RegisterBenchmark(name.c_str(), run, system)
         ->Unit(benchmark::kMillisecond)
@@ -202,6 +240,10 @@ void RegisterWheelProfileBenchmarks(const std::vector<int>& systems) {
         registerTimed("WheelProfileOpenedAgain" + suffix, OpenedAgain, system);
         registerTimed("WheelProfileOpenedAgain" + suffix + "/baseline:bare_QDialog_shown_again",
                       BareShownAgain, system);
+        registerTimed("WheelProfileShownAgainWithCharts" + suffix, ShownAgainWithCharts, system);
+        registerTimed("WheelProfileShownAgainWithCharts" + suffix +
+                          "/baseline:same_window_without_charts",
+                      ShownAgainWithoutCharts, system);
     }
 }
 

@@ -19,6 +19,10 @@ class ScriptedSavePath final : public SavePathDialog {
                                            const std::string& suggestedName) override {
         return askPdfPath(caption, suggestedName);
     }
+    std::optional<std::string> askPngPath(const std::string& caption,
+                                          const std::string& suggestedName) override {
+        return askPdfPath(caption, suggestedName);
+    }
 
     std::optional<std::string> answer; // nothing: the player cancels
     std::vector<std::string> asked;

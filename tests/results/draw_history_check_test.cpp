@@ -8,6 +8,7 @@
 #include "wheels/system_list.h"
 
 #include <algorithm>
+#include <bit>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
@@ -122,12 +123,14 @@ TEST_F(CheckEveryDrawTest, TotalsTheCostTheWinningsAndTheBestDraw) {
     EXPECT_EQ(check.linesPerDraw, 126);
     EXPECT_EQ(check.spent, 126 * prizes.pricePerBoard * 4);
     // Three of the nine drawn: C(3,3)C(6,2) = 15 boards hold three, C(3,2)C(6,3) = 60 two,
-    // C(3,1)C(6,4) = 45 one; all with the Thunderball.
+    // C(3,1)C(6,4) = 45 one and C(6,5) = 6 none; all with the Thunderball.
     EXPECT_EQ(check.draws[1].counts[R::ThreePlusT], 15);
     EXPECT_EQ(check.draws[1].counts[R::TwoPlusT], 60);
     EXPECT_EQ(check.draws[1].counts[R::OnePlusT], 45);
+    EXPECT_EQ(check.draws[1].counts[R::ZeroPlusT], 6);
     const std::int64_t oneDraw = 15 * prizes.amount(R::ThreePlusT) +
-                                 60 * prizes.amount(R::TwoPlusT) + 45 * prizes.amount(R::OnePlusT);
+                                 60 * prizes.amount(R::TwoPlusT) + 45 * prizes.amount(R::OnePlusT) +
+                                 6 * prizes.amount(R::ZeroPlusT);
     EXPECT_EQ(check.draws[1].won, oneDraw);
     EXPECT_EQ(check.won, 2 * oneDraw);
     EXPECT_EQ(check.wonPerRank[RankIndex(R::ThreePlusT)], 30 * prizes.amount(R::ThreePlusT));
@@ -153,6 +156,69 @@ TEST_F(CheckEveryDrawTest, EveryThunderballABoardCarriesIsALinePaidFor) {
         check.draws[0].counts,
         CompareBoardsWithDraw(session.run, session.grid, session.systemList, draws[0].draw).counts);
     EXPECT_EQ(check.draws[0].counts[R::Five], 1) << "the board's other Thunderball";
+}
+
+// The Thunderball alone, counted here without the comparison: the boards are every five of the
+// nine marked numbers, and a board with none of a draw's main numbers pays one line of 0 + T when
+// one of its Thunderballs is drawn (its other Thunderballs, with no main number, pay nothing).
+TEST_F(CheckEveryDrawTest, PaysTheThunderballAloneOnEveryDrawAsCountedByHand) {
+    mark({5, 11});
+    const std::vector<int> nine = {2, 5, 9, 14, 18, 22, 27, 33, 39};
+    std::vector<std::uint64_t> boards;
+    for (int pick = 0; pick < (1 << 9); ++pick)
+        if (std::popcount(static_cast<unsigned>(pick)) == 5) {
+            std::uint64_t board = 0;
+            for (int i = 0; i < 9; ++i)
+                if ((pick >> i & 1) != 0)
+                    board |= std::uint64_t{1} << nine[static_cast<std::size_t>(i)];
+            boards.push_back(board);
+        }
+    ASSERT_EQ(boards.size(), 126u);
+
+    std::vector<StoredDraw> draws = {
+        Dated(11, 3, 2025, {1, 3, 4, 6, 7}, 5),     // none marked, a Thunderball carried
+        Dated(10, 3, 2025, {1, 3, 4, 6, 7}, 12),    // none marked, another Thunderball
+        Dated(9, 3, 2025, {2, 5, 9, 14, 18}, 11),   // all five marked: no board misses them all
+        Dated(8, 3, 2025, {2, 30, 31, 32, 34}, 11), // one marked
+    };
+    std::mt19937 random(29);
+    for (int i = 0; i < 200; ++i) {
+        std::vector<int> pool(kMainNumbers);
+        std::iota(pool.begin(), pool.end(), 1);
+        std::shuffle(pool.begin(), pool.end(), random);
+        draws.push_back(MakeStoredDraw(std::nullopt,
+                                       Draw{{pool[0], pool[1], pool[2], pool[3], pool[4]},
+                                            static_cast<int>(random() % kThunderballNumbers) + 1}));
+    }
+    const PrizeTable prizes = OperatorPrizeTable();
+    ASSERT_EQ(prizes.amount(R::ZeroPlusT), 300) << "the operator's £3";
+    const HistoryCheck check =
+        CheckEveryDraw(session.run, session.grid, session.systemList, draws, prizes);
+
+    int allLines = 0;
+    for (std::size_t d = 0; d < draws.size(); ++d) {
+        SCOPED_TRACE(StoredDrawText(draws[d]));
+        std::uint64_t drawn = 0;
+        for (const int n : draws[d].draw.main)
+            drawn |= std::uint64_t{1} << n;
+        const int t = draws[d].draw.thunderball;
+        int lines = 0;
+        if (t == 5 || t == 11)
+            for (const std::uint64_t board : boards)
+                lines += (board & drawn) == 0;
+        allLines += lines;
+        EXPECT_EQ(check.draws[d].counts[R::ZeroPlusT], lines);
+        std::int64_t others = 0;
+        for (const PrizeRank rank : kPrizeRanks)
+            others += check.draws[d].counts[rank] * prizes.amount(rank);
+        EXPECT_EQ(check.draws[d].won, others + lines * 300);
+    }
+    EXPECT_EQ(check.draws[0].counts[R::ZeroPlusT], 126);
+    EXPECT_EQ(check.draws[1].counts[R::ZeroPlusT], 0);
+    EXPECT_EQ(check.draws[2].counts[R::ZeroPlusT], 0);
+    EXPECT_EQ(check.draws[3].counts[R::ZeroPlusT], 56) << "C(8, 5) boards miss the 2";
+    EXPECT_EQ(check.counts[R::ZeroPlusT], allLines);
+    EXPECT_EQ(check.wonPerRank[RankIndex(R::ZeroPlusT)], allLines * 300);
 }
 
 TEST_F(CheckEveryDrawTest, StartsTheRunAfreshAndLeavesTheLastBoardBuilt) {

@@ -43,7 +43,7 @@ const std::string kFixtures = ORVANE_RESULTS_FIXTURES;
 const char* const kCounterNames[] = {"lnb5t", "lnb5", "lnb4t", "lnb4",
                                      "lnb3t", "lnb3", "lnb2t", "lnb1t"};
 constexpr int kFirstRankColumn = 3;
-constexpr int kWonColumn = kFirstRankColumn + kPrizeRankCount;
+constexpr int kWonColumn = kFirstRankColumn + kPaidRankCount;
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -138,9 +138,9 @@ class DrawHistoryWindowTest : public ProgramFixture {
 TEST_F(DrawHistoryWindowTest, MenuItemOpensTheHistoryAfterTheWheelProfileWhateverIsMarked) {
     QMenu* utilize = main().findChild<QMenu*>(QStringLiteral("Utilisation1"));
     const QList<QAction*> items = utilize->actions();
-    ASSERT_GE(items.size(), 2);
-    EXPECT_EQ(items.back(), menuItem()) << "the last item of Utilize";
-    EXPECT_EQ(items[items.size() - 2]->objectName(), QStringLiteral("mProfil1"));
+    const qsizetype at = items.indexOf(menuItem());
+    ASSERT_GE(at, 1);
+    EXPECT_EQ(items[at - 1]->objectName(), QStringLiteral("mProfil1"));
     EXPECT_EQ(menuItem()->text(), QStringLiteral("Draw history"));
     EXPECT_EQ(windows().drawHistory, nullptr) << "created on its first opening";
 
@@ -171,7 +171,7 @@ TEST_F(DrawHistoryWindowTest, ImportsBothLayoutsNewestFirstAndEachDrawOnce) {
         EXPECT_EQ(textOf("lstored"), "6 draws kept, newest first");
         EXPECT_EQ(drawOf(0), Texts({"14/03/2025", "03 09 17 22 30", "5"}));
         EXPECT_EQ(drawOf(5), Texts({"05/03/2025", "02 10 18 23 34", "11"}));
-        EXPECT_EQ(countsOf(0), Texts(8, "")) << "nothing checked yet";
+        EXPECT_EQ(countsOf(0), Texts(9, "")) << "nothing checked yet";
 
         // Two of the plain file's draws are the operator's, written otherwise.
         import(kFixtures + "plain-draws.txt");
@@ -425,7 +425,7 @@ TEST_F(DrawHistoryWindowTest, CheckingRefusesASelectionTheCompareButtonRefuses) 
         openThroughMenu([&] {
             press("bcheck");
             EXPECT_EQ(prompts.shown, std::vector<Prompt>{IncorrectSelectionPrompt()});
-            EXPECT_EQ(countsOf(0), Texts(8, ""));
+            EXPECT_EQ(countsOf(0), Texts(9, ""));
             EXPECT_TRUE(textOf("lwon").empty());
         });
     }
@@ -443,7 +443,7 @@ TEST_F(DrawHistoryWindowTest, ChecksEveryDrawAndTotalsWhatTheBoardsWouldHaveWon)
         EXPECT_TRUE(prompts.shown.empty());
         ASSERT_EQ(rows()->rowCount(), 5);
         // All five drawn are marked: C(5,m) * C(4,5-m) boards hold m of them.
-        EXPECT_EQ(countsOf(0), Texts({"1", "0", "20", "0", "60", "0", "40", "5"}));
+        EXPECT_EQ(countsOf(0), Texts({"1", "0", "20", "0", "60", "0", "40", "5", "0"}));
         const PrizeTable prizes = OperatorPrizeTable();
         EXPECT_EQ(cell(0, kWonColumn), MoneyText(1 * prizes.amount(PrizeRank::FivePlusT) +
                                                  20 * prizes.amount(PrizeRank::FourPlusT) +
@@ -451,10 +451,10 @@ TEST_F(DrawHistoryWindowTest, ChecksEveryDrawAndTotalsWhatTheBoardsWouldHaveWon)
                                                  40 * prizes.amount(PrizeRank::TwoPlusT) +
                                                  5 * prizes.amount(PrizeRank::OnePlusT)));
         // Five marked, not the Thunderball: 5, and 4 and 3 without it.
-        EXPECT_EQ(countsOf(1), Texts({"0", "1", "0", "20", "0", "60", "0", "0"}));
-        // Nothing marked drawn, nor the Thunderball of a board holding one: nothing.
-        EXPECT_EQ(countsOf(3), Texts(8, "0"));
-        EXPECT_EQ(cell(3, kWonColumn), "\u00A30.00");
+        EXPECT_EQ(countsOf(1), Texts({"0", "1", "0", "20", "0", "60", "0", "0", "0"}));
+        // Nothing marked drawn, but the Thunderball: every board wins the Thunderball alone.
+        EXPECT_EQ(countsOf(3), Texts({"0", "0", "0", "0", "0", "0", "0", "0", "126"}));
+        EXPECT_EQ(cell(3, kWonColumn), MoneyText(126 * prizes.amount(PrizeRank::ZeroPlusT)));
 
         // Every rank over the five draws, then the whole.
         EXPECT_EQ(totals(0, 1), "Winning lines");
@@ -463,11 +463,11 @@ TEST_F(DrawHistoryWindowTest, ChecksEveryDrawAndTotalsWhatTheBoardsWouldHaveWon)
         EXPECT_EQ(totals(1, 1), "1");
         EXPECT_EQ(totals(2, 1), "1");
         EXPECT_EQ(totals(2, 2), MoneyText(prizes.amount(PrizeRank::Five)));
-        EXPECT_EQ(totals(9, 0), "All");
+        EXPECT_EQ(totals(10, 0), "All");
         std::int64_t won = 0;
         for (int r = 0; r < rows()->rowCount(); ++r)
             won += PenceOfPoundsText(cell(r, kWonColumn)).value_or(-1'000'000);
-        EXPECT_EQ(totals(9, 2), MoneyText(won));
+        EXPECT_EQ(totals(10, 2), MoneyText(won));
         EXPECT_EQ(textOf("lwon"), "Won: " + MoneyText(won));
         EXPECT_EQ(textOf("lnet"), "Net: " + MoneyText(won - 630 * 100));
         EXPECT_EQ(textOf("lspent"), "Spent: \u00A3630.00, 126 lines at \u00A31.00 in each of 5 "
@@ -517,6 +517,14 @@ TEST_F(DrawHistoryWindowTest, EveryDrawsLineMatchesTheComparisonWindowsCounters)
                 counters.push_back(shown.toStdString());
                 paid += shown.toLongLong() * prizes.amount(static_cast<PrizeRank>(i));
             }
+            // The Thunderball alone has no counter there: its lines are the boards whose verdict
+            // is no main number with the Thunderball.
+            auto* lines = comparison.findChild<QListWidget*>(QStringLiteral("listresul"));
+            int alone = 0;
+            for (int l = 0; l < lines->count(); ++l)
+                alone += lines->item(l)->text().endsWith(QStringLiteral(" -> MB:0 T: 1"));
+            counters.push_back(std::to_string(alone));
+            paid += alone * prizes.amount(PrizeRank::ZeroPlusT);
             EXPECT_EQ(counters, checked[static_cast<std::size_t>(r)]);
             EXPECT_EQ(MoneyText(paid), won[static_cast<std::size_t>(r)]);
         }
@@ -536,12 +544,14 @@ TEST_F(DrawHistoryWindowTest, TheMoneyComesFromThePrizesKept) {
     openThroughMenu([&] {
         import(writeFile("one.txt", "2 30 31 32 34 5\n")); // one marked and the Thunderball
         press("bcheck");
-        // Every board holding 2 (C(8,4) = 70 of them) wins 1 + T.
-        EXPECT_EQ(countsOf(0), Texts({"0", "0", "0", "0", "0", "0", "0", "70"}));
-        EXPECT_EQ(cell(0, kWonColumn), MoneyText(std::int64_t{70 * 123}));
+        // Every board holding 2 (C(8,4) = 70 of them) wins 1 + T, every other (C(8,5) = 56)
+        // the Thunderball alone.
+        EXPECT_EQ(countsOf(0), Texts({"0", "0", "0", "0", "0", "0", "0", "70", "56"}));
+        EXPECT_EQ(cell(0, kWonColumn), MoneyText(std::int64_t{70 * 123 + 56 * 300}));
         EXPECT_EQ(textOf("lspent"), "Spent: \u00A3315.00, 126 lines at \u00A32.50 in each of 1 "
                                     "draws");
-        EXPECT_EQ(textOf("lnet"), "Net: " + MoneyText(std::int64_t{70 * 123 - 126 * 250}));
+        EXPECT_EQ(textOf("lnet"),
+                  "Net: " + MoneyText(std::int64_t{70 * 123 + 56 * 300 - 126 * 250}));
     });
 }
 
@@ -553,7 +563,7 @@ TEST_F(DrawHistoryWindowTest, ImportingAfterACheckClearsTheCheckOfDrawsItDidNotC
         EXPECT_EQ(countsOf(0)[0], "1");
         import(kFixtures + "operator-download.csv");
         EXPECT_EQ(rows()->rowCount(), 11);
-        EXPECT_EQ(countsOf(0), Texts(8, ""));
+        EXPECT_EQ(countsOf(0), Texts(9, ""));
         EXPECT_TRUE(textOf("lwon").empty());
     });
 }

@@ -135,6 +135,48 @@ TEST(DrawOdds, MatchesTheComparisonOnEveryDrawAndThunderball) {
     }
 }
 
+// The Thunderball alone (no main number on the board, its Thunderball drawn), which the comparison
+// shows no counter for, counted straight from the boards over every draw: a board with none of the
+// five drawn numbers wins it once for each of the Thunderballs it carries that could be drawn.
+TEST(DrawOdds, CountsTheThunderballAloneAsEveryDrawPaysIt) {
+    struct Case {
+        const char* name;
+        MarkedSystem marked;
+        int thunderballs;
+    } systems[] = {
+        {"9 numbers, one fixed, two Thunderballs",
+         test::MarkSystem(10, {17}, {2, 5, 11, 23, 28, 31, 36, 39}, {3, 11}), 2},
+        {"3 if 4 on 10 numbers, three Thunderballs",
+         test::MarkSystem(56, {}, {3, 6, 8, 12, 19, 21, 25, 29, 33, 37}, {1, 7, 14}), 3},
+    };
+    PrizeTable onlyAlone;
+    onlyAlone.setAmount(PrizeRank::ZeroPlusT, 300);
+    onlyAlone.pricePerBoard = 100;
+    for (Case& c : systems) {
+        SCOPED_TRACE(c.name);
+        MarkedSystem& s = c.marked;
+        ASSERT_FALSE(s.boards.empty());
+        std::uint64_t boardsWon = 0;
+        std::uint64_t outcomesWon = 0;
+        test::ForEachDraw([&](NumberMask drawn) {
+            std::uint64_t missing = 0;
+            for (const NumberMask board : s.boards)
+                missing += (board & drawn) == 0;
+            // Each carried Thunderball drawn pays one line on every board that missed.
+            boardsWon += missing * static_cast<std::uint64_t>(c.thunderballs);
+            outcomesWon += missing > 0 ? static_cast<std::uint64_t>(c.thunderballs) : 0;
+        });
+        const DrawOdds odds = OddsOfOneDraw(ProfileOfSystem(s.index), c.thunderballs);
+        EXPECT_EQ(odds[PrizeRank::ZeroPlusT].boardsWon, boardsWon);
+        EXPECT_EQ(odds[PrizeRank::ZeroPlusT].outcomesWon, outcomesWon);
+        EXPECT_GT(boardsWon, 0u);
+        const DrawReturn played =
+            ReturnOfOneDraw(odds, onlyAlone, static_cast<int>(s.boards.size()) * c.thunderballs);
+        ExpectClose(played.expectedPrize,
+                    static_cast<double>(boardsWon) * 300.0 / static_cast<double>(kDrawOutcomes));
+    }
+}
+
 TEST(DrawOdds, PlaysTheThunderballNumbersTheBoardsCarry) {
     SelectionGrid grid;
     EXPECT_EQ(ThunderballsCarried(grid), 1) << "none marked";

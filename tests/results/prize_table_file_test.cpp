@@ -17,9 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Amounts the operator never pays, all different, so that a field read into another shows.
+// Amounts the operator never pays, all different, so that a field read into another shows; the
+// file of earlier versions has no line for the Thunderball alone, which stays the operator's.
 PrizeTable playersTable() {
-    PrizeTable prizes;
+    PrizeTable prizes = OperatorPrizeTable();
     std::int64_t pence = 1'000'000'01;
     for (const PrizeRank rank : kPrizeRanks) {
         prizes.setAmount(rank, pence);

@@ -33,8 +33,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The fields of the ranks in the order of PrizeRank.
-const char* const kRankFields[kPrizeRankCount] = {"eprize5t", "eprize5", "eprize4t", "eprize4",
-                                                  "eprize3t", "eprize3", "eprize2t", "eprize1t"};
+const char* const kRankFields[kPaidRankCount] = {"eprize5t", "eprize5",  "eprize4t",
+                                                 "eprize4",  "eprize3t", "eprize3",
+                                                 "eprize2t", "eprize1t", "eprize0t"};
 constexpr int kFirstDrawnRow = 2; // below the two rows of headings; five drawn first
 constexpr int kFirstRankRow = 1;
 
@@ -201,7 +202,7 @@ TEST_F(WheelProfileWindowTest, ShowsTheCoreFiguresForAFixedSystemWithTwoThunderb
         // 575,757 x 14 outcomes.
         EXPECT_EQ(row("tranks", kFirstRankRow, 2)[0], "1 in 268,687");
         const PrizeTable prizes = OperatorPrizeTable();
-        for (const PrizeRank rank : kPrizeRanks) {
+        for (const PrizeRank rank : kPaidRanks) {
             SCOPED_TRACE(RankIndex(rank));
             const int r = kFirstRankRow + static_cast<int>(RankIndex(rank));
             EXPECT_EQ(row("tranks", r, 2),

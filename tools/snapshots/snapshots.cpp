@@ -12,7 +12,9 @@
 #include "output/ticket_preview.h"
 #include "output/ticket_print_window.h"
 #include "results/comparison_window.h"
+#include "results/draw_history_charts_window.h"
 #include "results/draw_history_window.h"
+#include "results/wheel_profile_charts_window.h"
 #include "results/wheel_profile_window.h"
 #include "settings/parameters_window.h"
 #include "tests/doubles/recording_shell.h"
@@ -31,6 +33,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -207,6 +210,13 @@ int main(int argc, char* argv[]) {
     history->Import();
     history->CheckEveryDraw();
     ok &= save(history, folder, QStringLiteral("draw_history"));
+    // Its charts: the net so far, then how the numbers fell.
+    history->ShowCharts();
+    orvane::DrawHistoryChartsWindow* historyCharts = history->charts();
+    ok &= save(historyCharts, folder, QStringLiteral("draw_history_charts_money"));
+    historyCharts->findChild<QTabWidget*>(QStringLiteral("tcharts"))->setCurrentIndex(1);
+    ok &= save(historyCharts, folder, QStringLiteral("draw_history_charts_numbers"));
+    historyCharts->hide();
     history->hide();
     // The comparison with its list of the draws kept opened.
     ok &= saveWithListOpen(*w.comparison, "cbstored", folder,
@@ -222,6 +232,9 @@ int main(int argc, char* argv[]) {
     // one and the one with the most numbers.
     orvane::WheelProfileWindow* profile = w.main->wheelProfileWindow();
     ok &= save(profile, folder, QStringLiteral("wheel_profile_fixed"));
+    profile->ShowCharts();
+    ok &= save(profile->charts(), folder, QStringLiteral("wheel_profile_charts"));
+    profile->charts()->hide();
     auto* price = profile->findChild<QLineEdit*>(QStringLiteral("eprize3"));
     price->selectAll();
     price->insert(QStringLiteral("10,5"));
