@@ -11,7 +11,7 @@ packages=(
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils ghostscript
   desktop-file-utils shared-mime-info libglib2.0-bin
   xvfb dbus at-spi2-core python3-pyatspi
-  dpkg-dev lintian appstream
+  dpkg-dev lintian appstream man-db
   "$@"
 )
 
