@@ -18,6 +18,7 @@ class PrintCanvas;
 class SavePathDialog;
 class OpenPathDialog;
 class DrawHistoryStore;
+class KeepWindowsOnScreen;
 
 // Owns every window of one run. The main window is created first: its creation reads the
 // parameters file and fills the system list before any other window exists. Every other window is
@@ -39,6 +40,7 @@ class ProgramWindows {
     AppWindows& windows() { return m_windows; }
 
   private:
+    std::unique_ptr<KeepWindowsOnScreen> m_keepOnScreen;
     PrinterChoice m_printerChoice;
     std::unique_ptr<PrintCanvas> m_systemPrinter;
     std::unique_ptr<SavePathDialog> m_fileDialog;
