@@ -18,9 +18,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTableView>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -28,6 +30,8 @@ namespace orvane {
 
 namespace {
 
+// A page of controls; the window may be made as small as kSmallestSize, the page then scrolls.
+constexpr QSize kSmallestSize(320, 240);
 constexpr QSize kClientSize(760, 642);
 
 // The draws' table: the date, the main numbers, the Thunderball, a column a prize rank, the
@@ -108,18 +112,24 @@ DrawHistoryWindow::DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid,
       m_openPath(openPath) {
     setObjectName(QStringLiteral("DrawHistory"));
     setWindowTitle(QStringLiteral("Draw history"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
+    setWindowFlags(Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(kSmallestSize);
+    resize(kClientSize);
     setFont(WindowFont(true));
     InstallBackdrop(this);
     buildControls();
 }
 
 void DrawHistoryWindow::buildControls() {
-    m_stored = PlaceTextBlock(this, "lstored", QRect(8, 6, 744, 16), true);
+    // The controls lie on a page of the designed size, which scrolls in a window made smaller,
+    // down to a laptop's screen at a large scale.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("page"));
+    page->setFixedSize(kClientSize);
+    m_stored = PlaceTextBlock(page, "lstored", QRect(8, 6, 744, 16), true);
 
     m_model = new DrawHistoryModel(this);
-    m_table = new QTableView(this);
+    m_table = new QTableView(page);
     m_table->setObjectName(QStringLiteral("tdraws"));
     m_table->setFont(WindowFont(false));
     m_table->setModel(m_model);
@@ -141,7 +151,7 @@ void DrawHistoryWindow::buildControls() {
     for (int c = 0; c < DrawHistoryModel::ColumnCount; ++c)
         m_table->setColumnWidth(c, kDrawColumnWidths[c]);
 
-    auto* checked = new QGroupBox(QStringLiteral("Every draw checked"), this);
+    auto* checked = new QGroupBox(QStringLiteral("Every draw checked"), page);
     checked->setObjectName(QStringLiteral("gtotals"));
     checked->setGeometry(8, 272, 744, 216);
     m_totals = new QTableWidget(kTotalsRows, 3, checked);
@@ -178,7 +188,7 @@ void DrawHistoryWindow::buildControls() {
     m_net = PlaceTextBlock(checked, "lnet", QRect(300, 128, 436, 16), true);
     m_best = PlaceTextBlock(checked, "lbest", QRect(300, 150, 436, 48));
 
-    auto* imported = new QGroupBox(QStringLiteral("Import"), this);
+    auto* imported = new QGroupBox(QStringLiteral("Import"), page);
     imported->setObjectName(QStringLiteral("gimport"));
     imported->setGeometry(8, 494, 744, 104);
     m_report = PlaceTextBlock(imported, "lreport", QRect(8, 20, 728, 16));
@@ -187,16 +197,28 @@ void DrawHistoryWindow::buildControls() {
     m_refused->setFont(WindowFont(false));
     m_refused->setGeometry(8, 38, 728, 58);
 
-    auto* import = button(this, "bimport", "Import", QRect(8, 604, 120, 34));
+    auto* import = button(page, "bimport", "Import", QRect(8, 604, 120, 34));
     import->setToolTip(
         QStringLiteral("Add the draws of the operator's download or of a text file"));
     connect(import, &QPushButton::clicked, this, [this] { Import(); });
-    auto* check = button(this, "bcheck", "Check every draw", QRect(136, 604, 160, 34));
+    auto* check = button(page, "bcheck", "Check every draw", QRect(136, 604, 160, 34));
     check->setToolTip(QStringLiteral("Compare the boards of the chosen system with every draw"));
     connect(check, &QPushButton::clicked, this, [this] { CheckEveryDraw(); });
-    auto* back = button(this, "BitBtn1", "Return", QRect(632, 604, 120, 34));
+    auto* back = button(page, "BitBtn1", "Return", QRect(632, 604, 120, 34));
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWidget(page);
+    // The window's backdrop shows through (the scroll area would have the page paint over it).
+    scroll->viewport()->setAutoFillBackground(false);
+    page->setAutoFillBackground(false);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(scroll);
 }
 
 void DrawHistoryWindow::showEvent(QShowEvent* event) {

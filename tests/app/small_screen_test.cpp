@@ -50,6 +50,7 @@ TEST_F(SmallScreenTest, EveryWindowOpensWithinTheScreen) {
         {"TForm6", QKeySequence::Open, false},
         {"TForm9", QKeySequence(Qt::CTRL | Qt::Key_Comma), false},
         {"WheelProfile", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true},
+        {"DrawHistory", QKeySequence(Qt::CTRL | Qt::Key_H), true},
         {"PrintPreview", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), true},
     };
     expectWhole(&main());
