@@ -6,6 +6,7 @@
 #include "app/session.h"
 #include "common/file_dialog_open_path.h"
 #include "common/file_dialog_save_path.h"
+#include "common/screen_fit.h"
 #include "gamefiles/file_chooser.h"
 #include "output/board_list_window.h"
 #include "output/deferred_print_canvas.h"
@@ -19,6 +20,7 @@
 #include "wheels/boards_view.h"
 #include "wheels/player_wheel_store.h"
 
+#include <QApplication>
 #include <QFont>
 
 namespace orvane {
@@ -27,6 +29,9 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
                                PrintCanvas* canvas, SavePathDialog* savePath,
                                OpenPathDialog* openPath) {
     KeepFreedMemoryForReuse();
+    // Every window opens whole on its screen, a laptop's at a large scale included.
+    m_keepOnScreen = std::make_unique<KeepWindowsOnScreen>();
+    qApp->installEventFilter(m_keepOnScreen.get());
     if (!canvas) {
         m_systemPrinter = std::make_unique<DeferredPrintCanvas>(&m_printerChoice);
         canvas = m_systemPrinter.get();

@@ -21,6 +21,7 @@ class DrawHistoryStore;
 class PlayerDatabase;
 class PrizeStore;
 class PlayerWheelStore;
+class KeepWindowsOnScreen;
 
 // Owns every window of one run. The main window is created first: its creation reads the
 // parameters file and fills the system list before any other window exists. Every other window is
@@ -43,6 +44,7 @@ class ProgramWindows {
     AppWindows& windows() { return m_windows; }
 
   private:
+    std::unique_ptr<KeepWindowsOnScreen> m_keepOnScreen;
     PrinterChoice m_printerChoice;
     std::unique_ptr<PrintCanvas> m_systemPrinter;
     std::unique_ptr<SavePathDialog> m_fileDialog;

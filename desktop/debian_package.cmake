@@ -43,6 +43,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Help, the web page and the companion page go to the desktop through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Without the ldconfig calls CPack writes for a library under /usr/lib: the printing module lies in
+# the program's own folder, which ldconfig never reads.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/debian/drop_ldconfig_scripts.cmake)
 set(CPACK_STRIP_FILES ON)
 # Installed under /usr, staged with DESTDIR: the desktop entry then names /usr/lib/orvane/orvane,
 # not the folder CPack stages the files in.

@@ -23,9 +23,11 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTableView>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -33,6 +35,8 @@ namespace orvane {
 
 namespace {
 
+// A page of controls; the window may be made as small as kSmallestSize, the page then scrolls.
+constexpr QSize kSmallestSize(320, 240);
 constexpr QSize kClientSize(760, 642);
 
 // The draws' table: the date, the main numbers, the Thunderball, a column a prize rank, the
@@ -111,18 +115,24 @@ DrawHistoryWindow::DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid,
       m_prizes(prizes), m_prompts(prompts), m_openPath(openPath), m_savePath(savePath) {
     setObjectName(QStringLiteral("DrawHistory"));
     setWindowTitle(QStringLiteral("Draw history"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
+    setWindowFlags(Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(kSmallestSize);
+    resize(kClientSize);
     setFont(WindowFont(true));
     InstallBackdrop(this);
     buildControls();
 }
 
 void DrawHistoryWindow::buildControls() {
-    m_stored = PlaceTextBlock(this, "lstored", QRect(8, 6, 744, 16), true);
+    // The controls lie on a page of the designed size, which scrolls in a window made smaller,
+    // down to a laptop's screen at a large scale.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("page"));
+    page->setFixedSize(kClientSize);
+    m_stored = PlaceTextBlock(page, "lstored", QRect(8, 6, 744, 16), true);
 
     m_model = new DrawHistoryModel(this);
-    m_table = new QTableView(this);
+    m_table = new QTableView(page);
     m_table->setObjectName(QStringLiteral("tdraws"));
     m_table->setFont(WindowFont(false));
     m_table->setModel(m_model);
@@ -144,7 +154,7 @@ void DrawHistoryWindow::buildControls() {
     for (int c = 0; c < DrawHistoryModel::ColumnCount; ++c)
         m_table->setColumnWidth(c, kDrawColumnWidths[c]);
 
-    auto* checked = new QGroupBox(QStringLiteral("Every draw checked"), this);
+    auto* checked = new QGroupBox(QStringLiteral("Every draw checked"), page);
     checked->setObjectName(QStringLiteral("gtotals"));
     checked->setGeometry(8, 272, 744, 216);
     m_totals = new QTableWidget(kTotalsRows, 3, checked);
@@ -181,7 +191,7 @@ void DrawHistoryWindow::buildControls() {
     m_net = PlaceTextBlock(checked, "lnet", QRect(300, 128, 436, 16), true);
     m_best = PlaceTextBlock(checked, "lbest", QRect(300, 150, 436, 48));
 
-    auto* imported = new QGroupBox(QStringLiteral("Import"), this);
+    auto* imported = new QGroupBox(QStringLiteral("Import"), page);
     imported->setObjectName(QStringLiteral("gimport"));
     imported->setGeometry(8, 494, 744, 104);
     m_report = PlaceTextBlock(imported, "lreport", QRect(8, 20, 728, 16));
@@ -209,26 +219,38 @@ void DrawHistoryWindow::buildControls() {
     connect(m_download, &DrawDownload::finished, this,
             [this](const DownloadOutcome& outcome) { downloadFinished(outcome); });
 
-    auto* import = button(this, "bimport", "Import", QRect(8, 604, 96, 34));
+    auto* import = button(page, "bimport", "Import", QRect(8, 604, 96, 34));
     import->setToolTip(
         QStringLiteral("Add the draws of the operator's download or of a text file"));
     connect(import, &QPushButton::clicked, this, [this] { Import(); });
-    auto* check = button(this, "bcheck", "Check every draw", QRect(110, 604, 150, 34));
+    auto* check = button(page, "bcheck", "Check every draw", QRect(110, 604, 150, 34));
     check->setToolTip(QStringLiteral("Compare the boards of the chosen system with every draw"));
     connect(check, &QPushButton::clicked, this, [this] { CheckEveryDraw(); });
-    auto* exported = button(this, "bexport", "Export draws", QRect(266, 604, 110, 34));
+    auto* exported = button(page, "bexport", "Export draws", QRect(266, 604, 110, 34));
     exported->setToolTip(QStringLiteral("Write every draw kept into a text file"));
     connect(exported, &QPushButton::clicked, this, [this] { ExportDraws(); });
     m_downloadButton =
-        button(this, "bdownload", "Download the latest draws", QRect(382, 604, 180, 34));
+        button(page, "bdownload", "Download the latest draws", QRect(382, 604, 180, 34));
     m_downloadButton->setToolTip(QStringLiteral("Fetch the operator's draw file and import it"));
     connect(m_downloadButton, &QPushButton::clicked, this, [this] { DownloadLatestDraws(); });
-    auto* charts = button(this, "bcharts", "Charts", QRect(568, 604, 58, 34));
+    auto* charts = button(page, "bcharts", "Charts", QRect(568, 604, 58, 34));
     charts->setToolTip(QStringLiteral("Money over time and how the numbers fell, as pictures"));
     connect(charts, &QPushButton::clicked, this, [this] { ShowCharts(); });
-    auto* back = button(this, "BitBtn1", "Return", QRect(632, 604, 120, 34));
+    auto* back = button(page, "BitBtn1", "Return", QRect(632, 604, 120, 34));
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWidget(page);
+    // The window's backdrop shows through (the scroll area would have the page paint over it).
+    scroll->viewport()->setAutoFillBackground(false);
+    page->setAutoFillBackground(false);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(scroll);
 }
 
 void DrawHistoryWindow::showEvent(QShowEvent* event) {

@@ -18,15 +18,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QValidator>
 
 namespace orvane {
 
 namespace {
 
+// A page of controls; the window may be made as small as kSmallestSize, the page then scrolls.
+constexpr QSize kSmallestSize(320, 240);
 constexpr QSize kClientSize(780, 586);
 
 // The drawn-numbers table: two rows of headings, then one row for each count of drawn main
@@ -151,22 +155,28 @@ WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemLi
       m_savePath(savePath), m_kept(store.table()), m_prizes(m_kept) {
     setObjectName(QStringLiteral("WheelProfile"));
     setWindowTitle(QStringLiteral("Wheel profile"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
+    setWindowFlags(Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(kSmallestSize);
+    resize(kClientSize);
     setFont(WindowFont(true));
     InstallBackdrop(this);
     buildControls();
 }
 
 void WheelProfileWindow::buildControls() {
-    m_description = PlaceTextBlock(this, "lsystem", QRect(10, 8, 760, 16), true);
-    m_thunderballs = PlaceTextBlock(this, "lthunderballs", QRect(10, 26, 760, 16));
-    m_guarantee = PlaceTextBlock(this, "lguarantee", QRect(10, 46, 760, 30));
+    // The controls lie on a page of the designed size, which scrolls in a window made smaller,
+    // down to a laptop's screen at a large scale.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("page"));
+    page->setFixedSize(kClientSize);
+    m_description = PlaceTextBlock(page, "lsystem", QRect(10, 8, 760, 16), true);
+    m_thunderballs = PlaceTextBlock(page, "lthunderballs", QRect(10, 26, 760, 16));
+    m_guarantee = PlaceTextBlock(page, "lguarantee", QRect(10, 46, 760, 30));
 
-    PlaceTextBlock(this, "lheldcaption", QRect(10, 82, 760, 16), true)
+    PlaceTextBlock(page, "lheldcaption", QRect(10, 82, 760, 16), true)
         ->setText(QStringLiteral("What your boards hold, by how many of the five main numbers "
                                  "drawn are among yours"));
-    m_drawnTable = figureTable(this, "tdrawn", kHeadingRows + kDrawnMainNumbers + 1, kDrawnColumns);
+    m_drawnTable = figureTable(page, "tdrawn", kHeadingRows + kDrawnMainNumbers + 1, kDrawnColumns);
     m_drawnTable->move(8, 100);
     heading(m_drawnTable, 0, 0, QString(), 2, 1); // names the marked count when shown
     heading(m_drawnTable, 0, kChanceColumn, QStringLiteral("Chance in\none draw"), 2, 1);
@@ -183,13 +193,13 @@ void WheelProfileWindow::buildControls() {
         heading(m_drawnTable, 1, kFirstAverageColumn + i, held);
     }
     fitTable(m_drawnTable, kDrawnColumnWidths, kDrawnRowHeight, kDrawnRowHeight);
-    m_guaranteeNote = PlaceTextBlock(this, "lguaranteenote", QRect(10, 258, 760, 16));
+    m_guaranteeNote = PlaceTextBlock(page, "lguaranteenote", QRect(10, 258, 760, 16));
 
-    PlaceTextBlock(this, "lrankcaption", QRect(10, 284, 530, 16), true)
+    PlaceTextBlock(page, "lrankcaption", QRect(10, 284, 530, 16), true)
         ->setText(QStringLiteral("One draw, prize by prize"));
     // The table and the prize fields over its prize column share a holder: the fields are the
     // holder's, not the table's, so a screen reader finds them as fields of the window.
-    auto* ranks = new QWidget(this);
+    auto* ranks = new QWidget(page);
     ranks->setObjectName(QStringLiteral("pranks"));
     ranks->move(8, 302);
     m_rankTable = figureTable(ranks, "tranks", 1 + kPaidRankCount, 5);
@@ -229,13 +239,13 @@ void WheelProfileWindow::buildControls() {
         }
     }
 
-    m_anyPrize = PlaceTextBlock(this, "lanyprize", QRect(10, 516, 530, 16), true);
-    PlaceTextBlock(this, "lthunderballalone", QRect(10, 536, 530, 30))
+    m_anyPrize = PlaceTextBlock(page, "lanyprize", QRect(10, 516, 530, 16), true);
+    PlaceTextBlock(page, "lthunderballalone", QRect(10, 536, 530, 30))
         ->setText(QStringLiteral("0 + T, the Thunderball alone, is paid as the operator pays it; "
                                  "the comparison with a draw has no counter for it, and the chance "
                                  "of some prize above leaves it out."));
 
-    auto* draw = new QGroupBox(QStringLiteral("One draw, on average"), this);
+    auto* draw = new QGroupBox(QStringLiteral("One draw, on average"), page);
     draw->setObjectName(QStringLiteral("gdraw"));
     draw->setGeometry(556, 296, 214, 226);
     QLabel* price =
@@ -264,23 +274,23 @@ void WheelProfileWindow::buildControls() {
     m_net = figure("lnetcaption", "Net", "lnet", 162, 16, true);
     m_back = PlaceTextBlock(draw, "lback", QRect(10, 196, 196, 26));
 
-    auto* save = new QPushButton(QStringLiteral("Save prizes"), this);
+    auto* save = new QPushButton(QStringLiteral("Save prizes"), page);
     save->setObjectName(QStringLiteral("bsaveprizes"));
     save->setGeometry(556, 528, 104, 24);
     save->setToolTip(QStringLiteral("Keep these prizes and this price for the next start"));
     connect(save, &QPushButton::clicked, this, [this] { SavePrizes(); });
-    auto* operatorPrizes = new QPushButton(QStringLiteral("Operator's prizes"), this);
+    auto* operatorPrizes = new QPushButton(QStringLiteral("Operator's prizes"), page);
     operatorPrizes->setObjectName(QStringLiteral("boperatorprizes"));
     operatorPrizes->setGeometry(666, 528, 104, 24);
     operatorPrizes->setToolTip(QStringLiteral("Put back the prizes and price the operator "
                                               "publishes"));
     connect(operatorPrizes, &QPushButton::clicked, this, [this] { OperatorPrizes(); });
-    auto* charts = new QPushButton(QStringLiteral("Charts"), this);
+    auto* charts = new QPushButton(QStringLiteral("Charts"), page);
     charts->setObjectName(QStringLiteral("bcharts"));
     charts->setGeometry(556, 556, 104, 24);
     charts->setToolTip(QStringLiteral("The same figures as pictures, in a window beside this one"));
     connect(charts, &QPushButton::clicked, this, [this] { ShowCharts(); });
-    m_return = new QPushButton(QStringLiteral("Return"), this);
+    m_return = new QPushButton(QStringLiteral("Return"), page);
     m_return->setObjectName(QStringLiteral("BitBtn1"));
     m_return->setGeometry(666, 556, 104, 24);
     m_return->setToolTip(QStringLiteral("Back to previous window"));
@@ -288,6 +298,18 @@ void WheelProfileWindow::buildControls() {
     // Enter in a field finishes the amount; it neither saves nor closes.
     for (QPushButton* button : {save, operatorPrizes, charts, m_return})
         button->setAutoDefault(false);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWidget(page);
+    // The window's backdrop shows through (the scroll area would have the page paint over it).
+    scroll->viewport()->setAutoFillBackground(false);
+    page->setAutoFillBackground(false);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(scroll);
 }
 
 void WheelProfileWindow::showEvent(QShowEvent* event) {

@@ -12,7 +12,7 @@ packages=(
   desktop-file-utils shared-mime-info libglib2.0-bin
   xvfb dbus at-spi2-core python3-pyatspi
   openssl
-  dpkg-dev lintian appstream
+  dpkg-dev lintian appstream man-db
   clang libclang-rt-14-dev
   "$@"
 )

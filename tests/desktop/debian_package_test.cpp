@@ -25,7 +25,8 @@ std::set<std::string> listedPaths(const std::string& listing) {
     std::istringstream lines(listing);
     for (std::string line; std::getline(lines, line);) {
         const auto at = line.find(" ./");
-        if (at != std::string::npos)
+        // The package's root, "./", holds the rest and is no path of its own.
+        if (at != std::string::npos && at + 3 < line.size())
             paths.insert(line.substr(at + 2));
     }
     return paths;
@@ -70,6 +71,26 @@ class DebianPackage : public testing::Test {
         return value;
     }
 
+    // The package's files, unpacked once into the test's folder.
+    static fs::path unpacked() {
+        const fs::path root = s_folder / "unpacked";
+        if (!fs::exists(root)) {
+            const CommandResult got =
+                runCommand("dpkg-deb -x " + shellQuoted(s_package) + " " + shellQuoted(root));
+            EXPECT_EQ(got.status, 0) << got.output;
+        }
+        return root;
+    }
+    // What lintian says of the package, one tag a line; empty when lintian is not there.
+    static const std::string& lintianReport() {
+        static const std::string report =
+            commandExists("lintian") ? runCommand("lintian --allow-root -I --tag-display-limit 0 " +
+                                                  shellQuoted(s_package))
+                                           .output
+                                     : std::string();
+        return report;
+    }
+
     inline static fs::path s_folder;
     inline static fs::path s_package;
     inline static CommandResult s_made;
@@ -105,6 +126,8 @@ TEST_F(DebianPackage, HoldsTheInstallUnderUsr) {
         "/usr/share/doc/orvane/changelog.gz",
         "/usr/share/doc/orvane/manual/index.html",
         "/usr/share/mime/packages/orvane.xml",
+        "/usr/share/man/man1/orvane.1.gz",
+        "/usr/share/man/man1/orvane-wheel.1.gz",
     };
     for (const int size : {ORVANE_ICON_SIZES}) {
         const std::string folder = std::to_string(size) + "x" + std::to_string(size);
@@ -138,6 +161,106 @@ TEST_F(DebianPackage, LintianFindsNoError) {
     for (std::string line; std::getline(lines, line);)
         EXPECT_FALSE(line.starts_with("E:")) << line;
     EXPECT_NE(report.status, 2) << "lintian did not run:\n" << report.output;
+}
+
+TEST_F(DebianPackage, RecommendsWhatOpensHelpAndTheWebPage) {
+    EXPECT_EQ(field("Recommends"), "xdg-utils");
+}
+
+// The package, its menu entry and its AppStream metadata put Orvane in the same place.
+TEST_F(DebianPackage, TheSectionIsTheSameInThePackageTheMenuEntryAndAppStream) {
+    EXPECT_EQ(field("Section"), "utils");
+    const std::string entry =
+        contentsOf(unpacked() / "usr/share/applications" / (ORVANE_APP_ID ".desktop"));
+    EXPECT_NE(entry.find("\nCategories=Utility;\n"), std::string::npos) << entry;
+    const std::string metainfo =
+        contentsOf(unpacked() / "usr/share/metainfo" / (ORVANE_APP_ID ".metainfo.xml"));
+    EXPECT_NE(metainfo.find("<category>Utility</category>"), std::string::npos) << metainfo;
+    EXPECT_EQ(metainfo.find("<category>Game</category>"), std::string::npos);
+}
+
+TEST_F(DebianPackage, RunsNoLdconfigForTheModuleInItsPrivateFolder) {
+    const fs::path control = s_folder / "control";
+    const CommandResult got =
+        runCommand("dpkg-deb -e " + shellQuoted(s_package) + " " + shellQuoted(control));
+    ASSERT_EQ(got.status, 0) << got.output;
+    for (const auto& script : fs::directory_iterator(control))
+        EXPECT_EQ(contentsOf(script.path()).find("ldconfig"), std::string::npos)
+            << script.path().filename() << ":\n"
+            << contentsOf(script.path());
+    EXPECT_TRUE(fs::exists(control / "md5sums"));
+}
+
+// Built with Debian's hardening flags: fortified functions, the stack protector, a read-only
+// relocation table bound at start (relro, bind-now).
+TEST_F(DebianPackage, IsBuiltWithDebiansHardeningFlags) {
+    for (const char* binary : {"usr/lib/orvane/orvane", "usr/lib/orvane/liborvane-printing.so"}) {
+        SCOPED_TRACE(binary);
+        const std::string file = shellQuoted(unpacked() / binary);
+        const CommandResult segments = runCommand("readelf -lW " + file);
+        EXPECT_NE(segments.output.find("GNU_RELRO"), std::string::npos) << segments.output;
+        const CommandResult dynamic = runCommand("readelf -dW " + file);
+        EXPECT_NE(dynamic.output.find("BIND_NOW"), std::string::npos) << dynamic.output;
+    }
+    const CommandResult symbols =
+        runCommand("readelf -sW --dyn-syms " + shellQuoted(unpacked() / "usr/lib/orvane/orvane"));
+    EXPECT_NE(symbols.output.find("__stack_chk_fail"), std::string::npos);
+    EXPECT_NE(symbols.output.find("_chk@"), std::string::npos) << "no fortified function";
+    if (lintianReport().empty())
+        GTEST_SKIP() << "lintian is not installed (scripts/install-deps.sh adds it)";
+    for (const char* tag :
+         {"hardening-no-relro", "hardening-no-bindnow", "hardening-no-fortify-functions",
+          "maintscript-calls-ldconfig", "no-manual-page"})
+        EXPECT_EQ(lintianReport().find(tag), std::string::npos) << tag << " in:\n"
+                                                                << lintianReport();
+}
+
+TEST_F(DebianPackage, TheManualPageSaysHowToStartTheCommand) {
+    const fs::path page = unpacked() / "usr/share/man/man1/orvane.1.gz";
+    ASSERT_TRUE(fs::exists(page));
+    if (!commandExists("man"))
+        GTEST_SKIP() << "man is not installed (scripts/install-deps.sh adds it)";
+    const CommandResult shown = runCommand("MANWIDTH=100 man -l " + shellQuoted(page));
+    ASSERT_EQ(shown.status, 0) << shown.output;
+    for (const char* text : {"orvane [FILE]", "--help", "--version", "ORVANE.PAR", "recent-games"})
+        EXPECT_NE(shown.output.find(text), std::string::npos) << text << " in:\n" << shown.output;
+
+    const fs::path wheelPage = unpacked() / "usr/share/man/man1/orvane-wheel.1.gz";
+    const CommandResult wheel = runCommand("MANWIDTH=100 man -l " + shellQuoted(wheelPage));
+    ASSERT_EQ(wheel.status, 0) << wheel.output;
+    for (const char* text :
+         {"orvane-wheel V K M", "--fixed", "--boards", "--seconds", "EXIT STATUS"})
+        EXPECT_NE(wheel.output.find(text), std::string::npos) << text << " in:\n" << wheel.output;
+}
+
+// The README lists what lintian says of the package, tag by tag: no more, no fewer.
+TEST_F(DebianPackage, TheReadmeListsWhatLintianSays) {
+    if (lintianReport().empty())
+        GTEST_SKIP() << "lintian is not installed (scripts/install-deps.sh adds it)";
+    std::set<std::string> said;
+    std::istringstream report(lintianReport());
+    for (std::string line; std::getline(report, line);) {
+        // "W: orvane: no-manual-page [usr/bin/orvane]"
+        if (line.size() > 3 && line[1] == ':' && line.starts_with(std::string(1, line[0]))) {
+            const auto tagAt = line.find(": ", 3);
+            if (tagAt != std::string::npos)
+                said.insert(line.substr(0, 1) + " " +
+                            line.substr(tagAt + 2, line.find(' ', tagAt + 2) - tagAt - 2));
+        }
+    }
+    std::set<std::string> listed;
+    std::istringstream readme(contentsOf(ORVANE_README));
+    for (std::string line; std::getline(readme, line);) {
+        // "- W `no-manual-page`: ..." or "- I `a`, `b`: ..."
+        if (line.size() < 5 || !line.starts_with("- ") || line[3] != ' ' ||
+            std::string("EWIPX").find(line[2]) == std::string::npos || line[4] != '`')
+            continue;
+        for (std::size_t at = line.find('`'); at != std::string::npos && at < line.find(':');
+             at = line.find('`', line.find('`', at + 1) + 1))
+            listed.insert(line.substr(2, 1) + " " +
+                          line.substr(at + 1, line.find('`', at + 1) - at - 1));
+    }
+    EXPECT_EQ(listed, said) << lintianReport();
 }
 
 // The package's MIME type, as the desktop's file managers read it once the package's trigger has
