@@ -92,9 +92,12 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
         return new ParametersWindow(session.settings, m_settingsAtStart, main);
     });
     m_windows.makeWheel = OnFirstUse<MakeWheelWindow>([this, &session, &prompts, main] {
-        auto* window = new MakeWheelWindow(session.grid, *m_wheels, *m_prizes, prompts, main);
+        auto* window = new MakeWheelWindow(session.grid, *m_wheels, *m_prizes, prompts,
+                                           *m_windows.openPath, main);
         QObject::connect(window, &MakeWheelWindow::wheelChosen, main,
                          [main](int index) { main->ChooseSystem(index); });
+        QObject::connect(window, &MakeWheelWindow::wheelsChanged, main,
+                         [main] { main->ListPlayerWheels(); });
         return window;
     });
 }

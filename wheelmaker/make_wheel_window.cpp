@@ -1,18 +1,21 @@
 #include "wheelmaker/make_wheel_window.h"
 
 #include "common/gradient_backdrop.h"
+#include "common/open_path_dialog.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
 #include "playerdata/player_database.h"
 #include "results/money_text.h"
 #include "results/stored_prizes.h"
 #include "results/wheel_profile_texts.h"
+#include "wheelmaker/wheel_file.h"
 #include "wheels/player_wheel_store.h"
 #include "wheels/selection_grid.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,8 +69,10 @@ struct MakeWheelWindow::Search {
 };
 
 MakeWheelWindow::MakeWheelWindow(const SelectionGrid& grid, PlayerWheelStore& wheels,
-                                 PrizeStore& prizes, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_grid(grid), m_wheels(wheels), m_prizes(prizes), m_prompts(prompts) {
+                                 PrizeStore& prizes, Prompts& prompts, OpenPathDialog& openPath,
+                                 QWidget* parent)
+    : QDialog(parent), m_grid(grid), m_wheels(wheels), m_prizes(prizes), m_prompts(prompts),
+      m_openPath(openPath) {
     setObjectName(QStringLiteral("MakeWheel"));
     setWindowTitle(QStringLiteral("Make a wheel"));
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
@@ -151,6 +156,31 @@ void MakeWheelWindow::buildControls() {
     foundLayout->addLayout(nameRow);
     layout->addWidget(found);
 
+    auto* yours = new QGroupBox(QStringLiteral("Your wheels"), this);
+    yours->setObjectName(QStringLiteral("gyours"));
+    auto* yoursLayout = new QVBoxLayout(yours);
+    auto* yoursRow = new QHBoxLayout;
+    m_yours = new QComboBox(yours);
+    m_yours->setObjectName(QStringLiteral("cyours"));
+    m_yours->setAccessibleName(QStringLiteral("Your wheels"));
+    auto* rename = button(yours, "brename", "Rename");
+    rename->setToolTip(QStringLiteral("Give the wheel picked the name typed above"));
+    auto* remove = button(yours, "bdelete", "Delete");
+    auto* import = button(yours, "bimportwheel", "Import a wheel\u2026");
+    import->setToolTip(QStringLiteral("Read a text file of boards made anywhere, prove the "
+                                      "promises it keeps and add it to your wheels"));
+    yoursRow->addWidget(m_yours, 1);
+    yoursRow->addWidget(rename);
+    yoursRow->addWidget(remove);
+    yoursRow->addWidget(import);
+    yoursLayout->addLayout(yoursRow);
+    m_yoursSaid = line(yours, "lyours");
+    yoursLayout->addWidget(m_yoursSaid);
+    layout->addWidget(yours);
+    connect(rename, &QPushButton::clicked, this, [this] { RenameWheel(); });
+    connect(remove, &QPushButton::clicked, this, [this] { DeleteWheel(); });
+    connect(import, &QPushButton::clicked, this, [this] { ImportWheel(); });
+
     auto* buttons = new QHBoxLayout;
     m_start = button(this, "bstart", "Start");
     m_stop = button(this, "bstop", "Stop");
@@ -180,8 +210,11 @@ void MakeWheelWindow::buildControls() {
 }
 
 void MakeWheelWindow::showEvent(QShowEvent* event) {
-    if (!event->spontaneous() && !isSearching() && !m_made)
-        takeMarkedNumbers();
+    if (!event->spontaneous()) {
+        listPlayerWheels();
+        if (!isSearching() && !m_made)
+            takeMarkedNumbers();
+    }
     QDialog::showEvent(event);
 }
 
@@ -408,6 +441,91 @@ int MakeWheelWindow::UseThisWheel() {
     }
     Q_EMIT wheelChosen(kept.index);
     accept();
+    return kept.index;
+}
+
+void MakeWheelWindow::listPlayerWheels() {
+    const int picked = pickedWheel();
+    const QSignalBlocker blocker(m_yours);
+    m_yours->clear();
+    for (const int index : ListedPlayerWheels())
+        if (const PlayerWheel* wheel = ShelvedPlayerWheel(index))
+            m_yours->addItem(text(DescribePlayerWheel(*wheel)), index);
+    const int again = m_yours->findData(picked);
+    m_yours->setCurrentIndex(again >= 0 ? again : 0);
+}
+
+int MakeWheelWindow::pickedWheel() const {
+    return m_yours->currentIndex() < 0 ? 0 : m_yours->currentData().toInt();
+}
+
+int MakeWheelWindow::RenameWheel() {
+    const int index = pickedWheel();
+    if (!index)
+        return 0;
+    const DatabaseProblem problem = m_wheels.rename(index, m_name->text().toStdString());
+    if (problem != DatabaseProblem::None) {
+        m_prompts.ask(SaveFailedPrompt());
+        m_yoursSaid->setText(text(DatabaseProblemText(problem, kPlayerDatabaseFileName)));
+        return 0;
+    }
+    listPlayerWheels();
+    m_yoursSaid->setText(QStringLiteral("Renamed."));
+    Q_EMIT wheelsChanged();
+    return index;
+}
+
+int MakeWheelWindow::DeleteWheel() {
+    const int index = pickedWheel();
+    if (!index)
+        return 0;
+    const PlayerWheel* wheel = ShelvedPlayerWheel(index);
+    if (m_prompts.ask({"Supprimer la roue \u00AB " + wheel->name + " \u00BB ?", "Roue",
+                       PromptIcon::Question, PromptButtons::YesNo, false}) != PromptAnswer::Yes)
+        return 0;
+    const DatabaseProblem problem = m_wheels.remove(index);
+    if (problem != DatabaseProblem::None) {
+        m_prompts.ask(SaveFailedPrompt());
+        m_yoursSaid->setText(text(DatabaseProblemText(problem, kPlayerDatabaseFileName)));
+        return 0;
+    }
+    listPlayerWheels();
+    m_yoursSaid->setText(QStringLiteral("Deleted."));
+    Q_EMIT wheelsChanged();
+    return index;
+}
+
+int MakeWheelWindow::ImportWheel() {
+    const std::optional<std::string> path =
+        m_openPath.askFileToRead("Import a wheel", "Wheel files (*.txt *.csv)");
+    if (!path)
+        return 0;
+    const wheelmaker::ReadWheel read = wheelmaker::ReadWheelFile(*path);
+    if (!read.fault.empty()) {
+        m_yoursSaid->setText(text(read.fault + " : aucune roue ajout\u00E9e"));
+        return 0;
+    }
+    QStringList promises;
+    for (const Guarantee& kept : read.kept)
+        promises << promiseText(kept.k, kept.m);
+    const std::string name =
+        QFileInfo(QString::fromStdString(*path)).completeBaseName().toStdString();
+    const PlayerWheelStore::Kept kept = m_wheels.keep(name, read.design);
+    if (kept.problem != DatabaseProblem::None) {
+        m_prompts.ask(SaveFailedPrompt());
+        m_yoursSaid->setText(text(DatabaseProblemText(kept.problem, kPlayerDatabaseFileName)));
+        return 0;
+    }
+    listPlayerWheels();
+    m_yours->setCurrentIndex(m_yours->findData(kept.index));
+    m_yoursSaid->setText(QStringLiteral("%1 boards on %2 numbers%3, proven to keep %4.")
+                             .arg(read.design.boards.size())
+                             .arg(read.design.numberCount)
+                             .arg(read.design.fixedCount
+                                      ? QStringLiteral(", %1 fixed").arg(read.design.fixedCount)
+                                      : QString())
+                             .arg(promises.join(QStringLiteral(", "))));
+    Q_EMIT wheelChosen(kept.index);
     return kept.index;
 }
 

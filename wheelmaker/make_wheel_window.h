@@ -23,6 +23,7 @@ class QSpinBox;
 
 namespace orvane {
 
+class OpenPathDialog;
 class PlayerWheelStore;
 class PrizeStore;
 class Prompts;
@@ -32,9 +33,10 @@ class MakeWheelWindow final : public QDialog {
     Q_OBJECT
   public:
     // Takes its first request from what is marked on `grid`; keeps the wheel made in `wheels`;
-    // prices a draw by the line price of `prizes`.
+    // prices a draw by the line price of `prizes`; asks which wheel file to import through
+    // `openPath`.
     MakeWheelWindow(const SelectionGrid& grid, PlayerWheelStore& wheels, PrizeStore& prizes,
-                    Prompts& prompts, QWidget* parent = nullptr);
+                    Prompts& prompts, OpenPathDialog& openPath, QWidget* parent = nullptr);
     ~MakeWheelWindow() override;
 
     void Start();
@@ -43,9 +45,18 @@ class MakeWheelWindow final : public QDialog {
     int UseThisWheel();
     bool isSearching() const { return m_search != nullptr; }
 
+    // The player's wheels, listed in the window: the one picked renamed to the name typed, or
+    // deleted (after a question); a wheel made elsewhere read from a text file of boards, proven,
+    // and kept under the file's name. Each gives the index it changed, or 0.
+    int RenameWheel();
+    int DeleteWheel();
+    int ImportWheel();
+
   Q_SIGNALS:
     // A wheel was added to the player's wheels: the system list shows it, chosen.
     void wheelChosen(int systemIndex);
+    // A wheel was renamed or deleted: the system list shows the player's wheels as they are.
+    void wheelsChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -64,11 +75,14 @@ class MakeWheelWindow final : public QDialog {
     void showMade();
     void endSearch();
     QString moneyOfBoards(int boards) const;
+    void listPlayerWheels();
+    int pickedWheel() const;
 
     const SelectionGrid& m_grid;
     PlayerWheelStore& m_wheels;
     PrizeStore& m_prizes;
     Prompts& m_prompts;
+    OpenPathDialog& m_openPath;
 
     std::unique_ptr<Search> m_search;
     std::optional<wheelmaker::MadeWheel> m_made;
@@ -88,6 +102,8 @@ class MakeWheelWindow final : public QDialog {
     QPushButton* m_start = nullptr;
     QPushButton* m_stop = nullptr;
     QPushButton* m_use = nullptr;
+    QComboBox* m_yours = nullptr;
+    QLabel* m_yoursSaid = nullptr;
 };
 
 } // namespace orvane

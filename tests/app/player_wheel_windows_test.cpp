@@ -18,11 +18,11 @@
 namespace orvane::test {
 namespace {
 
-// Eight numbers, "3 if 3", in nine boards.
-WheelDesign EightForThreeIfThree() {
+// Eight numbers, "4 if 5" (and "3 if 4"), in nine boards.
+WheelDesign EightForFourIfFive() {
     return {8,
             0,
-            {3, 3},
+            {4, 5},
             {{1, 2, 3, 4, 5},
              {1, 2, 6, 7, 8},
              {3, 4, 6, 7, 8},
@@ -39,7 +39,7 @@ class PlayerWheelWindowsTest : public ProgramFixture {
     void SetUp() override {
         session.dataFolder = folder() + "data/";
         PlayerDatabase database(session.dataFolder);
-        m_index = PlayerWheelStore(database).keep("Eight for three", EightForThreeIfThree()).index;
+        m_index = PlayerWheelStore(database).keep("Eight for four", EightForFourIfFive()).index;
         ASSERT_TRUE(IsPlayerWheelIndex(m_index));
         // As at a program's start: nothing read from the database yet.
         UnlistPlayerWheel(m_index);

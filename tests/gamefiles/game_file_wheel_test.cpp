@@ -15,10 +15,10 @@
 namespace orvane::test {
 namespace {
 
-WheelDesign EightForThreeIfThree() {
+WheelDesign EightForFourIfFive() {
     return {8,
             0,
-            {3, 3},
+            {4, 5},
             {{1, 2, 3, 4, 5},
              {1, 2, 6, 7, 8},
              {3, 4, 6, 7, 8},
@@ -36,13 +36,13 @@ PlayerWheel Wheel(const WheelDesign& design, const std::string& name) {
 }
 
 TEST(CarriedWheel, ReadsBackAsItWasWrittenAndIsDamagedOnceAnyByteIsWrong) {
-    const PlayerWheel wheel = Wheel(EightForThreeIfThree(), "Huit \u00E0 moi");
+    const PlayerWheel wheel = Wheel(EightForFourIfFive(), "Huit \u00E0 moi");
     const std::vector<std::uint8_t> bytes = EncodeCarriedWheel(wheel);
     EXPECT_EQ(bytes.size(), 4 + 6 + 5 * 9 + 1 + 11 + 4u);
     const CarriedWheel read = DecodeCarriedWheel(bytes);
     ASSERT_EQ(read.kind, CarriedWheel::Kind::Wheel);
     EXPECT_EQ(read.name, wheel.name);
-    EXPECT_EQ(read.design, EightForThreeIfThree());
+    EXPECT_EQ(read.design, EightForFourIfFive());
 
     EXPECT_EQ(DecodeCarriedWheel({}).kind, CarriedWheel::Kind::None) << "a record alone";
     const std::vector<std::uint8_t> other = {'x', 'y', 'z', 0, 1, 2};
@@ -95,7 +95,7 @@ TEST_F(GameFileWithAWheel, TravelsToAMachineThatNeverSawItAndReadsAsARecordElsew
     // This machine: the wheel kept and chosen, the game saved.
     PlayerDatabase here(folder.path() + "/here/");
     PlayerWheelStore ours(here);
-    const int index = ours.keep("Eight, three if three", EightForThreeIfThree()).index;
+    const int index = ours.keep("Eight, four if five", EightForFourIfFive()).index;
     ASSERT_TRUE(IsPlayerWheelIndex(index));
     Session saving;
     saving.systemList.refreshPlayerWheels();
@@ -127,8 +127,8 @@ TEST_F(GameFileWithAWheel, TravelsToAMachineThatNeverSawItAndReadsAsARecordElsew
     EXPECT_EQ(loading.grid, EightMarked());
     const int chosen = CurrentSystemIndex(loading.systemList);
     ASSERT_TRUE(IsPlayerWheelIndex(chosen));
-    EXPECT_EQ(ShelvedPlayerWheel(chosen)->boards, EightForThreeIfThree().boards);
-    EXPECT_EQ(ShelvedPlayerWheel(chosen)->name, "Eight, three if three");
+    EXPECT_EQ(ShelvedPlayerWheel(chosen)->boards, EightForFourIfFive().boards);
+    EXPECT_EQ(ShelvedPlayerWheel(chosen)->name, "Eight, four if five");
     EXPECT_TRUE(SelectionCheck(loading.grid, loading.systemList, ThunderballRule::ExactlyOne));
 
     // Loaded again: the wheel kept there already, not a second copy.
@@ -144,7 +144,7 @@ TEST_F(GameFileWithAWheel, ADamagedWheelLoadsNothingAndSaysSo) {
     PlayerWheelStore wheels(here);
     GameRecordBuffer record;
     record.fill(3, EightMarked());
-    std::vector<std::uint8_t> tail = EncodeCarriedWheel(Wheel(EightForThreeIfThree(), "x"));
+    std::vector<std::uint8_t> tail = EncodeCarriedWheel(Wheel(EightForFourIfFive(), "x"));
     tail[12] ^= 0xFF;
     ASSERT_TRUE(WriteGameFile(folder.file("damaged"), record.bytes(), tail));
     pick("damaged");

@@ -10,9 +10,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+
+#include <fstream>
 
 namespace orvane::test {
 namespace {
@@ -105,6 +108,59 @@ TEST_F(MakeWheelWindowTest, StopKeepsTheBestWheelSoFarAndCostlyRequestsAreSaidFi
             << control<QLabel>("lelapsed")->text().toStdString();
         EXPECT_TRUE(control<QPushButton>("buse")->isEnabled()) << "the best proven wheel so far";
     });
+}
+
+// A wheel made anywhere: read from a text file, proven, kept under the file's name and chosen;
+// then renamed and deleted from the same window.
+TEST_F(MakeWheelWindowTest, ImportsRenamesAndDeletesThePlayersWheels) {
+    const std::string file = folder() + "Eight of mine.txt";
+    {
+        std::ofstream out(file);
+        out << "# eight numbers\n"
+               "1 2 3 4 5\n1 2 6 7 8\n3 4 6 7 8\n1 3 5 6 7\n2 4 5 6 8\n"
+               "1 4 5 7 8\n2 3 5 7 8\n1 2 3 6 8\n2,3,4,6,7\n";
+    }
+    int imported = 0;
+    openThroughMenu([&] {
+        openPath.answer = folder() + "missing.txt";
+        QTest::mouseClick(control<QPushButton>("bimportwheel"), Qt::LeftButton);
+        EXPECT_EQ(control<QLabel>("lyours")->text().toStdString(),
+                  "Erreur \u00E0 la lecture du fichier : aucune roue ajout\u00E9e");
+
+        openPath.answer = file;
+        QTest::mouseClick(control<QPushButton>("bimportwheel"), Qt::LeftButton);
+        EXPECT_EQ(openPath.asked.back(), "Import a wheel | Wheel files (*.txt *.csv)");
+        imported = CurrentSystemIndex(session.systemList);
+        ASSERT_TRUE(IsPlayerWheelIndex(imported)) << "chosen at once";
+        EXPECT_EQ(ShelvedPlayerWheel(imported)->name, "Eight of mine");
+        EXPECT_EQ(ShelvedPlayerWheel(imported)->boards.size(), 9u);
+        const Guarantee promise = ShelvedPlayerWheel(imported)->promise;
+        const NaiveCount proof =
+            NaiveProof(ShelvedPlayerWheel(imported)->boards, 8, 0, promise.k, promise.m);
+        EXPECT_TRUE(proof.cases > 0 && proof.met == proof.cases) << "kept under a promise it keeps";
+        EXPECT_TRUE(control<QLabel>("lyours")->text().contains(
+            QStringLiteral("proven to keep %1 if %2").arg(promise.k).arg(promise.m)))
+            << control<QLabel>("lyours")->text().toStdString();
+        EXPECT_EQ(control<QComboBox>("cyours")->currentData().toInt(), imported);
+
+        control<QLineEdit>("ename")->setText(QStringLiteral("Thursday's eight"));
+        QTest::mouseClick(control<QPushButton>("brename"), Qt::LeftButton);
+        EXPECT_EQ(ShelvedPlayerWheel(imported)->name, "Thursday's eight");
+        EXPECT_EQ(EntryDescription(session.systemList.entries()[static_cast<std::size_t>(
+                      session.systemList.positionOfSystem(imported))]),
+                  DescribePlayerWheel(*ShelvedPlayerWheel(imported)))
+            << "the system list shows the new name";
+
+        prompts.answers.push_back(PromptAnswer::No);
+        QTest::mouseClick(control<QPushButton>("bdelete"), Qt::LeftButton);
+        EXPECT_NE(session.systemList.positionOfSystem(imported), -1) << "kept on No";
+        prompts.answers.push_back(PromptAnswer::Yes);
+        QTest::mouseClick(control<QPushButton>("bdelete"), Qt::LeftButton);
+        EXPECT_EQ(session.systemList.positionOfSystem(imported), -1);
+        EXPECT_EQ(control<QComboBox>("cyours")->count(), 0);
+    });
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "Supprimer la roue \u00AB Thursday's eight \u00BB ?");
 }
 
 } // namespace
