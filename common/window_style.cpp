@@ -3,7 +3,9 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace orvane {
 
@@ -60,6 +62,20 @@ QLabel* PlaceTextBlock(QWidget* parent, const char* name, QRect geometry, bool b
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+void ShowPageScrolling(QWidget* window, QWidget* page) {
+    auto* scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWidget(page);
+    // The scroll area would have the page paint over the backdrop.
+    scroll->viewport()->setAutoFillBackground(false);
+    page->setAutoFillBackground(false);
+    auto* rows = new QVBoxLayout(window);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(scroll);
 }
 
 } // namespace orvane

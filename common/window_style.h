@@ -37,4 +37,9 @@ enum class GlyphToolLook {
 QToolButton* MakeGlyphToolButton(QWidget* parent, const char* name, const QPixmap& glyph,
                                  const QString& text, QRect geometry, GlyphToolLook look);
 
+// Lays `page`, whose controls keep their designed places, in a scroll area filling `window`, so a
+// window made smaller than its page (a small screen at a large scale) scrolls; the window's
+// backdrop shows through.
+void ShowPageScrolling(QWidget* window, QWidget* page);
+
 } // namespace orvane

@@ -23,11 +23,9 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShowEvent>
 #include <QTableView>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -240,17 +238,7 @@ void DrawHistoryWindow::buildControls() {
     back->setToolTip(QStringLiteral("Back to previous window"));
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setAlignment(Qt::AlignCenter);
-    scroll->setWidget(page);
-    // The window's backdrop shows through (the scroll area would have the page paint over it).
-    scroll->viewport()->setAutoFillBackground(false);
-    page->setAutoFillBackground(false);
-    auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->addWidget(scroll);
+    ShowPageScrolling(this, page);
 }
 
 void DrawHistoryWindow::showEvent(QShowEvent* event) {

@@ -18,11 +18,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QValidator>
 
 namespace orvane {
@@ -299,17 +297,7 @@ void WheelProfileWindow::buildControls() {
     for (QPushButton* button : {save, operatorPrizes, charts, m_return})
         button->setAutoDefault(false);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setAlignment(Qt::AlignCenter);
-    scroll->setWidget(page);
-    // The window's backdrop shows through (the scroll area would have the page paint over it).
-    scroll->viewport()->setAutoFillBackground(false);
-    page->setAutoFillBackground(false);
-    auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->addWidget(scroll);
+    ShowPageScrolling(this, page);
 }
 
 void WheelProfileWindow::showEvent(QShowEvent* event) {

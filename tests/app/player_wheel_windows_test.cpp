@@ -3,6 +3,7 @@
 #include "playerdata/player_database.h"
 #include "results/wheel_profile_texts.h"
 #include "support/program_fixture.h"
+#include "support/sample_wheels.h"
 #include "wheels/player_wheel_store.h"
 #include "wheels/wheel_profile.h"
 
@@ -17,22 +18,6 @@
 
 namespace orvane::test {
 namespace {
-
-// Eight numbers, "4 if 5" (and "3 if 4"), in nine boards.
-WheelDesign EightForFourIfFive() {
-    return {8,
-            0,
-            {4, 5},
-            {{1, 2, 3, 4, 5},
-             {1, 2, 6, 7, 8},
-             {3, 4, 6, 7, 8},
-             {1, 3, 5, 6, 7},
-             {2, 4, 5, 6, 8},
-             {1, 4, 5, 7, 8},
-             {2, 3, 5, 7, 8},
-             {1, 2, 3, 6, 8},
-             {2, 3, 4, 6, 7}}};
-}
 
 class PlayerWheelWindowsTest : public ProgramFixture {
   protected:

@@ -7,6 +7,7 @@
 #include "gamefiles/game_file_flows.h"
 #include "gamefiles/game_file_test_support.h"
 #include "playerdata/player_database.h"
+#include "support/sample_wheels.h"
 #include "tests/doubles/scripted_chooser.h"
 #include "tests/doubles/scripted_prompts.h"
 
@@ -14,21 +15,6 @@
 
 namespace orvane::test {
 namespace {
-
-WheelDesign EightForFourIfFive() {
-    return {8,
-            0,
-            {4, 5},
-            {{1, 2, 3, 4, 5},
-             {1, 2, 6, 7, 8},
-             {3, 4, 6, 7, 8},
-             {1, 3, 5, 6, 7},
-             {2, 4, 5, 6, 8},
-             {1, 4, 5, 7, 8},
-             {2, 3, 5, 7, 8},
-             {1, 2, 3, 6, 8},
-             {2, 3, 4, 6, 7}}};
-}
 
 PlayerWheel Wheel(const WheelDesign& design, const std::string& name) {
     return {kFirstPlayerWheelIndex, name,           design.numberCount,
