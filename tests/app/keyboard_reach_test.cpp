@@ -87,12 +87,17 @@ TEST_F(KeyboardReachTest, TabAndShiftTabReachEveryControlOfEveryAddedWindow) {
              table->setFocus();
              table->setCurrentIndex(table->model()->index(0, 0));
          },
-         {"tdraws", "bimport", "bcheck", "BitBtn1"}},
+         {"tdraws", "bimport", "bcheck", "bexport", "bdownload", "bcharts", "BitBtn1"}},
         {"PrintPreview",
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
          {},
          // One sheet: Previous and Next are greyed.
          {"zoom", "print", "saveAsPdf", "close"}},
+        {"MakeWheel",
+         QKeySequence(Qt::CTRL | Qt::Key_M),
+         {},
+         {"snumbers", "sfixed", "bmarked", "cpromise", "ccapped", "sseconds", "ename", "cyours",
+          "bimportwheel", "bstart", "BitBtn1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window);

@@ -52,6 +52,7 @@ TEST_F(SmallScreenTest, EveryWindowOpensWithinTheScreen) {
         {"WheelProfile", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true},
         {"DrawHistory", QKeySequence(Qt::CTRL | Qt::Key_H), true},
         {"PrintPreview", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), true},
+        {"MakeWheel", QKeySequence(Qt::CTRL | Qt::Key_M), true},
     };
     expectWhole(&main());
     for (const Case& c : cases) {
