@@ -1,5 +1,7 @@
 // A player's wheel kept in the database is read when the player first browses the system list,
-// never at start, and then works through the windows as a catalogue system does.
+// never at start, and then works through every window as a catalogue system does: the boards view,
+// the list, ticket printing, the comparison with a draw, the draw history's check and the wheel
+// profile.
 #include "playerdata/player_database.h"
 #include "results/wheel_profile_texts.h"
 #include "support/program_fixture.h"
@@ -15,6 +17,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
 
 namespace orvane::test {
 namespace {
@@ -51,7 +54,7 @@ class PlayerWheelWindowsTest : public ProgramFixture {
     int m_index = 0;
 };
 
-TEST_F(PlayerWheelWindowsTest, IsListedOnceTheListIsBrowsedAndPlaysAsACatalogueSystem) {
+TEST_F(PlayerWheelWindowsTest, IsListedOnceTheListIsBrowsedAndPlaysThroughEveryWindow) {
     EXPECT_EQ(systems()->count(), kSystemCount) << "start-up reads no wheel";
     EXPECT_FALSE(std::filesystem::exists(session.dataFolder + "orvane.db-wal"))
         << "nor opens the database";
@@ -72,6 +75,48 @@ TEST_F(PlayerWheelWindowsTest, IsListedOnceTheListIsBrowsedAndPlaysAsACatalogueS
     openWith("bimplistbull", [](QWidget* list) {
         EXPECT_EQ(list->findChild<QListWidget*>(QStringLiteral("listbull"))->count(), 9);
     });
+    // Printed onto tickets: every board with its Thunderball, in one job.
+    openWith("bimpbull", [](QWidget* print) {
+        print->findChild<QPushButton*>(QStringLiteral("boutlancer"))->click();
+    });
+    EXPECT_EQ(canvas.lines.size(), 9u * 6u) << "five numbers and a Thunderball on each board";
+
+    // Compared with a draw holding the first five numbers of the play order and the Thunderball:
+    // the first board wins 5 + T.
+    openWith("bcomparer", [](QWidget* comparison) {
+        const char* const lists[] = {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4",
+                                     "ComboBox5"};
+        const int drawn[] = {3, 8, 14, 21, 26};
+        for (int i = 0; i < 5; ++i)
+            comparison->findChild<QComboBox*>(QLatin1String(lists[i]))
+                ->setCurrentIndex(drawn[i] - 1);
+        comparison->findChild<QComboBox*>(QStringLiteral("ComboBox9"))->setCurrentIndex(9 - 1);
+        QTest::mouseClick(comparison->findChild<QPushButton*>(QStringLiteral("button1")),
+                          Qt::LeftButton);
+        EXPECT_EQ(comparison->findChild<QListWidget*>(QStringLiteral("listresul"))->count(), 9);
+        EXPECT_EQ(comparison->findChild<QLabel*>(QStringLiteral("lnb5t"))->text(), "1");
+    });
+
+    // Every board checked against a draw kept.
+    const std::string draws = folder() + "draws.txt";
+    std::ofstream(draws) << "14/03/2025 3 8 14 21 26 9\n";
+    openPath.answer = draws;
+    bool checked = false;
+    whenModal([&](QWidget* history) {
+        checked = true;
+        QTest::mouseClick(history->findChild<QPushButton*>(QStringLiteral("bimport")),
+                          Qt::LeftButton);
+        QTest::mouseClick(history->findChild<QPushButton*>(QStringLiteral("bcheck")),
+                          Qt::LeftButton);
+        EXPECT_TRUE(history->findChild<QLabel*>(QStringLiteral("lsystem"))
+                        ->text()
+                        .contains(QStringLiteral("9 boards played in each of 1 draws")))
+            << history->findChild<QLabel*>(QStringLiteral("lsystem"))->text().toStdString();
+        history->close();
+    });
+    main().findChild<QAction*>(QStringLiteral("mHistorique1"))->trigger();
+    EXPECT_TRUE(checked);
+
     bool profiled = false;
     whenModal([&](QWidget* profile) {
         profiled = true;
