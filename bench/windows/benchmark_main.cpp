@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
         {systems.front(), orvane::bench::SystemWithMostNumbers()});
     // Every board of the system with the most boards against every draw kept.
     orvane::bench::RegisterDrawHistoryBenchmarks({systems.front()});
+    orvane::bench::RegisterMakeWheelBenchmarks({systems.front()});
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -24,6 +24,9 @@ void RegisterDrawHistoryBenchmarks(const std::vector<int>& systems);
 // The wheel profile, timed until painted with manual time (the click to the paint).
 void RegisterWheelProfileBenchmarks(const std::vector<int>& systems);
 
+// The Make a wheel window repainted while the wheel maker searches on its thread.
+void RegisterMakeWheelBenchmarks(const std::vector<int>& systems);
+
 // Registers `measured` as "<what>/sys13/252boards" for each system, each followed by `baseline`
 // as "<what>/sys13/252boards/baseline:<how>", both timed in wall-clock milliseconds.
 using SystemBenchmark = void (*)(benchmark::State& state, int systemIndex);
