@@ -1,6 +1,7 @@
 #include "wheelmaker/group_split.h"
 
 #include "wheelmaker/cyclic_cover.h"
+#include "wheelmaker/offline_tables.h"
 
 #include <algorithm>
 #include <map>
@@ -89,13 +90,17 @@ std::vector<NumberSet> SplitCover(const CoverProblem& p, std::uint64_t seed,
                 settings.lowerBound =
                     std::max(CountingBound(part), expectedBoards(size, p.boardSize, p.k));
                 const SearchClock partClock = clock.part(SearchClock::Clock::now() + share);
-                // Whole orbits first, with part of the group's time: the best "k if k" coverings
-                // of many sizes are made of them.
-                RandomNumbers random(settings.seed);
-                const auto greedy = GreedyCover(part, random);
-                settings.start = CyclicCover(
-                    part, static_cast<int>(greedy.size()), settings.lowerBound, settings.seed,
-                    partClock.part(SearchClock::Clock::now() + share * 2 / 5));
+                // The table made offline where there is one (the search ends at once when it is
+                // as small as the best known); else whole orbits first, with part of the group's
+                // time: the best "k if k" coverings of many sizes are made of them.
+                settings.start = OfflineTable(part);
+                if (settings.start.empty()) {
+                    RandomNumbers random(settings.seed);
+                    const auto greedy = GreedyCover(part, random);
+                    settings.start = CyclicCover(
+                        part, static_cast<int>(greedy.size()), settings.lowerBound, settings.seed,
+                        partClock.part(SearchClock::Clock::now() + share * 2 / 5));
+                }
                 covering = SearchCover(part, settings, partClock, [](const auto&, auto) {}).boards;
             }
             for (const NumberSet board : covering)

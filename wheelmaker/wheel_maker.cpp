@@ -3,10 +3,12 @@
 #include "wheelmaker/cover_search.h"
 #include "wheelmaker/cyclic_cover.h"
 #include "wheelmaker/group_split.h"
+#include "wheelmaker/offline_tables.h"
 
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <span>
 #include <thread>
 
 namespace orvane::wheelmaker {
@@ -76,6 +78,19 @@ class BestSoFar final {
     int m_finished = 0;
 };
 
+// A wheel given as positions, as free numbers.
+std::vector<NumberSet> freeNumbersOf(std::span<const BoardPositions> wheel, int fixed) {
+    std::vector<NumberSet> boards;
+    for (const BoardPositions& row : wheel) {
+        NumberSet board = 0;
+        for (const int p : row)
+            if (p > fixed)
+                board |= NumberSet{1} << (p - 1 - fixed);
+        boards.push_back(board);
+    }
+    return boards;
+}
+
 // The table of the catalogue's system for the same request, as free numbers, if there is one: the
 // project's own tables, proven, and a start the search can only go below.
 std::vector<NumberSet> catalogueTable(const WheelRequest& r) {
@@ -85,17 +100,25 @@ std::vector<NumberSet> catalogueTable(const WheelRequest& r) {
         if (s.numberCount != r.numbers || s.fixedCount != r.fixed || g.k != r.k || g.m != r.m ||
             !HasCompleteTable(index))
             continue;
-        std::vector<NumberSet> boards;
-        for (const BoardPositions& row : CombinationTable(index)) {
-            NumberSet board = 0;
-            for (const int p : row)
-                if (p > r.fixed)
-                    board |= NumberSet{1} << (p - 1 - r.fixed);
-            boards.push_back(board);
-        }
-        return boards;
+        return freeNumbersOf(CombinationTable(index), r.fixed);
     }
     return {};
+}
+
+// The smallest of the starts that keep the promise, the first among equals; empty when none does.
+std::vector<NumberSet> smallestHolding(const CoverProblem& problem,
+                                       std::vector<std::vector<NumberSet>> starts) {
+    std::vector<NumberSet> smallest;
+    for (auto& start : starts) {
+        start = WithoutRepeats(std::move(start));
+        if (start.empty() || (!smallest.empty() && start.size() >= smallest.size()))
+            continue;
+        CoverageState state(problem);
+        state.reset(start);
+        if (state.uncoveredCount() == 0)
+            smallest = std::move(start);
+    }
+    return smallest;
 }
 
 std::vector<BoardPositions> positionsOf(const std::vector<NumberSet>& boards, int fixed) {
@@ -131,6 +154,11 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
     };
     const int floor = std::max(made.known.lowerBound, options.enoughBoards.value_or(0));
     const int searches = std::max(1, options.threads);
+    // The tables made earlier for the same request, each proven here before it is trusted: the
+    // catalogue's, the ones made offline, and the one handed in.
+    const std::vector<NumberSet> madeEarlier =
+        smallestHolding(problem, {catalogueTable(request), OfflineTable(problem),
+                                  freeNumbersOf(options.startWheel, request.fixed)});
 
     std::vector<std::thread> threads;
     for (int i = 0; i < searches; ++i)
@@ -142,16 +170,25 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
             settings.cap = request.boardCap;
             settings.lowerBound = floor;
             // A greedy wheel first, made in a moment, so that there is one to show at once; then
-            // the catalogue's table for the same request and the union of smaller coverings,
-            // where they have fewer boards.
+            // the tables made earlier and the union of smaller coverings, where they have fewer
+            // boards. A table already as small as asked for is the answer.
             RandomNumbers random(settings.seed);
             settings.start = GreedyCover(problem, random);
             listener(settings.start, 0);
-            for (auto start : {catalogueTable(request), SplitCover(problem, settings.seed, own)})
-                if (!start.empty() && start.size() < settings.start.size()) {
-                    settings.start = std::move(start);
-                    listener(settings.start, 0);
-                }
+            if (!madeEarlier.empty() && madeEarlier.size() < settings.start.size()) {
+                settings.start = madeEarlier;
+                listener(settings.start, 0);
+            }
+            const int size = static_cast<int>(settings.start.size());
+            if (size <= floor && (!request.boardCap || size <= *request.boardCap)) {
+                best.finishOne();
+                return;
+            }
+            if (auto split = SplitCover(problem, settings.seed, own);
+                !split.empty() && split.size() < settings.start.size()) {
+                settings.start = std::move(split);
+                listener(settings.start, 0);
+            }
             // Whole orbits get a good part of the time where they may lead to the best wheels.
             const SearchClock orbitClock =
                 own.part(Clock::now() + (own.deadline() - Clock::now()) * 2 / 5);
@@ -165,10 +202,17 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
             best.finishOne();
         });
 
+    std::size_t smallestTold = SIZE_MAX;
     const auto report = [&] {
+        const auto [boards, unmet] = best.get();
+        if (options.betterWheel && unmet == 0 &&
+            (!request.boardCap || static_cast<int>(boards.size()) <= *request.boardCap) &&
+            WithoutRepeats(boards).size() < smallestTold) {
+            smallestTold = WithoutRepeats(boards).size();
+            options.betterWheel(positionsOf(boards, request.fixed));
+        }
         if (!options.progress)
             return;
-        const auto [boards, unmet] = best.get();
         WheelProgress p;
         p.boards = static_cast<int>(WithoutRepeats(boards).size());
         p.keepsPromise = unmet == 0 && (!request.boardCap || p.boards <= *request.boardCap);

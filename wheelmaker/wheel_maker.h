@@ -40,6 +40,12 @@ struct MakeOptions {
     // A wheel this small is enough: the search ends when it has one (the benchmark asks for the
     // best known size). The lower bound always ends it.
     std::optional<int> enoughBoards;
+    // A wheel for the same request that keeps its promise (an earlier run's), to start from where
+    // it has fewer boards than the starts the maker finds itself.
+    std::vector<BoardPositions> startWheel;
+    // Told, on the caller's thread, of each smaller wheel that keeps the promise (within the
+    // cap), so that a long run can keep what it found as it goes.
+    std::function<void(const std::vector<BoardPositions>& wheel)> betterWheel;
 };
 
 struct MadeWheel {
