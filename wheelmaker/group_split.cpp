@@ -10,13 +10,16 @@ namespace orvane::wheelmaker {
 
 namespace {
 
-// The boards a "k if k" covering of `size` numbers is expected to need: the fewest known where
-// the records have it, else the counting bound.
+// The boards a "k if k" covering of `size` numbers is expected to need: the table made offline
+// where there is one (what the group will get), else the fewest known where the records have it,
+// else the counting bound.
 int expectedBoards(int size, int boardSize, int k) {
     if (size < k)
         return 0;
     if (size <= boardSize)
         return 1;
+    if (const auto table = OfflineTable({size, boardSize, k, k}); !table.empty())
+        return static_cast<int>(table.size());
     if (boardSize == kNumbersPerBoard)
         if (const auto r = FindWheelRecord(size, k, k); r && r->bestKnown)
             return *r->bestKnown;
