@@ -1,7 +1,7 @@
 #include "common/window_place.h"
 
 #include "common/atomic_file.h"
-#include "common/player_copy.h"
+#include "common/program_or_player_folder.h"
 #include "common/regular_file_read.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "gamefiles/recent_games.h"
 
 #include "common/atomic_file.h"
-#include "common/player_copy.h"
+#include "common/program_or_player_folder.h"
 #include "common/regular_file_read.h"
 
 #include <algorithm>

@@ -66,4 +66,10 @@ std::string SetAsideText(const std::string& fileName, const std::string& setAsid
            setAsideName + " et une base neuve a été créée.";
 }
 
+std::string EarlierFileUnreadText(const std::string& fileName) {
+    return "Le fichier " + fileName +
+           " ne peut pas \u00EAtre lu : il est laiss\u00E9 tel quel et sera repris d\u00E8s "
+           "qu'il pourra l'\u00EAtre.";
+}
+
 } // namespace orvane

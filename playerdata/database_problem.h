@@ -29,4 +29,8 @@ std::string DatabaseProblemText(DatabaseProblem problem, const std::string& file
 // été créée."
 std::string SetAsideText(const std::string& fileName, const std::string& setAsideName);
 
+// Said while the text file of an earlier version, which the database takes in once, is there but
+// cannot be read: it is tried again at the next use, and never taken for an empty one.
+std::string EarlierFileUnreadText(const std::string& fileName);
+
 } // namespace orvane

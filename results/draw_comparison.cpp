@@ -17,14 +17,6 @@ std::string Padded(int value, const char* format) {
 
 } // namespace
 
-bool HasRepeatedMainNumber(const Draw& draw) {
-    for (std::size_t i = 0; i < draw.main.size(); ++i)
-        for (std::size_t j = i + 1; j < draw.main.size(); ++j)
-            if (draw.main[i] == draw.main[j])
-                return true;
-    return false;
-}
-
 BoardNumbers NumbersOfBoard(const BoardCells& board) {
     BoardNumbers numbers;
     for (int n = 1; n <= kMainNumbers; ++n)

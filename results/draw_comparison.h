@@ -2,7 +2,8 @@
 // Comparing every board of the chosen system with a draw: one result line per board and the
 // winning boards counted per prize rank.
 
-#include "results/prize_ranks.h"
+#include "prizes/prize_ranks.h"
+#include "results/draw.h"
 #include "wheels/board_cells.h"
 
 #include <array>
@@ -16,16 +17,6 @@ namespace orvane {
 class BoardRun;
 class SelectionGrid;
 class SystemList;
-
-// A draw as the player enters it: five main numbers 1..39 and the Thunderball 1..14, which is a
-// draw of its own and may equal a main number.
-struct Draw {
-    std::array<int, kDrawnMainNumbers> main{};
-    int thunderball = 0;
-};
-
-// A draw naming one main number twice cannot be compared: a board would match it twice.
-bool HasRepeatedMainNumber(const Draw& draw);
 
 // A board's numbers as the counting reads them: bit n of `main` for main number n, bit t of
 // `thunderballs` for Thunderball t. A board holds a number where its cell is exactly 1.

@@ -2,7 +2,7 @@
 // Every board of the chosen system against every stored draw: what each draw would have paid, and
 // what playing the boards in all of them would have cost and won, by a prize table.
 
-#include "results/prize_table.h"
+#include "prizes/prize_table.h"
 #include "results/stored_draw.h"
 
 #include <cstdint>

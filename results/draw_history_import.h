@@ -4,7 +4,7 @@
 // every bad one is refused with its line number and the reason, so one bad line never costs the
 // others; a file that is no draw file at all gives nothing and says so.
 
-#include "results/draw_fields.h"
+#include "results/draw_line_fields.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #include "results/draw_history_model.h"
 
-#include "results/money_text.h"
+#include "prizes/money_text.h"
 
 #include <QColor>
 

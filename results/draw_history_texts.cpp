@@ -65,10 +65,4 @@ std::string ExportFailedText(const std::string& path) {
     return "Le fichier " + path + " n'a pas pu \u00EAtre \u00E9crit : aucun tirage export\u00E9";
 }
 
-std::string EarlierFileUnreadText(const std::string& fileName) {
-    return "Le fichier " + fileName +
-           " ne peut pas \u00EAtre lu : il est laiss\u00E9 tel quel et sera repris d\u00E8s "
-           "qu'il pourra l'\u00EAtre.";
-}
-
 } // namespace orvane

@@ -28,8 +28,4 @@ std::string EarlierFileTakenText(const std::string& fileName, int draws, int lin
 std::string ExportedText(int draws, const std::string& path);
 std::string ExportFailedText(const std::string& path);
 
-// Said while an earlier version's file is there but cannot be read: it is tried again at the next
-// use, and never taken for an empty one.
-std::string EarlierFileUnreadText(const std::string& fileName);
-
 } // namespace orvane

@@ -5,7 +5,7 @@
 // the order they were drawn. The columns are found by their names, so a column added or moved
 // by the operator does not shift the numbers read.
 
-#include "results/draw_fields.h"
+#include "results/draw_line_fields.h"
 
 #include <array>
 #include <cstddef>

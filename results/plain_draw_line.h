@@ -4,7 +4,7 @@
 // commas or semicolons. Blank lines and lines starting with "#" say nothing. The history keeps its
 // draws in this layout too.
 
-#include "results/draw_fields.h"
+#include "results/draw_line_fields.h"
 
 #include <string_view>
 

@@ -2,7 +2,7 @@
 // A past draw as the history keeps it: its date when known, its five main numbers in ascending
 // order and its Thunderball, and how it is written for the player.
 
-#include "results/draw_comparison.h"
+#include "results/draw.h"
 
 #include <optional>
 #include <string>

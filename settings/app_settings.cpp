@@ -2,7 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
-#include "common/player_copy.h"
+#include "common/program_or_player_folder.h"
 #include "common/regular_file_read.h"
 
 #include <cerrno>

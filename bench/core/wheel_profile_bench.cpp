@@ -2,7 +2,7 @@
 // with the most numbers. Baseline: a plain loop over the same cases and boards that only finds
 // the best board of each case.
 //   build/bench/orvane_core_benchmarks
-#include "results/draw_odds.h"
+#include "prizes/draw_odds.h"
 #include "wheels/position_sets.h"
 #include "wheels/wheel_profile.h"
 

@@ -8,8 +8,8 @@
 #include "bench/support/first_paint.h"
 #include "bench/windows/bench_program.h"
 #include "bench/windows/window_benchmarks.h"
-#include "results/wheel_profile_charts_window.h"
-#include "results/wheel_profile_window.h"
+#include "prizes/wheel_profile_charts_window.h"
+#include "prizes/wheel_profile_window.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <QAction>

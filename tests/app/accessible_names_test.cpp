@@ -1,9 +1,9 @@
 // What a screen reader says of the controls that show no text of their own: glyph buttons, the
 // prize amounts of the wheel profile and the fields that edit them.
 #include "app/main_window.h"
-#include "results/money_text.h"
-#include "results/operator_prizes.h"
-#include "results/wheel_profile_window.h"
+#include "prizes/money_text.h"
+#include "prizes/operator_prizes.h"
+#include "prizes/wheel_profile_window.h"
 #include "wheels/boards_view.h"
 
 #include "support/program_fixture.h"

@@ -3,7 +3,7 @@
 // the list, ticket printing, the comparison with a draw, the draw history's check and the wheel
 // profile.
 #include "playerdata/player_database.h"
-#include "results/wheel_profile_texts.h"
+#include "prizes/wheel_profile_texts.h"
 #include "support/program_fixture.h"
 #include "support/sample_wheels.h"
 #include "wheels/player_wheel_store.h"

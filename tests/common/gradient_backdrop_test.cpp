@@ -1,7 +1,7 @@
 #include "app/about_box.h"
 #include "common/gradient_backdrop.h"
+#include "prizes/wheel_profile_window.h"
 #include "results/draw_history_window.h"
-#include "results/wheel_profile_window.h"
 #include "support/program_fixture.h"
 
 #include <QImage>

@@ -4,12 +4,12 @@
 
 #include "common/chart_view.h"
 #include "common/prompts.h"
+#include "prizes/money_text.h"
+#include "prizes/odds_text.h"
+#include "prizes/wheel_profile_charts_window.h"
+#include "prizes/wheel_profile_window.h"
 #include "results/draw_history_charts_window.h"
 #include "results/draw_history_window.h"
-#include "results/figure_text.h"
-#include "results/money_text.h"
-#include "results/wheel_profile_charts_window.h"
-#include "results/wheel_profile_window.h"
 #include "support/program_fixture.h"
 
 #include <QAccessible>

@@ -3,8 +3,8 @@
 #include "results/draw_history_check.h"
 
 #include "app/session.h"
+#include "prizes/operator_prizes.h"
 #include "results/draw_comparison.h"
-#include "results/operator_prizes.h"
 #include "wheels/system_list.h"
 
 #include <algorithm>

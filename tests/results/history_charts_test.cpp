@@ -4,7 +4,7 @@
 #include "results/history_charts.h"
 
 #include "app/session.h"
-#include "results/operator_prizes.h"
+#include "prizes/operator_prizes.h"
 #include "wheels/system_list.h"
 
 #include <gtest/gtest.h>

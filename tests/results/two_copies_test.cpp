@@ -1,8 +1,8 @@
 // Two copies of the program open at once on the same player's data: this test's program and a
 // second process (player_data_peer) import draws and save prizes in turn, each through the real
 // windows, and neither loses what the other kept.
-#include "results/operator_prizes.h"
-#include "results/wheel_profile_window.h"
+#include "prizes/operator_prizes.h"
+#include "prizes/wheel_profile_window.h"
 #include "support/kept_player_data.h"
 #include "support/program_fixture.h"
 
@@ -23,9 +23,8 @@ namespace {
 std::string TwentyDraws(int month) {
     std::string text;
     for (int day = 1; day <= 20; ++day)
-        text += std::to_string(day) + "/" + std::to_string(month) + "/2025 " +
-                std::to_string(day) + " 21 22 23 " + std::to_string(23 + month) + " " +
-                std::to_string(month) + "\n";
+        text += std::to_string(day) + "/" + std::to_string(month) + "/2025 " + std::to_string(day) +
+                " 21 22 23 " + std::to_string(23 + month) + " " + std::to_string(month) + "\n";
     return text;
 }
 

@@ -3,9 +3,9 @@
 // folder: draws and prizes kept before a test starts, and read back after.
 
 #include "playerdata/player_database.h"
+#include "prizes/operator_prizes.h"
+#include "prizes/stored_prizes.h"
 #include "results/draw_history_store.h"
-#include "results/operator_prizes.h"
-#include "results/stored_prizes.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,8 +2,8 @@
 // the same bytes typed as an amount in pounds.
 
 #include "fuzz_support.h"
-#include "results/money_text.h"
-#include "results/prize_table_file.h"
+#include "prizes/money_text.h"
+#include "prizes/prize_table_file.h"
 
 #include <algorithm>
 #include <string_view>

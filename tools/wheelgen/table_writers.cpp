@@ -1,7 +1,7 @@
 #include "tools/wheelgen/table_writers.h"
 
-#include "results/draw_odds.h"
-#include "results/figure_text.h"
+#include "prizes/draw_odds.h"
+#include "prizes/odds_text.h"
 #include "wheels/wheel_profile.h"
 
 #include <cstdio>
