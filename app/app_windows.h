@@ -2,7 +2,7 @@
 // The program's windows: the main window made at start, every other one on its first opening, and
 // each kept for the rest of the run.
 
-#include "app/on_first_use.h"
+#include "common/on_first_use.h"
 
 namespace orvane {
 
@@ -34,9 +34,8 @@ struct AppWindows {
     OnFirstUse<TicketPrintWindow> ticketPrint;
     OnFirstUse<ParametersWindow> parameters;
     OnFirstUse<MakeWheelWindow> makeWheel;
-    // Created by the main window on its first opening.
-    WheelProfileWindow* wheelProfile = nullptr;
-    DrawHistoryWindow* drawHistory = nullptr;
+    OnFirstUse<WheelProfileWindow> wheelProfile;
+    OnFirstUse<DrawHistoryWindow> drawHistory;
     // The draws and prizes kept in the player's database, and how the history window asks for a
     // file to import and where to export.
     DrawHistoryStore* storedDraws = nullptr;

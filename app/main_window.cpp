@@ -545,16 +545,8 @@ void MainWindow::OpenWheelProfile() {
     const int index = CurrentSystemIndex(m_session.systemList);
     if (!IsSystemIndex(index) || !HasCompleteTable(index))
         return;
-    if (WheelProfileWindow* window = wheelProfileWindow())
+    if (WheelProfileWindow* window = m_windows.wheelProfile.get())
         window->exec();
-}
-
-WheelProfileWindow* MainWindow::wheelProfileWindow() {
-    if (!m_windows.wheelProfile && m_windows.prizes && m_windows.savePath)
-        m_windows.wheelProfile =
-            new WheelProfileWindow(m_session.grid, m_session.systemList, *m_windows.prizes,
-                                   m_prompts, *m_windows.savePath, this);
-    return m_windows.wheelProfile;
 }
 
 void MainWindow::OpenMakeWheel() {
@@ -569,17 +561,8 @@ void MainWindow::ChooseSystem(int index) {
 }
 
 void MainWindow::OpenDrawHistory() {
-    if (DrawHistoryWindow* window = drawHistoryWindow())
+    if (DrawHistoryWindow* window = m_windows.drawHistory.get())
         window->exec();
-}
-
-DrawHistoryWindow* MainWindow::drawHistoryWindow() {
-    if (!m_windows.drawHistory && m_windows.storedDraws && m_windows.prizes && m_windows.openPath &&
-        m_windows.savePath)
-        m_windows.drawHistory = new DrawHistoryWindow(
-            m_session.run, m_session.grid, m_session.systemList, *m_windows.storedDraws,
-            *m_windows.prizes, m_prompts, *m_windows.openPath, *m_windows.savePath, this);
-    return m_windows.drawHistory;
 }
 
 void MainWindow::PlaceOnScreen() {

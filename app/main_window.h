@@ -25,8 +25,6 @@ class Prompts;
 class ShellActions;
 class SystemListBox;
 class TicketGridPanel;
-class WheelProfileWindow;
-class DrawHistoryWindow;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -78,16 +76,12 @@ class MainWindow final : public QMainWindow {
     // Opens the wheel profile of the chosen system modally, whatever is marked: it depends only
     // on the system and on the Thunderball numbers marked.
     void OpenWheelProfile();
-    // The wheel profile window, created the first time it is asked for.
-    WheelProfileWindow* wheelProfileWindow();
     // Opens the draw history modally, whatever is marked: its check of every draw checks the
     // selection itself, as the comparison's button does.
     void OpenDrawHistory();
     void OpenMakeWheel();
     // Lists the player's wheels and chooses the system `index` in the list.
     void ChooseSystem(int index);
-    // The draw history window, created the first time it is asked for.
-    DrawHistoryWindow* drawHistoryWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

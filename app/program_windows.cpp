@@ -13,8 +13,10 @@
 #include "output/ticket_print_window.h"
 #include "playerdata/player_database.h"
 #include "prizes/stored_prizes.h"
+#include "prizes/wheel_profile_window.h"
 #include "results/comparison_window.h"
 #include "results/draw_history_store.h"
+#include "results/draw_history_window.h"
 #include "settings/parameters_window.h"
 #include "wheelmaker/make_wheel_window.h"
 #include "wheels/boards_view.h"
@@ -99,6 +101,15 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
         QObject::connect(window, &MakeWheelWindow::wheelsChanged, main,
                          [main] { main->ListPlayerWheels(); });
         return window;
+    });
+    m_windows.wheelProfile = OnFirstUse<WheelProfileWindow>([this, &session, &prompts, main] {
+        return new WheelProfileWindow(session.grid, session.systemList, *m_prizes, prompts,
+                                      *m_windows.savePath, main);
+    });
+    m_windows.drawHistory = OnFirstUse<DrawHistoryWindow>([this, &session, &prompts, main] {
+        return new DrawHistoryWindow(session.run, session.grid, session.systemList, *m_storedDraws,
+                                     *m_prizes, prompts, *m_windows.openPath, *m_windows.savePath,
+                                     main);
     });
 }
 

@@ -358,8 +358,8 @@ void WheelProfileWindow::showProfile() {
     }
     m_anyPrize->setText(
         QStringLiteral("Some board wins a prize: %1").arg(text(OneIn(m_odds.chanceWonAnything()))));
-    if (m_charts)
-        m_charts->showProfile(m_profile, m_odds);
+    if (WheelProfileChartsWindow* charts = m_charts.ifMade())
+        charts->showProfile(m_profile, m_odds);
     showReturn();
 }
 
@@ -459,15 +459,18 @@ void WheelProfileWindow::SavePrizes() {
     showReturn();
 }
 
+WheelProfileChartsWindow* WheelProfileWindow::makeCharts() {
+    auto* charts = new WheelProfileChartsWindow(m_savePath, m_prompts, this);
+    // They picture this window's figures: closed with it.
+    connect(this, &QDialog::finished, charts, &QWidget::close);
+    return charts;
+}
+
 void WheelProfileWindow::ShowCharts() {
-    if (!m_charts) {
-        m_charts = new WheelProfileChartsWindow(m_savePath, m_prompts, this);
-        // They picture this window's figures: closed with it.
-        connect(this, &QDialog::finished, m_charts, &QWidget::close);
-    }
-    m_charts->showProfile(m_profile, m_odds);
-    m_charts->show();
-    m_charts->raise();
+    WheelProfileChartsWindow* charts = m_charts.get();
+    charts->showProfile(m_profile, m_odds);
+    charts->show();
+    charts->raise();
 }
 
 void WheelProfileWindow::OperatorPrizes() {

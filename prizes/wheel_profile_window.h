@@ -4,6 +4,7 @@
 // main numbers among the marked ones, and for one draw the chance of each prize rank and what it
 // costs and returns on average, by a prize table the player may edit and keep.
 
+#include "common/on_first_use.h"
 #include "prizes/draw_odds.h"
 #include "prizes/prize_table.h"
 #include "wheels/wheel_profile.h"
@@ -47,7 +48,7 @@ class WheelProfileWindow final : public QDialog {
     void OperatorPrizes();
     // Opens the charts of the profile shown, beside the window.
     void ShowCharts();
-    WheelProfileChartsWindow* charts() const { return m_charts; }
+    WheelProfileChartsWindow* charts() const { return m_charts.ifMade(); }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -58,6 +59,7 @@ class WheelProfileWindow final : public QDialog {
     static constexpr std::size_t kFieldCount = kPaidRankCount + 1;
 
     void buildControls();
+    WheelProfileChartsWindow* makeCharts();
     void showProfile();
     void showReturn();
     void showPrizeFields();
@@ -74,7 +76,8 @@ class WheelProfileWindow final : public QDialog {
     PrizeStore& m_store;
     Prompts& m_prompts;
     SavePathDialog& m_savePath;
-    WheelProfileChartsWindow* m_charts = nullptr;
+    // Made by the first "Charts".
+    OnFirstUse<WheelProfileChartsWindow> m_charts{[this] { return makeCharts(); }};
 
     // The amounts as kept when last read, and as shown: the two differ where the player changed
     // an amount and did not save it.

@@ -373,8 +373,8 @@ void DrawHistoryWindow::showNotices() {
 
 void DrawHistoryWindow::showTotals() {
     const std::optional<HistoryCheck>& check = m_model->check();
-    if (m_charts)
-        m_charts->showHistory(m_model->draws(), check);
+    if (DrawHistoryChartsWindow* charts = m_charts.ifMade())
+        charts->showHistory(m_model->draws(), check);
     for (int r = 1; r < kTotalsRows; ++r) {
         cell(m_totals, r, kLinesColumn)->setText(QString());
         cell(m_totals, r, kPaidColumn)->setText(QString());
@@ -414,15 +414,18 @@ void DrawHistoryWindow::showTotals() {
     }
 }
 
+DrawHistoryChartsWindow* DrawHistoryWindow::makeCharts() {
+    auto* charts = new DrawHistoryChartsWindow(m_savePath, m_prompts, this);
+    // They picture this window's draws: closed with it.
+    connect(this, &QDialog::finished, charts, &QWidget::close);
+    return charts;
+}
+
 void DrawHistoryWindow::ShowCharts() {
-    if (!m_charts) {
-        m_charts = new DrawHistoryChartsWindow(m_savePath, m_prompts, this);
-        // They picture this window's draws: closed with it.
-        connect(this, &QDialog::finished, m_charts, &QWidget::close);
-    }
-    m_charts->showHistory(m_model->draws(), m_model->check());
-    m_charts->show();
-    m_charts->raise();
+    DrawHistoryChartsWindow* charts = m_charts.get();
+    charts->showHistory(m_model->draws(), m_model->check());
+    charts->show();
+    charts->raise();
 }
 
 } // namespace orvane

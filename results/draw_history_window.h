@@ -4,6 +4,7 @@
 // of the chosen system against every draw kept, with what each draw would have paid and what
 // playing them all would have cost and won.
 
+#include "common/on_first_use.h"
 #include "results/draw_history_check.h"
 #include "results/draw_history_import.h"
 
@@ -52,7 +53,7 @@ class DrawHistoryWindow final : public QDialog {
     DrawDownload& download() { return *m_download; }
     // Opens the charts of the draws shown and of their check, beside the window.
     void ShowCharts();
-    DrawHistoryChartsWindow* charts() const { return m_charts; }
+    DrawHistoryChartsWindow* charts() const { return m_charts.ifMade(); }
     // Asks where, and writes every draw kept there as plain text lines.
     void ExportDraws();
     // After the selection check of the comparison, every board against every draw kept.
@@ -64,6 +65,7 @@ class DrawHistoryWindow final : public QDialog {
 
   private:
     void buildControls();
+    DrawHistoryChartsWindow* makeCharts();
     void showDraws();
     // Adds the draws of a file read, or of a download, and says what was added and refused.
     void importReading(const DrawFileReading& reading);
@@ -96,7 +98,8 @@ class DrawHistoryWindow final : public QDialog {
     QPushButton* m_downloadButton = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;
-    DrawHistoryChartsWindow* m_charts = nullptr;
+    // Made by the first "Charts".
+    OnFirstUse<DrawHistoryChartsWindow> m_charts{[this] { return makeCharts(); }};
 };
 
 } // namespace orvane

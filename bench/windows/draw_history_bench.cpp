@@ -88,7 +88,7 @@ void ImportClicked(benchmark::State& state, int system) {
             break;
         }
         program->openPath().answer = path.toStdString();
-        DrawHistoryWindow& window = *program->windows().main->drawHistoryWindow();
+        DrawHistoryWindow& window = *program->windows().drawHistory;
         window.show();
         WaitUntilPainted(&window);
         auto* import = window.findChild<QPushButton*>(QStringLiteral("bimport"));
@@ -118,7 +118,7 @@ void FirstOpened(benchmark::State& state, int system) {
             break;
         }
         state.ResumeTiming();
-        DrawHistoryWindow& window = *program->windows().main->drawHistoryWindow();
+        DrawHistoryWindow& window = *program->windows().drawHistory;
         window.show();
         const bool painted = WaitUntilPainted(&window);
         state.PauseTiming();
@@ -139,7 +139,7 @@ void CheckClicked(benchmark::State& state, int system) {
         state.SkipWithError("the draws could not be kept");
         return;
     }
-    DrawHistoryWindow& window = *program->windows().main->drawHistoryWindow();
+    DrawHistoryWindow& window = *program->windows().drawHistory;
     window.show();
     WaitUntilPainted(&window);
     auto* check = window.findChild<QPushButton*>(QStringLiteral("bcheck"));
@@ -164,7 +164,7 @@ void CheckClickedWithCharts(benchmark::State& state, int system) {
         state.SkipWithError("the draws could not be kept");
         return;
     }
-    DrawHistoryWindow& window = *program->windows().main->drawHistoryWindow();
+    DrawHistoryWindow& window = *program->windows().drawHistory;
     window.show();
     WaitUntilPainted(&window);
     window.ShowCharts();

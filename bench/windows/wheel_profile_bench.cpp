@@ -110,7 +110,7 @@ struct ShownTexts {
 
 ShownTexts textsOfTheWindow(int system) {
     const std::unique_ptr<BenchProgram> program = shownProgram(system);
-    WheelProfileWindow* window = program->windows().main->wheelProfileWindow();
+    WheelProfileWindow* window = program->windows().wheelProfile.get();
     window->show();
     ShownTexts shown;
     shown.size = window->size();
@@ -190,7 +190,7 @@ void BareShownAgain(benchmark::State& state, int system) {
 // open, until they too are painted with the new figures.
 void shownAgain(benchmark::State& state, int system, bool withCharts) {
     const std::unique_ptr<BenchProgram> program = shownProgram(system);
-    WheelProfileWindow* window = program->windows().main->wheelProfileWindow();
+    WheelProfileWindow* window = program->windows().wheelProfile.get();
     window->show();
     WaitUntilPainted(window);
     if (withCharts) {

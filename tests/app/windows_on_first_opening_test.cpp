@@ -6,13 +6,16 @@
 #include "output/board_list_window.h"
 #include "output/ticket_print_window.h"
 #include "playerdata/player_database.h"
+#include "prizes/wheel_profile_window.h"
 #include "results/comparison_window.h"
 #include "results/draw_history_store.h"
+#include "results/draw_history_window.h"
 #include "settings/app_settings.h"
 #include "settings/offset_text.h"
 #include "settings/parameters_window.h"
 #include "support/kept_player_data.h"
 #include "support/program_fixture.h"
+#include "wheelmaker/make_wheel_window.h"
 #include "wheels/boards_view.h"
 
 #include <QAbstractButton>
@@ -68,6 +71,10 @@ const FirstOpening kFirstOpenings[] = {
     {"Chargerbulletin1", "TForm6",
      [](AppWindows& w) -> QWidget* { return w.fileChooser.ifMade(); }},
     {"Paramtres1", "TForm9", [](AppWindows& w) -> QWidget* { return w.parameters.ifMade(); }},
+    {"mProfil1", "WheelProfile", [](AppWindows& w) -> QWidget* { return w.wheelProfile.ifMade(); }},
+    {"mHistorique1", "DrawHistory",
+     [](AppWindows& w) -> QWidget* { return w.drawHistory.ifMade(); }},
+    {"mRoue1", "MakeWheel", [](AppWindows& w) -> QWidget* { return w.makeWheel.ifMade(); }},
 };
 
 TEST_F(WindowsOnFirstOpeningTest, EachWindowIsMadeByItsFirstOpeningAndOpenedAgainAfter) {

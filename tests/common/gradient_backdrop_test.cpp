@@ -80,8 +80,8 @@ TEST(GradientBackdrop, FillsItsWindowAndLiesUnderEveryOtherControl) {
     ProgramWindows program(session, prompts, shell);
     for (QWidget* surface : {program.windows().main->centralWidget(),
                              static_cast<QWidget*>(program.windows().about.get()),
-                             static_cast<QWidget*>(program.windows().main->wheelProfileWindow()),
-                             static_cast<QWidget*>(program.windows().main->drawHistoryWindow())}) {
+                             static_cast<QWidget*>(program.windows().wheelProfile.get()),
+                             static_cast<QWidget*>(program.windows().drawHistory.get())}) {
         SCOPED_TRACE(surface->objectName().toStdString());
         auto* backdrop = surface->findChild<GradientBackdrop*>(QStringLiteral("DegradeClass1"),
                                                                Qt::FindDirectChildrenOnly);

@@ -85,7 +85,7 @@ class WheelProfileWindowTest : public ProgramFixture {
     void openThroughMenu(std::function<void()> inside) {
         bool opened = false;
         whenModal([&](QWidget* modal) {
-            opened = modal == windows().wheelProfile;
+            opened = modal == windows().wheelProfile.ifMade();
             if (!opened)
                 return;
             inside();
@@ -119,7 +119,7 @@ TEST_F(WheelProfileWindowTest, MenuItemOpensTheChosenSystemsProfileWithoutASelec
     EXPECT_EQ(items[at - 1]->objectName(), QStringLiteral("Imprimerlesbulletins1"))
         << "after the items every selection check guards";
     EXPECT_EQ(menuItem()->text(), QStringLiteral("Wheel profile"));
-    EXPECT_EQ(windows().wheelProfile, nullptr) << "created on its first opening";
+    EXPECT_EQ(windows().wheelProfile.ifMade(), nullptr) << "created on its first opening";
 
     const struct {
         const char* what;

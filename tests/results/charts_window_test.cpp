@@ -84,7 +84,7 @@ class ChartsWindowTest : public ProgramFixture {
 TEST_F(ChartsWindowTest, TheWheelProfileChartsDrawTheFiguresOfItsTables) {
     chooseSystem(14);
     select({ThunderballCell(7)});
-    WheelProfileWindow* profile = main().wheelProfileWindow();
+    WheelProfileWindow* profile = windows().wheelProfile.get();
     ASSERT_NE(profile, nullptr);
     open("mProfil1", profile, [&] {
         press(*profile, "bcharts");
@@ -122,7 +122,7 @@ TEST_F(ChartsWindowTest, TheWheelProfileChartsDrawTheFiguresOfItsTables) {
 TEST_F(ChartsWindowTest, TheDrawHistoryChartsDrawTheDrawsAndTheirCheck) {
     chooseSystem(7);
     select({2, 5, 9, 14, 18, 22, 27, 33, 39, ThunderballCell(5)});
-    DrawHistoryWindow* history = main().drawHistoryWindow();
+    DrawHistoryWindow* history = windows().drawHistory.get();
     ASSERT_NE(history, nullptr);
     const std::string path = folder() + "draws.txt";
     std::ofstream(path) << "21/03/2025 2 5 9 14 18 5\n19/03/2025 2 5 9 14 22 6\n"

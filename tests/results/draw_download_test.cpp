@@ -68,7 +68,7 @@ class DrawDownloadTest : public ProgramFixture {
     void openWindow(std::function<void()> inside) {
         bool opened = false;
         whenModal([&](QWidget* modal) {
-            opened = modal == windows().drawHistory;
+            opened = modal == windows().drawHistory.ifMade();
             if (!opened)
                 return;
             inside();

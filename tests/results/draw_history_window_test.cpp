@@ -73,7 +73,7 @@ class DrawHistoryWindowTest : public ProgramFixture {
     void openThroughMenu(std::function<void()> inside) {
         bool opened = false;
         whenModal([&](QWidget* modal) {
-            opened = modal == windows().drawHistory;
+            opened = modal == windows().drawHistory.ifMade();
             if (!opened)
                 return;
             inside();
@@ -142,7 +142,7 @@ TEST_F(DrawHistoryWindowTest, MenuItemOpensTheHistoryAfterTheWheelProfileWhateve
     ASSERT_GE(at, 1);
     EXPECT_EQ(items[at - 1]->objectName(), QStringLiteral("mProfil1"));
     EXPECT_EQ(menuItem()->text(), QStringLiteral("Draw history"));
-    EXPECT_EQ(windows().drawHistory, nullptr) << "created on its first opening";
+    EXPECT_EQ(windows().drawHistory.ifMade(), nullptr) << "created on its first opening";
 
     openThroughMenu([&] {
         EXPECT_EQ(window().objectName(), QStringLiteral("DrawHistory"));

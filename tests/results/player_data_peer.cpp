@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     const std::string command = argv[3];
     if (command == "import" && argc == 5) {
         openPath.answer = argv[4];
-        DrawHistoryWindow* window = main.drawHistoryWindow();
+        DrawHistoryWindow* window = program.windows().drawHistory.get();
         window->show();
         window->findChild<QPushButton*>(QStringLiteral("bimport"))->click();
         std::printf("%s\n",
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         // The profile of a system the catalogue has whole.
         session.systemList.choose(session.systemList.positionOfSystem(13));
         main.ShowChosenSystem();
-        WheelProfileWindow* window = main.wheelProfileWindow();
+        WheelProfileWindow* window = program.windows().wheelProfile.get();
         window->show();
         auto* field = window->findChild<QLineEdit*>(QLatin1String(argv[4]));
         if (!field)

@@ -205,7 +205,7 @@ int main(int argc, char* argv[]) {
 
     // The history as its menu item opens it, empty; then with the sample draws imported (two
     // lines refused) and every draw checked against the sample's boards.
-    orvane::DrawHistoryWindow* history = w.main->drawHistoryWindow();
+    orvane::DrawHistoryWindow* history = w.drawHistory.get();
     ok &= save(history, folder, QStringLiteral("draw_history_empty"));
     history->Import();
     history->CheckEveryDraw();
@@ -230,7 +230,7 @@ int main(int argc, char* argv[]) {
     // The wheel profile as its menu item opens it: the sample's system with its fixed number (and
     // a prize typed on its way to an amount, so the hint shows), then a full system, a "4 if 5"
     // one and the one with the most numbers.
-    orvane::WheelProfileWindow* profile = w.main->wheelProfileWindow();
+    orvane::WheelProfileWindow* profile = w.wheelProfile.get();
     ok &= save(profile, folder, QStringLiteral("wheel_profile_fixed"));
     profile->ShowCharts();
     ok &= save(profile->charts(), folder, QStringLiteral("wheel_profile_charts"));

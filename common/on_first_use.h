@@ -1,5 +1,6 @@
 #pragma once
-// A window made the first time it is asked for, so that start-up makes only the main window.
+// A window made the first time it is asked for: start-up makes only the main window, and a window
+// makes the windows it opens only when they are first opened.
 
 #include <functional>
 #include <utility>
