@@ -66,14 +66,12 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
     m_chooserStart = ChooserStartNow();
 
     MainWindow* main = m_windows.main;
-    m_windows.boardsView = OnFirstUse<BoardsView>([&session, main] {
-        return new BoardsView(session.run, session.grid, session.systemList, session.settings,
-                              main);
-    });
+    m_windows.boardsView = OnFirstUse<BoardsView>(
+        [&session, main] { return new BoardsView(session.boards(), session.settings, main); });
     m_windows.about = OnFirstUse<AboutBox>([main] { return new AboutBox(main); });
     m_windows.boardList = OnFirstUse<BoardListWindow>([this, &session, &prompts, main] {
-        auto* list = new BoardListWindow(session.run, session.grid, session.systemList,
-                                         session.settings, prompts, *m_printServices, main);
+        auto* list = new BoardListWindow(session.boards(), session.settings, prompts,
+                                         *m_printServices, main);
         // The list window opens ticket printing as the main window's menu does, without a
         // selection check.
         QObject::connect(list, &BoardListWindow::ticketPrintingAsked, list,
@@ -81,14 +79,13 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
         return list;
     });
     m_windows.comparison = OnFirstUse<ComparisonWindow>([this, &session, &prompts, main] {
-        return new ComparisonWindow(session.run, session.grid, session.systemList, prompts,
-                                    m_storedDraws.get(), main);
+        return new ComparisonWindow(session.boards(), prompts, m_storedDraws.get(), main);
     });
     m_windows.fileChooser =
         OnFirstUse<FileChooser>([this, main] { return new FileChooser(m_chooserStart, main); });
     m_windows.ticketPrint = OnFirstUse<TicketPrintWindow>([this, &session, &prompts, main] {
-        return new TicketPrintWindow(session.run, session.grid, session.systemList,
-                                     session.settings, prompts, *m_printServices, main);
+        return new TicketPrintWindow(session.boards(), session.settings, prompts, *m_printServices,
+                                     main);
     });
     m_windows.parameters = OnFirstUse<ParametersWindow>([this, &session, main] {
         return new ParametersWindow(session.settings, m_settingsAtStart, main);
@@ -107,9 +104,8 @@ ProgramWindows::ProgramWindows(Session& session, Prompts& prompts, ShellActions&
                                       *m_windows.savePath, main);
     });
     m_windows.drawHistory = OnFirstUse<DrawHistoryWindow>([this, &session, &prompts, main] {
-        return new DrawHistoryWindow(session.run, session.grid, session.systemList, *m_storedDraws,
-                                     *m_prizes, prompts, *m_windows.openPath, *m_windows.savePath,
-                                     main);
+        return new DrawHistoryWindow(session.boards(), *m_storedDraws, *m_prizes, prompts,
+                                     *m_windows.openPath, *m_windows.savePath, main);
     });
 }
 

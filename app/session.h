@@ -5,6 +5,7 @@
 #include "settings/app_settings.h"
 #include "wheels/board_run.h"
 #include "wheels/selection_grid.h"
+#include "wheels/system_boards.h"
 #include "wheels/system_list.h"
 
 #include <string>
@@ -24,6 +25,8 @@ struct Session {
     SelectionGrid grid;
     SystemList systemList;
     BoardRun run;
+    // The run, the grid and the list together, as the windows and rules take them.
+    SystemBoards boards() { return {run, grid, systemList}; }
     // Shared by saving and loading a game for the whole run.
     GameRecordBuffer gameRecord;
 };

@@ -75,23 +75,21 @@ std::string PrintedBoardLine(int k, const BoardRun& run) {
     return line;
 }
 
-std::vector<std::string> FillBoardList(BoardRun& run, const SelectionGrid& grid,
-                                       const SystemList& list, int gridStyle) {
-    run.StartRun(CurrentSystemIndex(list));
-    const int n = run.boardCount();
+std::vector<std::string> FillBoardList(SystemBoards boards, int gridStyle) {
+    boards.run.StartRun(CurrentSystemIndex(boards.list));
+    const int n = boards.run.boardCount();
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(std::max(n, 0)));
     for (int k = 1; k <= n; ++k) {
-        run.BuildBoard(k, grid);
-        lines.push_back(BoardListLine(k, run, gridStyle));
+        boards.run.BuildBoard(k, boards.grid);
+        lines.push_back(BoardListLine(k, boards.run, gridStyle));
     }
     return lines;
 }
 
-void PrintBoardList(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                    PrintCanvas& canvas, Prompts& prompts) {
-    run.StartRun(CurrentSystemIndex(list));
-    const int n = run.boardCount();
+void PrintBoardList(SystemBoards boards, PrintCanvas& canvas, Prompts& prompts) {
+    boards.run.StartRun(CurrentSystemIndex(boards.list));
+    const int n = boards.run.boardCount();
     const int pageWidth = canvas.pageWidth();
     const int pageHeight = canvas.pageHeight();
     if (!BeginDocumentOrReport(canvas, prompts))
@@ -105,8 +103,8 @@ void PrintBoardList(BoardRun& run, const SelectionGrid& grid, const SystemList& 
     const int step = canvas.textHeight("WWWW") + 10;
     y += 2 * step;
     for (int k = 1; k <= n; ++k) {
-        run.BuildBoard(k, grid);
-        canvas.textOut(10, y, PrintedBoardLine(k, run));
+        boards.run.BuildBoard(k, boards.grid);
+        canvas.textOut(10, y, PrintedBoardLine(k, boards.run));
         y += 2 * step;
         // Break only when another line follows, so a full last page is not followed by a blank
         // sheet.

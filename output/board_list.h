@@ -2,6 +2,7 @@
 // The boards of the chosen system as lines of text: in the list window, and printed as a list.
 
 #include "output/print_canvas.h"
+#include "wheels/system_boards.h"
 
 #include <string>
 #include <vector>
@@ -10,8 +11,6 @@ namespace orvane {
 
 class BoardRun;
 class Prompts;
-class SelectionGrid;
-class SystemList;
 
 // The card shown for main number m on the 36-cell card grid: a two-character suit and a
 // two-character rank ("C  6", "T 10"); empty for 37..39.
@@ -25,15 +24,13 @@ std::string BoardListLine(int k, const BoardRun& run, int gridStyle);
 // "Ticket :7 MAIN BOARD : 3 ,7 ,12 ,20 ,33 TH.: 5".
 std::string PrintedBoardLine(int k, const BoardRun& run);
 
-// Starts `run` over the system chosen in `list`, builds every board from `grid` and returns the
-// list window's line of each.
-std::vector<std::string> FillBoardList(BoardRun& run, const SelectionGrid& grid,
-                                       const SystemList& list, int gridStyle);
+// Starts `boards.run` over the system chosen in `boards.list`, builds every board from
+// `boards.grid` and returns the list window's line of each.
+std::vector<std::string> FillBoardList(SystemBoards boards, int gridStyle);
 
-// Prints every board of the system chosen in `list`, built by `run` from `grid`, as a titled list,
-// as many pages as it takes. A printer that cannot start or refuses the job is reported through
-// `prompts`.
-void PrintBoardList(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                    PrintCanvas& canvas, Prompts& prompts);
+// Prints every board of the system chosen in `boards.list`, built by `boards.run` from
+// `boards.grid`, as a titled list, as many pages as it takes. A printer that cannot start or
+// refuses the job is reported through `prompts`.
+void PrintBoardList(SystemBoards boards, PrintCanvas& canvas, Prompts& prompts);
 
 } // namespace orvane

@@ -18,11 +18,10 @@
 
 namespace orvane {
 
-BoardListWindow::BoardListWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                                 const AppSettings& settings, Prompts& prompts,
+BoardListWindow::BoardListWindow(SystemBoards boards, const AppSettings& settings, Prompts& prompts,
                                  PrintServices& services, QWidget* parent)
-    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_settings(settings),
-      m_prompts(prompts), m_services(services) {
+    : QDialog(parent), m_boards(boards), m_settings(settings), m_prompts(prompts),
+      m_services(services) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(545, 386);
@@ -65,13 +64,12 @@ void BoardListWindow::SetListCaptions() {
 
 void BoardListWindow::FillBoardList() {
     m_list->clear();
-    for (const std::string& line :
-         orvane::FillBoardList(m_run, m_grid, m_systemList, m_settings.gridStyle))
+    for (const std::string& line : orvane::FillBoardList(m_boards, m_settings.gridStyle))
         m_list->addItem(QString::fromStdString(line));
 }
 
 void BoardListWindow::imprimeliste() {
-    PrintBoardList(m_run, m_grid, m_systemList, m_services.printer, m_prompts);
+    PrintBoardList(m_boards, m_services.printer, m_prompts);
 }
 
 void BoardListWindow::saveAsPdfClick() {
@@ -80,7 +78,7 @@ void BoardListWindow::saveAsPdfClick() {
     if (!path)
         return;
     SaveAsPdf(*path, m_prompts, [this](PrintCanvas& canvas, Prompts& prompts) {
-        PrintBoardList(m_run, m_grid, m_systemList, canvas, prompts);
+        PrintBoardList(m_boards, canvas, prompts);
     });
 }
 

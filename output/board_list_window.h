@@ -2,6 +2,8 @@
 // The window listing every board of the chosen system, one line a board, from which the list is
 // printed and ticket printing is asked for.
 
+#include "wheels/system_boards.h"
+
 #include <QDialog>
 
 class QListWidget;
@@ -9,22 +11,18 @@ class QListWidget;
 namespace orvane {
 
 struct AppSettings;
-class BoardRun;
 class Prompts;
 class PrintCanvas;
 class PrinterPicker;
 struct PrintServices;
-class SelectionGrid;
-class SystemList;
 
 class BoardListWindow final : public QDialog {
     Q_OBJECT
   public:
-    // Lists the boards of the system chosen in `list`, built by `run` from `grid`, in the grid
-    // style of `settings`.
-    BoardListWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                    const AppSettings& settings, Prompts& prompts, PrintServices& services,
-                    QWidget* parent = nullptr);
+    // Lists the boards of the system chosen in `boards.list`, built by `boards.run` from
+    // `boards.grid`, in the grid style of `settings`.
+    BoardListWindow(SystemBoards boards, const AppSettings& settings, Prompts& prompts,
+                    PrintServices& services, QWidget* parent = nullptr);
 
     void imprimeliste();      // prints the list of boards
     void saveAsPdfClick();    // writes the printed list into a PDF file the player picks
@@ -41,9 +39,7 @@ class BoardListWindow final : public QDialog {
     void SetListCaptions();
     void FillBoardList();
 
-    BoardRun& m_run;
-    const SelectionGrid& m_grid;
-    const SystemList& m_systemList;
+    SystemBoards m_boards;
     const AppSettings& m_settings;
     Prompts& m_prompts;
     PrintServices& m_services;

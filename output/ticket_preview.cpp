@@ -5,23 +5,22 @@
 
 namespace orvane {
 
-PreviewContent TicketPreview(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                             const AppSettings& settings, PrintCanvas& printer, Prompts& prompts,
-                             int layout, int first, int last, bool numberOnTop) {
+PreviewContent TicketPreview(SystemBoards boards, const AppSettings& settings, PrintCanvas& printer,
+                             Prompts& prompts, int layout, int first, int last, bool numberOnTop) {
     PreviewLayoutPrinter layoutFor(printer);
     PageRecorder pages(layoutFor.canvas());
     // One document whatever the print mode: the pages are the same, and nobody is asked to feed
     // tickets into a preview.
-    PrintTickets(run, grid, list, settings, pages, prompts, layout, PrintMode::AllAtOnce, first,
-                 last, numberOnTop);
+    PrintTickets(boards, settings, pages, prompts, layout, PrintMode::AllAtOnce, first, last,
+                 numberOnTop);
     PreviewContent content;
     content.title = QStringLiteral("Print preview");
     content.pageNoun = QStringLiteral("Ticket");
     content.document = pages.document();
     content.ticketUnderlay = true;
     if (layoutFor.printerThere())
-        content.warnings = TicketMarksOffThePage(run, grid, list, settings, printer, layout, first,
-                                                 last, numberOnTop);
+        content.warnings =
+            TicketMarksOffThePage(boards, settings, printer, layout, first, last, numberOnTop);
     return content;
 }
 

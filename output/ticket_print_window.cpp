@@ -39,11 +39,10 @@ QLineEdit* rangeField(QWidget* parent, const char* name, const QString& hint, QR
 
 } // namespace
 
-TicketPrintWindow::TicketPrintWindow(BoardRun& run, const SelectionGrid& grid,
-                                     const SystemList& list, const AppSettings& settings,
+TicketPrintWindow::TicketPrintWindow(SystemBoards boards, const AppSettings& settings,
                                      Prompts& prompts, PrintServices& services, QWidget* parent)
-    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_settings(settings),
-      m_prompts(prompts), m_services(services) {
+    : QDialog(parent), m_boards(boards), m_settings(settings), m_prompts(prompts),
+      m_services(services) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(477, 336);
@@ -127,7 +126,7 @@ void TicketPrintWindow::formshow() {
 }
 
 void TicketPrintWindow::activate() {
-    const int index = CurrentSystemIndex(m_systemList);
+    const int index = CurrentSystemIndex(m_boards.list);
     m_first->setText(QStringLiteral("1"));
     m_last->setText(QString::number(IsSystemIndex(index) ? WheelCatalogue(index).boardCount : 0));
 }
@@ -148,7 +147,7 @@ std::optional<TicketPrintWindow::Options> TicketPrintWindow::checkedOptions() {
         m_allAtOnce->isChecked() ? PrintMode::AllAtOnce : PrintMode::TicketByTicket;
     const int first = LeadingNumber(m_first->text().toStdString());
     const int last = LeadingNumber(m_last->text().toStdString());
-    const int index = CurrentSystemIndex(m_systemList);
+    const int index = CurrentSystemIndex(m_boards.list);
     const int boardCount = IsSystemIndex(index) ? WheelCatalogue(index).boardCount : 0;
     if (!IsPrintableRange(first, last, boardCount)) {
         m_prompts.ask(IncorrectRangePrompt());
@@ -158,8 +157,8 @@ std::optional<TicketPrintWindow::Options> TicketPrintWindow::checkedOptions() {
 }
 
 void TicketPrintWindow::print(const Options& o) {
-    PrintTickets(m_run, m_grid, m_systemList, m_settings, m_services.printer, m_prompts, o.layout,
-                 o.mode, o.first, o.last, o.numberOnTop);
+    PrintTickets(m_boards, m_settings, m_services.printer, m_prompts, o.layout, o.mode, o.first,
+                 o.last, o.numberOnTop);
     accept();
 }
 
@@ -171,8 +170,8 @@ void TicketPrintWindow::boutlancerClick() {
     PrintCanvas& printer = m_services.printer;
     if (printer.dotsPerInch(Axis::Horizontal) > 0) {
         const std::vector<std::string> off =
-            TicketMarksOffThePage(m_run, m_grid, m_systemList, m_settings, printer, options->layout,
-                                  options->first, options->last, options->numberOnTop);
+            TicketMarksOffThePage(m_boards, m_settings, printer, options->layout, options->first,
+                                  options->last, options->numberOnTop);
         if (!off.empty() && m_prompts.ask(MarksOutOfReachPrompt(off)) != PromptAnswer::Ok)
             return;
     }
@@ -183,9 +182,8 @@ void TicketPrintWindow::previewClick() {
     const std::optional<Options> o = checkedOptions();
     if (!o)
         return;
-    PreviewContent content =
-        TicketPreview(m_run, m_grid, m_systemList, m_settings, m_services.printer, m_prompts,
-                      o->layout, o->first, o->last, o->numberOnTop);
+    PreviewContent content = TicketPreview(m_boards, m_settings, m_services.printer, m_prompts,
+                                           o->layout, o->first, o->last, o->numberOnTop);
     content.saveAsPdf = [this, options = *o] { saveAsPdf(options); };
     PrintPreviewWindow preview(std::move(content), this);
     if (preview.exec() == QDialog::Accepted)
@@ -204,8 +202,8 @@ void TicketPrintWindow::saveAsPdf(const Options& o) {
         return;
     // A file holds every ticket of the range, one a page, whatever the print mode.
     SaveAsPdf(*path, m_prompts, [&](PrintCanvas& canvas, Prompts& prompts) {
-        PrintTickets(m_run, m_grid, m_systemList, m_settings, canvas, prompts, o.layout,
-                     PrintMode::AllAtOnce, o.first, o.last, o.numberOnTop);
+        PrintTickets(m_boards, m_settings, canvas, prompts, o.layout, PrintMode::AllAtOnce, o.first,
+                     o.last, o.numberOnTop);
     });
 }
 

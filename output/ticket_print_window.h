@@ -3,6 +3,7 @@
 // ticket, and the board number on top.
 
 #include "output/ticket_printing.h"
+#include "wheels/system_boards.h"
 
 #include <QDialog>
 #include <optional>
@@ -15,22 +16,18 @@ class QRadioButton;
 namespace orvane {
 
 struct AppSettings;
-class BoardRun;
 class Prompts;
 class PrintCanvas;
 class PrinterPicker;
 struct PrintServices;
-class SelectionGrid;
-class SystemList;
 
 class TicketPrintWindow final : public QDialog {
     Q_OBJECT
   public:
-    // Prints the boards of the system chosen in `list`, built by `run` from `grid`, placed by
-    // the adjustments of `settings`, with `services`.
-    TicketPrintWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                      const AppSettings& settings, Prompts& prompts, PrintServices& services,
-                      QWidget* parent = nullptr);
+    // Prints the boards of the system chosen in `boards.list`, built by `boards.run` from
+    // `boards.grid`, placed by the adjustments of `settings`, with `services`.
+    TicketPrintWindow(SystemBoards boards, const AppSettings& settings, Prompts& prompts,
+                      PrintServices& services, QWidget* parent = nullptr);
 
     // Checks the range, prints and closes; an incorrect range is refused and the window stays.
     // Marks the printer cannot reach are named first, and the player may go back.
@@ -60,9 +57,7 @@ class TicketPrintWindow final : public QDialog {
     void print(const Options& options);
     void saveAsPdf(const Options& options);
 
-    BoardRun& m_run;
-    const SelectionGrid& m_grid;
-    const SystemList& m_systemList;
+    SystemBoards m_boards;
     const AppSettings& m_settings;
     Prompts& m_prompts;
     PrintServices& m_services;

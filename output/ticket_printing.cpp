@@ -140,22 +140,22 @@ std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& set
     return static_cast<int>(pixels);
 }
 
-void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                  const AppSettings& settings, PrintCanvas& canvas, Prompts& prompts, int layout,
-                  PrintMode mode, int first, int last, bool numberOnTop) {
+void PrintTickets(SystemBoards boards, const AppSettings& settings, PrintCanvas& canvas,
+                  Prompts& prompts, int layout, PrintMode mode, int first, int last,
+                  bool numberOnTop) {
     const TicketLayout* ticket = LayoutAt(layout);
     if (!ticket)
         return;
     const int perTicket = ticket->boardsPerTicket();
 
-    run.StartRun(CurrentSystemIndex(list));
-    std::tie(first, last) = PrintedRange(first, last, run.boardCount());
+    boards.run.StartRun(CurrentSystemIndex(boards.list));
+    std::tie(first, last) = PrintedRange(first, last, boards.run.boardCount());
     BoardsPrinted printed{first, first - 1}; // boards of the jobs already handed over
     if (!BeginTicketJob(canvas, prompts, printed))
         return;
     int slot = 0;
     for (int k = first; k <= last; ++k) {
-        run.BuildBoard(k, grid);
+        boards.run.BuildBoard(k, boards.grid);
         if (++slot > perTicket) {
             slot = 1;
             if (mode == PrintMode::AllAtOnce) {
@@ -173,13 +173,12 @@ void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& li
         }
         if (numberOnTop)
             DrawNumberOnTop(canvas, settings, k);
-        DrawBoard(canvas, settings, run, *ticket, slot);
+        DrawBoard(canvas, settings, boards.run, *ticket, slot);
     }
     EndDocumentOrReport(canvas, prompts, printed);
 }
 
-std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGrid& grid,
-                                               const SystemList& list, const AppSettings& settings,
+std::vector<std::string> TicketMarksOffThePage(SystemBoards boards, const AppSettings& settings,
                                                PrintCanvas& canvas, int layout, int first, int last,
                                                bool numberOnTop) {
     std::vector<std::string> off;
@@ -191,8 +190,8 @@ std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGri
     if (!ticket)
         return off;
     const int perTicket = ticket->boardsPerTicket();
-    run.StartRun(CurrentSystemIndex(list));
-    std::tie(first, last) = PrintedRange(first, last, run.boardCount());
+    boards.run.StartRun(CurrentSystemIndex(boards.list));
+    std::tie(first, last) = PrintedRange(first, last, boards.run.boardCount());
     if (numberOnTop && first <= last) {
         // Measured in the font the tickets are printed in; the widest number is the last one.
         canvas.setFont(kTicketFace, kTicketPointSize, true);
@@ -205,9 +204,9 @@ std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGri
     }
     int slot = 0;
     for (int k = first; k <= last; ++k) {
-        run.BuildBoard(k, grid);
+        boards.run.BuildBoard(k, boards.grid);
         slot = slot % perTicket + 1;
-        ForEachMark(run, *ticket, slot, [&](MarkPlace mark, bool thunderball, int number) {
+        ForEachMark(boards.run, *ticket, slot, [&](MarkPlace mark, bool thunderball, int number) {
             if (!BarIsPrintable(canvas, settings, mark.x, mark.y))
                 note((thunderball ? "Thunderball " : "main number ") + std::to_string(number) +
                      " on board " + std::to_string(slot) + " of the ticket");

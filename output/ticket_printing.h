@@ -5,6 +5,7 @@
 #include "common/prompts.h"
 #include "output/print_canvas.h"
 #include "output/ticket_layout.h"
+#include "wheels/system_boards.h"
 
 #include <optional>
 #include <string>
@@ -13,9 +14,6 @@
 namespace orvane {
 
 struct AppSettings;
-class BoardRun;
-class SelectionGrid;
-class SystemList;
 
 enum class PrintMode { AllAtOnce = 1, TicketByTicket = 2 };
 
@@ -33,23 +31,22 @@ std::optional<int> CmToPrinterPixels(PrintCanvas& canvas, const AppSettings& set
 // lies far off the paper and is left out.
 void DrawMark(PrintCanvas& canvas, const AppSettings& settings, double x, double y);
 
-// Prints boards first..last of the system chosen in `list` (all of them when the range leaves
-// 1..count), built by `run` from `grid` and placed by the adjustments of `settings`, a page per
-// ticket. AllAtOnce prints them in one document; TicketByTicket prints each ticket as
-// a document of its own and asks the player before every ticket after the first, so the player
-// may cancel the rest. A printer that cannot start or refuses a job is reported through `prompts`
-// and ends the printing.
-void PrintTickets(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                  const AppSettings& settings, PrintCanvas& canvas, Prompts& prompts, int layout,
-                  PrintMode mode, int first, int last, bool numberOnTop);
+// Prints boards first..last of the system chosen in `boards.list` (all of them when the range
+// leaves 1..count), built by `boards.run` from `boards.grid` and placed by the adjustments of
+// `settings`, a page per ticket. AllAtOnce prints them in one document; TicketByTicket prints each
+// ticket as a document of its own and asks the player before every ticket after the first, so the
+// player may cancel the rest. A printer that cannot start or refuses a job is reported through
+// `prompts` and ends the printing.
+void PrintTickets(SystemBoards boards, const AppSettings& settings, PrintCanvas& canvas,
+                  Prompts& prompts, int layout, PrintMode mode, int first, int last,
+                  bool numberOnTop);
 
 // What printing these options on `canvas`'s printer would lose: the marks that fall outside its
 // printable area, where a printer leaves them out, each named once in the order met ("the board
 // number on top", "main number 1 on board 1 of the ticket", "Thunderball 14 on board 6 of the
 // ticket"); boards are counted by their place on the ticket, where the marks are the same for
 // every ticket.
-std::vector<std::string> TicketMarksOffThePage(BoardRun& run, const SelectionGrid& grid,
-                                               const SystemList& list, const AppSettings& settings,
+std::vector<std::string> TicketMarksOffThePage(SystemBoards boards, const AppSettings& settings,
                                                PrintCanvas& canvas, int layout, int first, int last,
                                                bool numberOnTop);
 

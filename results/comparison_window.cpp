@@ -85,10 +85,9 @@ Prompt RepeatedNumberPrompt() {
 
 } // namespace
 
-ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                                   Prompts& prompts, DrawHistoryStore* storedDraws, QWidget* parent)
-    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_prompts(prompts),
-      m_storedDraws(storedDraws) {
+ComparisonWindow::ComparisonWindow(SystemBoards boards, Prompts& prompts,
+                                   DrawHistoryStore* storedDraws, QWidget* parent)
+    : QDialog(parent), m_boards(boards), m_prompts(prompts), m_storedDraws(storedDraws) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
@@ -247,7 +246,7 @@ void ComparisonWindow::Button1Click() {
         m_prompts.ask(RepeatedNumberPrompt());
         return;
     }
-    showResult(CompareBoardsWithDraw(m_run, m_grid, m_systemList, draw));
+    showResult(CompareBoardsWithDraw(m_boards, draw));
 }
 
 void ComparisonWindow::showResult(const ComparisonResult& result) {

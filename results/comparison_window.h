@@ -2,6 +2,7 @@
 // The window where the player enters a draw and sees what every board of the chosen system won.
 
 #include "results/draw_comparison.h"
+#include "wheels/system_boards.h"
 
 #include <QDialog>
 
@@ -14,19 +15,16 @@ class QListWidget;
 
 namespace orvane {
 
-class BoardRun;
 class DrawHistoryStore;
 class Prompts;
-class SelectionGrid;
-class SystemList;
 
 class ComparisonWindow final : public QDialog {
     Q_OBJECT
   public:
-    // Compares the boards of the system chosen in `list`, built by `run` from `grid`. The draws
-    // kept in `storedDraws`, if given, may be picked to fill the six lists.
-    ComparisonWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                     Prompts& prompts, DrawHistoryStore* storedDraws = nullptr,
+    // Compares the boards of the system chosen in `boards.list`, built by `boards.run` from
+    // `boards.grid`. The draws kept in `storedDraws`, if given, may be picked to fill the six
+    // lists.
+    ComparisonWindow(SystemBoards boards, Prompts& prompts, DrawHistoryStore* storedDraws = nullptr,
                      QWidget* parent = nullptr);
 
     // Checks the draw in the six lists and, if no main number repeats, compares every board
@@ -51,9 +49,7 @@ class ComparisonWindow final : public QDialog {
     void drawListChanged();
     void showResult(const ComparisonResult& result);
 
-    BoardRun& m_run;
-    const SelectionGrid& m_grid;
-    const SystemList& m_systemList;
+    SystemBoards m_boards;
     Prompts& m_prompts;
     DrawHistoryStore* m_storedDraws;
     QListWidget* m_results;

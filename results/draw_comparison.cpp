@@ -84,15 +84,14 @@ BoardComparison CompareBoard(int boardNumber, const BoardCells& board, const Dra
     return result;
 }
 
-ComparisonResult CompareBoardsWithDraw(BoardRun& run, const SelectionGrid& grid,
-                                       const SystemList& list, const Draw& draw) {
+ComparisonResult CompareBoardsWithDraw(SystemBoards boards, const Draw& draw) {
     ComparisonResult result;
-    run.StartRun(CurrentSystemIndex(list));
-    const int boardCount = run.boardCount();
+    boards.run.StartRun(CurrentSystemIndex(boards.list));
+    const int boardCount = boards.run.boardCount();
     result.lines.reserve(static_cast<std::size_t>(boardCount));
     for (int k = 1; k <= boardCount; ++k) {
-        run.BuildBoard(k, grid);
-        BoardComparison compared = CompareBoard(k, run.currentBoard(), draw);
+        boards.run.BuildBoard(k, boards.grid);
+        BoardComparison compared = CompareBoard(k, boards.run.currentBoard(), draw);
         result.lines.push_back(std::move(compared.line));
         result.counts += compared.counts;
     }

@@ -5,6 +5,7 @@
 #include "prizes/prize_ranks.h"
 #include "results/draw.h"
 #include "wheels/board_cells.h"
+#include "wheels/system_boards.h"
 
 #include <array>
 #include <bit>
@@ -13,10 +14,6 @@
 #include <vector>
 
 namespace orvane {
-
-class BoardRun;
-class SelectionGrid;
-class SystemList;
 
 // A board's numbers as the counting reads them: bit n of `main` for main number n, bit t of
 // `thunderballs` for Thunderball t. A board holds a number where its cell is exactly 1.
@@ -66,10 +63,10 @@ struct ComparisonResult {
     RankCounts counts;
 };
 
-// Runs `run` over every board of the system chosen in `list`, built from `grid`, and compares
-// each with `draw`, which must have no repeated main number. The run starts afresh (board number
-// 1, the chosen system active) and the last board stays its current board.
-ComparisonResult CompareBoardsWithDraw(BoardRun& run, const SelectionGrid& grid,
-                                       const SystemList& list, const Draw& draw);
+// Runs `boards.run` over every board of the system chosen in `boards.list`, built from
+// `boards.grid`, and compares each with `draw`, which must have no repeated main number. The run
+// starts afresh (board number 1, the chosen system active) and the last board stays its current
+// board.
+ComparisonResult CompareBoardsWithDraw(SystemBoards boards, const Draw& draw);
 
 } // namespace orvane

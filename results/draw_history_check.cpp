@@ -11,21 +11,21 @@
 
 namespace orvane {
 
-HistoryCheck CheckEveryDraw(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                            const std::vector<StoredDraw>& draws, const PrizeTable& prizes) {
+HistoryCheck CheckEveryDraw(SystemBoards boards, const std::vector<StoredDraw>& draws,
+                            const PrizeTable& prizes) {
     HistoryCheck check;
-    check.system = CurrentSystemIndex(list);
+    check.system = CurrentSystemIndex(boards.list);
     check.prizes = prizes;
-    run.StartRun(check.system);
-    check.boards = run.boardCount();
+    boards.run.StartRun(check.system);
+    check.boards = boards.run.boardCount();
 
     // The boards are the same for every draw: build them once. What a board wins depends only on
     // its main matches, whether it carries the drawn Thunderball and how many it carries, so each
     // draw tallies its boards by those and turns each tally into winnings once.
     std::map<int, std::vector<BoardNumbers>> boardsByThunderballs;
     for (int k = 1; k <= check.boards; ++k) {
-        run.BuildBoard(k, grid);
-        const BoardNumbers board = NumbersOfBoard(run.currentBoard());
+        boards.run.BuildBoard(k, boards.grid);
+        const BoardNumbers board = NumbersOfBoard(boards.run.currentBoard());
         const int thunderballs = std::popcount(board.thunderballs);
         boardsByThunderballs[thunderballs].push_back(board);
         check.linesPerDraw += std::max(1, thunderballs);
@@ -35,9 +35,9 @@ HistoryCheck CheckEveryDraw(BoardRun& run, const SelectionGrid& grid, const Syst
     for (const StoredDraw& stored : draws) {
         DrawResult result{stored, {}, 0};
         const DrawnNumbers drawn = NumbersOfDraw(stored.draw);
-        for (const auto& [thunderballs, boards] : boardsByThunderballs) {
+        for (const auto& [thunderballs, boardsAlike] : boardsByThunderballs) {
             std::array<std::array<int, 2>, kDrawnMainNumbers + 1> tally{}; // [matches][hit]
-            for (const BoardNumbers& board : boards)
+            for (const BoardNumbers& board : boardsAlike)
                 ++tally[static_cast<std::size_t>(MainMatches(board, drawn))]
                        [CarriesDrawnThunderball(board, drawn) ? 1 : 0];
             for (int matches = 0; matches <= kDrawnMainNumbers; ++matches)

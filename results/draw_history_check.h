@@ -4,16 +4,13 @@
 
 #include "prizes/prize_table.h"
 #include "results/stored_draw.h"
+#include "wheels/system_boards.h"
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace orvane {
-
-class BoardRun;
-class SelectionGrid;
-class SystemList;
 
 struct DrawResult {
     StoredDraw draw;
@@ -37,10 +34,11 @@ struct HistoryCheck {
     std::int64_t net() const { return won - spent; }
 };
 
-// Runs `run` over the boards of the system chosen in `list`, built from `grid`, once, and counts
-// every board against every draw of `draws`. The run starts afresh (board 1, the chosen system
-// active) and its last board stays the current one, as after the comparison window's run.
-HistoryCheck CheckEveryDraw(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                            const std::vector<StoredDraw>& draws, const PrizeTable& prizes);
+// Runs `boards.run` over the boards of the system chosen in `boards.list`, built from
+// `boards.grid`, once, and counts every board against every draw of `draws`. The run starts afresh
+// (board 1, the chosen system active) and its last board stays the current one, as after the
+// comparison window's run.
+HistoryCheck CheckEveryDraw(SystemBoards boards, const std::vector<StoredDraw>& draws,
+                            const PrizeTable& prizes);
 
 } // namespace orvane

@@ -105,12 +105,11 @@ void heading(QTableWidget* table, int row, int column, const QString& caption) {
 
 } // namespace
 
-DrawHistoryWindow::DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid,
-                                     const SystemList& list, DrawHistoryStore& store,
+DrawHistoryWindow::DrawHistoryWindow(SystemBoards boards, DrawHistoryStore& store,
                                      PrizeStore& prizes, Prompts& prompts, OpenPathDialog& openPath,
                                      SavePathDialog& savePath, QWidget* parent)
-    : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_store(store),
-      m_prizes(prizes), m_prompts(prompts), m_openPath(openPath), m_savePath(savePath) {
+    : QDialog(parent), m_boards(boards), m_store(store), m_prizes(prizes), m_prompts(prompts),
+      m_openPath(openPath), m_savePath(savePath) {
     setObjectName(QStringLiteral("DrawHistory"));
     setWindowTitle(QStringLiteral("Draw history"));
     setWindowFlags(Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -325,19 +324,18 @@ void DrawHistoryWindow::importReading(const DrawFileReading& reading) {
 }
 
 void DrawHistoryWindow::CheckEveryDraw() {
-    if (!SelectionCheck(m_grid, m_systemList, ThunderballRule::ExactlyOne)) {
+    if (!SelectionCheck(m_boards.grid, m_boards.list, ThunderballRule::ExactlyOne)) {
         m_prompts.ask(IncorrectSelectionPrompt());
         return;
     }
-    m_run.RebuildPlayOrder(m_grid);
+    m_boards.run.RebuildPlayOrder(m_boards.grid);
     const std::vector<StoredDraw>& draws = m_store.history().draws();
     if (draws.empty()) {
         showTotals();
         m_system->setText(QStringLiteral("No draw kept to check: import draws first."));
         return;
     }
-    m_model->showCheck(
-        orvane::CheckEveryDraw(m_run, m_grid, m_systemList, draws, m_prizes.table()));
+    m_model->showCheck(orvane::CheckEveryDraw(m_boards, draws, m_prizes.table()));
     showTotals();
 }
 

@@ -7,6 +7,7 @@
 #include "common/on_first_use.h"
 #include "results/draw_history_check.h"
 #include "results/draw_history_import.h"
+#include "wheels/system_boards.h"
 
 #include <QDialog>
 
@@ -22,7 +23,6 @@ class QTableWidget;
 namespace orvane {
 
 struct DownloadOutcome;
-class BoardRun;
 class DrawDownload;
 class DrawHistoryChartsWindow;
 class DrawHistoryModel;
@@ -31,18 +31,15 @@ class OpenPathDialog;
 class PrizeStore;
 class Prompts;
 class SavePathDialog;
-class SelectionGrid;
-class SystemList;
 
 class DrawHistoryWindow final : public QDialog {
     Q_OBJECT
   public:
     // Keeps its draws in `store`, asks for files to import through `openPath` and where to export
-    // through `savePath`, and checks the boards of the system chosen in `list`, built by `run`
-    // from `grid`, by the prize table of `prizes`.
-    DrawHistoryWindow(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                      DrawHistoryStore& store, PrizeStore& prizes, Prompts& prompts,
-                      OpenPathDialog& openPath, SavePathDialog& savePath,
+    // through `savePath`, and checks the boards of the system chosen in `boards.list`, built by
+    // `boards.run` from `boards.grid`, by the prize table of `prizes`.
+    DrawHistoryWindow(SystemBoards boards, DrawHistoryStore& store, PrizeStore& prizes,
+                      Prompts& prompts, OpenPathDialog& openPath, SavePathDialog& savePath,
                       QWidget* parent = nullptr);
 
     // Asks for a file and adds its draws; says what was added, kept already and refused.
@@ -74,9 +71,7 @@ class DrawHistoryWindow final : public QDialog {
     // What the store has to say once, and why the draws could not be read, above the list.
     void showNotices();
 
-    BoardRun& m_run;
-    const SelectionGrid& m_grid;
-    const SystemList& m_systemList;
+    SystemBoards m_boards;
     DrawHistoryStore& m_store;
     PrizeStore& m_prizes;
     Prompts& m_prompts;

@@ -20,9 +20,9 @@
 
 namespace orvane {
 
-BoardsView::BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-                       const AppSettings& settings, QWidget* parent)
-    : QDialog(parent), m_run(run), m_selection(grid), m_systemList(list), m_settings(settings) {
+BoardsView::BoardsView(SystemBoards boards, const AppSettings& settings, QWidget* parent)
+    : QDialog(parent), m_run(boards.run), m_selection(boards.grid), m_systemList(boards.list),
+      m_settings(settings) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);

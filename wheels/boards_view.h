@@ -1,6 +1,8 @@
 #pragma once
 // The window that shows the boards of the chosen system one at a time.
 
+#include "wheels/system_boards.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -16,10 +18,10 @@ class TicketGridPanel;
 class BoardsView final : public QDialog {
     Q_OBJECT
   public:
-    // Steps `run` through the boards of the system chosen in `list`, built from `grid`, and draws
-    // them in the grid style of `settings`. Every board `run` builds is drawn while the view lives.
-    BoardsView(BoardRun& run, const SelectionGrid& grid, const SystemList& list,
-               const AppSettings& settings, QWidget* parent = nullptr);
+    // Steps `boards.run` through the boards of the system chosen in `boards.list`, built from
+    // `boards.grid`, and draws them in the grid style of `settings`. Every board `boards.run`
+    // builds is drawn while the view lives.
+    BoardsView(SystemBoards boards, const AppSettings& settings, QWidget* parent = nullptr);
 
     // Draws the board last built on the cells; every board built anywhere ends here.
     void ShowCurrentBoard();

@@ -28,7 +28,7 @@ void BarePrinter(benchmark::State& state, int system) {
     BenchProgram program(system);
     ReplayOnBarePrinter(state, program, "pages", [&](PrintCanvas& canvas) {
         Session& session = program.session();
-        PrintBoardList(session.run, session.grid, session.systemList, canvas, program.prompts());
+        PrintBoardList(session.boards(), canvas, program.prompts());
     });
 }
 

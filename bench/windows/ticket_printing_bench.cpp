@@ -42,9 +42,8 @@ void BarePrinter(benchmark::State& state, int system) {
     ReplayOnBarePrinter(state, program, "tickets", [&](PrintCanvas& canvas) {
         // As the window prints with its opening values: the first layout, every board, no numbers.
         Session& session = program.session();
-        PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas,
-                     program.prompts(), 1, PrintMode::AllAtOnce, 1,
-                     WheelCatalogue(system).boardCount, false);
+        PrintTickets(session.boards(), session.settings, canvas, program.prompts(), 1,
+                     PrintMode::AllAtOnce, 1, WheelCatalogue(system).boardCount, false);
     });
 }
 

@@ -75,7 +75,7 @@ TEST(FillBoardListTest, ListsEveryBoardOfTheChosenSystem) {
     Session session;
     MarkFixed39(session, {2});
     const std::vector<std::string> lines =
-        FillBoardList(session.run, session.grid, session.systemList, session.settings.gridStyle);
+        FillBoardList(session.boards(), session.settings.gridStyle);
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines.front(), "T: 001: MB :-01-02-03-04-39 T :-2");
     EXPECT_EQ(lines[5], "T: 006: MB :-01-02-05-06-39 T :-2");
@@ -93,7 +93,7 @@ class PrintBoardListTest : public ::testing::Test {
 
 TEST_F(PrintBoardListTest, PrintsTheCentredTitleThenALineEveryTwoSteps) {
     MarkFixed39(session, {2});
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintBoardList(session.boards(), canvas, prompts);
     ASSERT_EQ(canvas.texts.size(), 16u);
     const RecordingCanvas::Text& title = canvas.texts[0];
     EXPECT_EQ(title.text, "BOARDS TO PLAY");
@@ -115,7 +115,7 @@ TEST_F(PrintBoardListTest, BreaksThePageBelowThreeStepsFromTheBottom) {
     MarkFixed39(session, {2});
     // Lines at 246, 346, 446, 546; after the fourth y = 646 > 700 - 150.
     canvas.height = 700;
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintBoardList(session.boards(), canvas, prompts);
     ASSERT_EQ(canvas.texts.size(), 16u);
     EXPECT_EQ(canvas.texts[4].y, 546);
     EXPECT_EQ(canvas.texts[4].page, 1);
@@ -130,7 +130,7 @@ TEST_F(PrintBoardListTest, BreaksThePageBelowThreeStepsFromTheBottom) {
 TEST_F(PrintBoardListTest, ASystemWithoutBoardsPrintsOnlyTheTitle) {
     MarkFixed39(session, {2});
     session.systemList.choose(-1);
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintBoardList(session.boards(), canvas, prompts);
     ASSERT_EQ(canvas.texts.size(), 1u);
     EXPECT_EQ(canvas.texts[0].text, "BOARDS TO PLAY");
     EXPECT_EQ(canvas.pages, 1);
@@ -140,7 +140,7 @@ TEST_F(PrintBoardListTest, ASystemWithoutBoardsPrintsOnlyTheTitle) {
 TEST_F(PrintBoardListTest, APrinterThatRefusesIsReported) {
     MarkFixed39(session, {2});
     canvas.refusal = "No printer is installed.";
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintBoardList(session.boards(), canvas, prompts);
     EXPECT_TRUE(canvas.texts.empty());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].caption, "Problem !!");

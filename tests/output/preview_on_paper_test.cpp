@@ -39,10 +39,10 @@ TEST_F(PreviewOnPaperTest, EveryMarkOfThePreviewLandsOnThePaperWhereItIsShown) {
     MarkFixed39(session, {1, 3});
     session.settings.horizontalOffset = 2;
     session.settings.verticalOffset = -1;
-    const PreviewContent preview = TicketPreview(session.run, session.grid, session.systemList,
-                                                 session.settings, canvas, prompts, 1, 1, 7, true);
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 7, true);
+    const PreviewContent preview =
+        TicketPreview(session.boards(), session.settings, canvas, prompts, 1, 1, 7, true);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 7,
+                 true);
     EXPECT_TRUE(prompts.shown.empty());
 
     const std::vector<QImage> paper = printedPages();
@@ -96,8 +96,8 @@ TEST_F(PreviewOnPaperTest, TheChosenPrinterPrintsAndOneThatIsGoneIsNamed) {
         << scheduler.failure().toStdString();
     MarkFixed39(session, {1});
     choice.name = "Tickets";
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 1, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 1,
+                 false);
     EXPECT_TRUE(prompts.shown.empty());
     const std::vector<QImage> pages = printedPages(QStringLiteral("tickets.pdf"));
     ASSERT_EQ(pages.size(), 1u);
@@ -105,8 +105,8 @@ TEST_F(PreviewOnPaperTest, TheChosenPrinterPrintsAndOneThatIsGoneIsNamed) {
     EXPECT_FALSE(QFile::exists(scheduler.path(QStringLiteral("office.pdf"))));
 
     choice.name = "Labels";
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 1, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 1,
+                 false);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_NE(prompts.shown[0].text.find("\"Labels\" is no longer installed"), std::string::npos)
         << prompts.shown[0].text;

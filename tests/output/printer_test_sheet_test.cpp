@@ -214,8 +214,8 @@ TEST_F(PrinterTestSheetTest, BarsAreTheMarksTicketPrintingDrawsInTheCornerBoxes)
         session.settings = settings;
         MarkFixed39(session, {1, 14});
         RecordingCanvas tickets = A4At300Dpi();
-        PrintTickets(session.run, session.grid, session.systemList, session.settings, tickets,
-                     prompts, 1, PrintMode::AllAtOnce, 1, 6, false);
+        PrintTickets(session.boards(), session.settings, tickets, prompts, 1, PrintMode::AllAtOnce,
+                     1, 6, false);
         const MarkPlace places[] = {
             MainNumberMark(layout, 1, 1),  MainNumberMark(layout, 1, 39),
             ThunderballMark(layout, 1, 1), ThunderballMark(layout, 1, 14),

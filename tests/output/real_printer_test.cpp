@@ -28,8 +28,8 @@ namespace {
 TEST_F(RealPrinterTest, TicketMarksLandOnTheirBoxes) {
     addTicketPrinter();
     MarkFixed39(session, {1, 3});
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 7, true);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 7,
+                 true);
     EXPECT_TRUE(prompts.shown.empty());
 
     const std::vector<QImage> pages = printedPages();
@@ -57,8 +57,8 @@ TEST_F(RealPrinterTest, HorizontalAdjustmentMovesEveryMarkOneCentimetreRight) {
     addTicketPrinter();
     session.settings.horizontalOffset = 10;
     MarkFixed39(session, {1, 3});
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 6, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 6,
+                 false);
 
     const std::vector<QImage> pages = printedPages();
     ASSERT_EQ(pages.size(), 1u);
@@ -75,7 +75,7 @@ TEST_F(RealPrinterTest, HorizontalAdjustmentMovesEveryMarkOneCentimetreRight) {
 TEST_F(RealPrinterTest, TheListIsPrintedWithItsTitle) {
     addTicketPrinter();
     MarkFixed39(session, {1, 3});
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintBoardList(session.boards(), canvas, prompts);
     EXPECT_TRUE(prompts.shown.empty());
     ASSERT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000));
 
@@ -107,8 +107,8 @@ TEST_F(RealPrinterTest, StopAfterEachTicketPrintsEachTicketBeforeAskingForTheNex
             << "ticket " << ticketsSent << " has not come out of the printer";
         ticketsTakenOut.push_back(RasterizePdf(scheduler.path(QStringLiteral("printed.pdf"))));
     };
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::TicketByTicket, 1, 15, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::TicketByTicket,
+                 1, 15, false);
 
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_EQ(prompts.shown[1], NextTicketPrompt());
@@ -133,16 +133,16 @@ TEST_F(RealPrinterTest, StopAfterEachTicketPrintsEachTicketBeforeAskingForTheNex
 
 TEST_F(RealPrinterTest, WithoutAPrinterThePlayerIsToldAndNothingIsPrinted) {
     MarkFixed39(session, {1});
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 15, false);
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1,
+                 15, false);
+    PrintBoardList(session.boards(), canvas, prompts);
     ASSERT_EQ(prompts.shown.size(), 2u);
     for (const Prompt& shown : prompts.shown)
         EXPECT_EQ(shown, PrintingFailedPrompt(NoPrinterInstalled()));
     // Installing a printer afterwards is enough: the next document finds it.
     addTicketPrinter();
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 1, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 1,
+                 false);
     EXPECT_EQ(prompts.shown.size(), 2u);
     const std::vector<QImage> pages = printedPages();
     ASSERT_EQ(pages.size(), 1u);
@@ -153,9 +153,9 @@ TEST_F(RealPrinterTest, WithThePrintServiceDownThePlayerIsToldSo) {
     addTicketPrinter();
     scheduler.stop();
     MarkFixed39(session, {1});
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 15, false);
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1,
+                 15, false);
+    PrintBoardList(session.boards(), canvas, prompts);
     ASSERT_EQ(prompts.shown.size(), 2u);
     for (const Prompt& shown : prompts.shown)
         EXPECT_EQ(shown, PrintingFailedPrompt(PrintServiceUnreachable()));
@@ -168,8 +168,8 @@ TEST_F(RealPrinterTest, PrintersWithoutADefaultAreNamedWithHowToChooseOne) {
     ASSERT_TRUE(scheduler.addPdfPrinter(QStringLiteral("Labels"), QStringLiteral("labels.pdf")))
         << scheduler.failure().toStdString();
     MarkFixed39(session, {1});
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 15, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1,
+                 15, false);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0], PrintingFailedPrompt(NoDefaultPrinter({"Labels", "Tickets"})));
     ASSERT_TRUE(QTest::qWaitFor([this] { return scheduler.allJobsDone(); }, 60000));
@@ -196,8 +196,8 @@ TEST_F(RealPrinterTest, APausedQueueHoldsTheTicketsAndThePlayerIsTold) {
     ASSERT_TRUE(scheduler.pauseQueue(QStringLiteral("Tickets")))
         << scheduler.failure().toStdString();
     MarkFixed39(session, {1, 3});
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 7, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1, 7,
+                 false);
     EXPECT_EQ(prompts.shown, std::vector<Prompt>{PrintingWaitsPrompt(QueuePaused("Tickets"))});
     // A paused queue holds its jobs until it is resumed, however long that takes.
     EXPECT_FALSE(scheduler.allJobsDone());
@@ -228,8 +228,8 @@ TEST_F(RealPrinterTest, StopAfterEachTicketOnAPausedQueueIsToldBeforeTheNextTick
         EXPECT_TRUE(QTest::qWaitFor([this] { return scheduler.completedJobs() == 1; }, 30000))
             << "the first ticket never came out";
     };
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::TicketByTicket, 1, 7, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::TicketByTicket,
+                 1, 7, false);
     EXPECT_EQ(
         toldBeforeTheNextTicket,
         (std::vector<Prompt>{PrintingWaitsPrompt(QueuePaused("Tickets")), NextTicketPrompt()}));
@@ -245,8 +245,8 @@ TEST_F(RealPrinterTest, AQueueThatRefusesJobsIsReportedBeforeAnythingIsDrawn) {
     ASSERT_TRUE(scheduler.rejectJobs(QStringLiteral("Tickets")))
         << scheduler.failure().toStdString();
     MarkFixed39(session, {1});
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, 15, false);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1,
+                 15, false);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,
               "Nothing was printed. The printer \"Tickets\" does not accept jobs at the moment.");

@@ -18,8 +18,8 @@ class TicketPreviewRulesTest : public ::testing::Test {
     void SetUp() override { MarkFixed39(session, {1, 14}); }
 
     std::vector<std::string> offThePage(int first, int last, bool numberOnTop) {
-        return TicketMarksOffThePage(session.run, session.grid, session.systemList,
-                                     session.settings, printer, 1, first, last, numberOnTop);
+        return TicketMarksOffThePage(session.boards(), session.settings, printer, 1, first, last,
+                                     numberOnTop);
     }
 
     Session session;
@@ -35,10 +35,10 @@ TEST_F(TicketPreviewRulesTest, RecordedPagesAreWhatThePrinterGets) {
     session.settings.horizontalOffset = 3;
     session.settings.verticalOffset = -2;
     PageRecorder recorder(printer);
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, recorder, prompts,
-                 1, PrintMode::AllAtOnce, 2, 14, true);
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, printer, prompts,
-                 1, PrintMode::AllAtOnce, 2, 14, true);
+    PrintTickets(session.boards(), session.settings, recorder, prompts, 1, PrintMode::AllAtOnce, 2,
+                 14, true);
+    PrintTickets(session.boards(), session.settings, printer, prompts, 1, PrintMode::AllAtOnce, 2,
+                 14, true);
 
     const RecordedDocument& document = recorder.document();
     EXPECT_EQ(printer.documentsBegun, 1) << "recording started no job on the printer";

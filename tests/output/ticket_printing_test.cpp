@@ -21,8 +21,8 @@ class TicketPrintingTest : public ::testing::Test {
   protected:
     void print(int first, int last, PrintMode mode = PrintMode::AllAtOnce,
                bool numberOnTop = false) {
-        PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas,
-                     prompts, 1, mode, first, last, numberOnTop);
+        PrintTickets(session.boards(), session.settings, canvas, prompts, 1, mode, first, last,
+                     numberOnTop);
     }
     // The bars drawn on `page`, in drawing order.
     std::vector<Line> barsOn(int page) const {
@@ -340,8 +340,7 @@ TEST_F(TicketPrintingTest, BothModesPutEveryMarkInTheSamePlaceOnItsTicket) {
         session.settings.horizontalOffset = 10;
         session.settings.verticalOffset = -5;
         MarkFixed39(session, {1, 3});
-        PrintTickets(session.run, session.grid, session.systemList, session.settings, fresh,
-                     prompts, 1, mode, 2, 14, true);
+        PrintTickets(session.boards(), session.settings, fresh, prompts, 1, mode, 2, 14, true);
         EXPECT_EQ(fresh.pagesHandedOver, pagesHandedOver);
         printed.push_back(PrintedTickets(fresh, mode));
     }

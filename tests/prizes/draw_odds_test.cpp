@@ -66,13 +66,13 @@ OutcomesCounted compareEveryOutcome(MarkedSystem& s, const PrizeTable& prizes) {
             auto& counts = classCounts.emplace_back();
             for (int t = 1; t <= kThunderballNumbers; ++t)
                 counts[static_cast<std::size_t>(t - 1)] =
-                    CompareBoardsWithDraw(s.run, s.grid, s.list, drawOf(drawn, t)).counts;
+                    CompareBoardsWithDraw({s.run, s.grid, s.list}, drawOf(drawn, t)).counts;
         }
         const auto& counts = classCounts[found->second];
         // Now and then the draw itself, to show that its class stands for it.
         if (++drawIndex % 4099 == 0) {
             const int t = static_cast<int>(drawIndex % kThunderballNumbers) + 1;
-            EXPECT_EQ(CompareBoardsWithDraw(s.run, s.grid, s.list, drawOf(drawn, t)).counts,
+            EXPECT_EQ(CompareBoardsWithDraw({s.run, s.grid, s.list}, drawOf(drawn, t)).counts,
                       counts[static_cast<std::size_t>(t - 1)]);
         }
         for (const RankCounts& c : counts) {

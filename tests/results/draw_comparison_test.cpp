@@ -160,8 +160,8 @@ class CompareBoardsWithDrawTest : public ::testing::Test {
 
 TEST_F(CompareBoardsWithDrawTest, ListsEveryBoardAndCountsEachRank) {
     rebuild();
-    const ComparisonResult result = CompareBoardsWithDraw(
-        session.run, session.grid, session.systemList, Draw{{2, 5, 9, 14, 18}, 5});
+    const ComparisonResult result =
+        CompareBoardsWithDraw(session.boards(), Draw{{2, 5, 9, 14, 18}, 5});
     ASSERT_EQ(result.lines.size(), 126u);
     EXPECT_EQ(result.lines[0], "001 : MB:-02-05-09-14-18 T:-5 -> MB:5 T: 1");
     EXPECT_EQ(result.lines[8].substr(0, 6), "009 : ");
@@ -179,8 +179,8 @@ TEST_F(CompareBoardsWithDrawTest, ListsEveryBoardAndCountsEachRank) {
 TEST_F(CompareBoardsWithDrawTest, CountsTheOtherThunderballsOfEveryBoardFromThreeMatchesUp) {
     session.grid.setState(ThunderballCell(11), kSelected);
     rebuild();
-    const ComparisonResult result = CompareBoardsWithDraw(
-        session.run, session.grid, session.systemList, Draw{{2, 5, 9, 14, 18}, 11});
+    const ComparisonResult result =
+        CompareBoardsWithDraw(session.boards(), Draw{{2, 5, 9, 14, 18}, 11});
     EXPECT_EQ(result.lines[0], "001 : MB:-02-05-09-14-18 T:-5-11 -> MB:5 T: 1 + 1 fois MB:5 T:0");
     EXPECT_EQ(result.counts, Counts({{R::FivePlusT, 1},
                                      {R::Five, 1},
@@ -199,7 +199,7 @@ TEST_F(CompareBoardsWithDrawTest, StartsTheRunAfreshAndLeavesTheLastBoardBuilt) 
     int boardsBuilt = 0;
     session.run.setBoardBuiltListener([&boardsBuilt] { ++boardsBuilt; });
 
-    CompareBoardsWithDraw(session.run, session.grid, session.systemList, Draw{{1, 2, 3, 4, 6}, 1});
+    CompareBoardsWithDraw(session.boards(), Draw{{1, 2, 3, 4, 6}, 1});
 
     EXPECT_EQ(boardsBuilt, 126);
     EXPECT_EQ(session.run.currentBoardNumber(), 1);
@@ -216,8 +216,8 @@ TEST_F(CompareBoardsWithDrawTest, StartsTheRunAfreshAndLeavesTheLastBoardBuilt) 
 TEST_F(CompareBoardsWithDrawTest, NoChosenSystemGivesNoLines) {
     rebuild();
     session.systemList.choose(-1);
-    const ComparisonResult result = CompareBoardsWithDraw(
-        session.run, session.grid, session.systemList, Draw{{2, 5, 9, 14, 18}, 5});
+    const ComparisonResult result =
+        CompareBoardsWithDraw(session.boards(), Draw{{2, 5, 9, 14, 18}, 5});
     EXPECT_TRUE(result.lines.empty());
     EXPECT_EQ(result.counts, RankCounts{});
     EXPECT_EQ(session.run.boardCount(), 0);

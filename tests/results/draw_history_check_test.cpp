@@ -73,16 +73,14 @@ TEST_F(CheckEveryDrawTest, EachDrawCountsAsTheComparisonWithThatDrawCounts) {
     }
 
     const PrizeTable prizes = PowersOfTen();
-    const HistoryCheck check =
-        CheckEveryDraw(session.run, session.grid, session.systemList, draws, prizes);
+    const HistoryCheck check = CheckEveryDraw(session.boards(), draws, prizes);
     ASSERT_EQ(check.draws.size(), draws.size());
     RankCounts total;
     std::int64_t won = 0;
     for (std::size_t i = 0; i < draws.size(); ++i) {
         SCOPED_TRACE(StoredDrawText(draws[i]));
         EXPECT_EQ(check.draws[i].draw, draws[i]);
-        const ComparisonResult one =
-            CompareBoardsWithDraw(session.run, session.grid, session.systemList, draws[i].draw);
+        const ComparisonResult one = CompareBoardsWithDraw(session.boards(), draws[i].draw);
         EXPECT_EQ(check.draws[i].counts, one.counts);
         std::int64_t paid = 0;
         for (const PrizeRank rank : kPrizeRanks)
@@ -116,8 +114,7 @@ TEST_F(CheckEveryDrawTest, TotalsTheCostTheWinningsAndTheBestDraw) {
         Dated(8, 3, 2025, {2, 5, 30, 31, 32}, 6), // two marked: nothing
     };
     const PrizeTable prizes = OperatorPrizeTable();
-    const HistoryCheck check =
-        CheckEveryDraw(session.run, session.grid, session.systemList, draws, prizes);
+    const HistoryCheck check = CheckEveryDraw(session.boards(), draws, prizes);
     EXPECT_EQ(check.system, kFullNine);
     EXPECT_EQ(check.boards, 126);
     EXPECT_EQ(check.linesPerDraw, 126);
@@ -139,8 +136,7 @@ TEST_F(CheckEveryDrawTest, TotalsTheCostTheWinningsAndTheBestDraw) {
     ASSERT_TRUE(check.best.has_value());
     EXPECT_EQ(*check.best, 1u) << "the newest of the two best draws";
 
-    const HistoryCheck nothingWon =
-        CheckEveryDraw(session.run, session.grid, session.systemList, {draws[0], draws[3]}, prizes);
+    const HistoryCheck nothingWon = CheckEveryDraw(session.boards(), {draws[0], draws[3]}, prizes);
     EXPECT_FALSE(nothingWon.best.has_value());
     EXPECT_EQ(nothingWon.won, 0);
 }
@@ -148,13 +144,10 @@ TEST_F(CheckEveryDrawTest, TotalsTheCostTheWinningsAndTheBestDraw) {
 TEST_F(CheckEveryDrawTest, EveryThunderballABoardCarriesIsALinePaidFor) {
     mark({5, 11});
     const std::vector<StoredDraw> draws = {Dated(14, 3, 2025, {2, 5, 9, 14, 18}, 11)};
-    const HistoryCheck check =
-        CheckEveryDraw(session.run, session.grid, session.systemList, draws, OperatorPrizeTable());
+    const HistoryCheck check = CheckEveryDraw(session.boards(), draws, OperatorPrizeTable());
     EXPECT_EQ(check.linesPerDraw, 252);
     EXPECT_EQ(check.spent, 252 * OperatorPrizeTable().pricePerBoard);
-    EXPECT_EQ(
-        check.draws[0].counts,
-        CompareBoardsWithDraw(session.run, session.grid, session.systemList, draws[0].draw).counts);
+    EXPECT_EQ(check.draws[0].counts, CompareBoardsWithDraw(session.boards(), draws[0].draw).counts);
     EXPECT_EQ(check.draws[0].counts[R::Five], 1) << "the board's other Thunderball";
 }
 
@@ -192,8 +185,7 @@ TEST_F(CheckEveryDrawTest, PaysTheThunderballAloneOnEveryDrawAsCountedByHand) {
     }
     const PrizeTable prizes = OperatorPrizeTable();
     ASSERT_EQ(prizes.amount(R::ZeroPlusT), 300) << "the operator's £3";
-    const HistoryCheck check =
-        CheckEveryDraw(session.run, session.grid, session.systemList, draws, prizes);
+    const HistoryCheck check = CheckEveryDraw(session.boards(), draws, prizes);
 
     int allLines = 0;
     for (std::size_t d = 0; d < draws.size(); ++d) {
@@ -229,7 +221,7 @@ TEST_F(CheckEveryDrawTest, StartsTheRunAfreshAndLeavesTheLastBoardBuilt) {
     session.run.setBoardBuiltListener([&boardsBuilt] { ++boardsBuilt; });
 
     std::vector<StoredDraw> draws(50, Dated(14, 3, 2025, {2, 5, 9, 14, 18}, 5));
-    CheckEveryDraw(session.run, session.grid, session.systemList, draws, OperatorPrizeTable());
+    CheckEveryDraw(session.boards(), draws, OperatorPrizeTable());
     EXPECT_EQ(boardsBuilt, 126) << "the boards are built once, not once a draw";
     EXPECT_EQ(session.run.currentBoardNumber(), 1);
     EXPECT_EQ(session.run.activeSystem(), kFullNine);

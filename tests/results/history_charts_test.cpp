@@ -98,8 +98,7 @@ TEST(MoneyOverTimeChart, AddsEachDrawsNetOldestFirstAndMarksTheDrawsThatPaid) {
         Dated(12, 3, 2025, {2, 5, 9, 30, 31}, 6), // three marked, not the Thunderball
         MakeStoredDraw(std::nullopt, Draw{{1, 3, 4, 6, 7}, 5}), // none marked, the Thunderball
     };
-    const HistoryCheck check =
-        CheckEveryDraw(session.run, session.grid, session.systemList, draws, OperatorPrizeTable());
+    const HistoryCheck check = CheckEveryDraw(session.boards(), draws, OperatorPrizeTable());
     const ChartData chart = MoneyOverTimeChart(check);
     ASSERT_EQ(chart.categories.size(), 4u);
     // Oldest first: the history keeps draws without a date after the dated ones.

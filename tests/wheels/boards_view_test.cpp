@@ -193,7 +193,7 @@ TEST(BoardsViewLifetime, ARunOutlivesItsView) {
     run.RebuildPlayOrder(grid);
     run.StartRun(CurrentSystemIndex(list));
 
-    delete new BoardsView(run, grid, list, settings);
+    delete new BoardsView({run, grid, list}, settings);
     run.BuildBoard(1, grid);
     EXPECT_EQ(run.currentBoard(1), 1);
 }

@@ -45,19 +45,19 @@ void UseTheBoards(Session& session) {
     session.run.RebuildPlayOrder(session.grid);
     for (const int style : {1, 2}) {
         session.settings.gridStyle = style;
-        const std::vector<std::string> lines = FillBoardList(
-            session.run, session.grid, session.systemList, session.settings.gridStyle);
+        const std::vector<std::string> lines =
+            FillBoardList(session.boards(), session.settings.gridStyle);
         Require(static_cast<int>(lines.size()) == session.run.boardCount(),
                 "the list holds a line per board");
     }
-    const ComparisonResult result = CompareBoardsWithDraw(
-        session.run, session.grid, session.systemList, Draw{{3, 9, 17, 25, 39}, 2});
+    const ComparisonResult result =
+        CompareBoardsWithDraw(session.boards(), Draw{{3, 9, 17, 25, 39}, 2});
     Require(static_cast<int>(result.lines.size()) == session.run.boardCount(),
             "the comparison holds a line per board");
     test::RecordingCanvas canvas;
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, PrintMode::AllAtOnce, 1, session.run.boardCount(), true);
-    PrintBoardList(session.run, session.grid, session.systemList, canvas, prompts);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, PrintMode::AllAtOnce, 1,
+                 session.run.boardCount(), true);
+    PrintBoardList(session.boards(), canvas, prompts);
     Require(prompts.shown.empty(), "printing on a working printer says nothing");
 }
 

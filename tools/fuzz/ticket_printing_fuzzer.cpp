@@ -131,8 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (input.remaining_bytes() > 0 && prompts.answers.size() < 64)
         prompts.answers.push_back(input.ConsumeBool() ? PromptAnswer::Ok : PromptAnswer::Cancel);
 
-    PrintTickets(session.run, session.grid, session.systemList, session.settings, canvas, prompts,
-                 1, mode, first, last, numberOnTop);
+    PrintTickets(session.boards(), session.settings, canvas, prompts, 1, mode, first, last,
+                 numberOnTop);
 
     // One job in all, or one per ticket when stopping after each; every job begun is ended.
     Require(canvas.documentsBegun >= 1 && canvas.documentsEnded == canvas.documentsBegun,

@@ -175,10 +175,9 @@ int main(int argc, char* argv[]) {
         // The sample's 15 boards on three tickets, with their numbers on top, laid out for a
         // sheet without margins, as the preview shows them when no printer is installed.
         orvane::QtPrintCanvas paper(QDir(programFolder.path()).filePath(QStringLiteral("x.pdf")));
-        orvane::PrintPreviewWindow preview(
-            orvane::TicketPreview(session.run, session.grid, session.systemList, session.settings,
-                                  paper, prompts, 1, 1, 15, true),
-            w.main);
+        orvane::PrintPreviewWindow preview(orvane::TicketPreview(session.boards(), session.settings,
+                                                                 paper, prompts, 1, 1, 15, true),
+                                           w.main);
         ok &= save(&preview, folder, QStringLiteral("print_preview"));
         preview.showPage(2);
         ok &= save(&preview, folder, QStringLiteral("print_preview_last_ticket"));
