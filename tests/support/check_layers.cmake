@@ -1,7 +1,7 @@
 # Fails when a source folder includes a header of a folder in its own layer or above: the layers
 # read top-down, each folder handed by those above it the parts of the state it uses, so nothing
 # runs back up (and app/, the program wiring, is included by no one).
-# Run as: cmake -DSOURCE_DIR=<tree> -P check_no_app_includes.cmake
+# Run as: cmake -DSOURCE_DIR=<tree> -P check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # The layers, top first; a folder may include its own headers and those of the layers below it.
