@@ -33,8 +33,9 @@ std::vector<NumberSet> ParseTableText(const std::string& text, int numbers, int 
 }
 
 std::string TableFileName(const CoverProblem& p) {
-    return "v" + std::to_string(p.numbers) + "-b" + std::to_string(p.boardSize) + "-k" +
-           std::to_string(p.k) + "-m" + std::to_string(p.m) + ".txt";
+    std::ostringstream name;
+    name << 'v' << p.numbers << "-b" << p.boardSize << "-k" << p.k << "-m" << p.m << ".txt";
+    return name.str();
 }
 
 std::vector<NumberSet> OfflineTable(const CoverProblem& p) {
