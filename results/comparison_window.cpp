@@ -1,6 +1,5 @@
 #include "results/comparison_window.h"
 
-#include "common/gradient_backdrop.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
 #include "results/draw_history_store.h"
@@ -90,10 +89,7 @@ ComparisonWindow::ComparisonWindow(BoardRun& run, const SelectionGrid& grid, con
     : QDialog(parent), m_run(run), m_grid(grid), m_systemList(list), m_prompts(prompts),
       m_storedDraws(storedDraws) {
     setObjectName(QStringLiteral("TForm8"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(this, {.size = kClientSize, .bold = true});
 
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("listresul"));
