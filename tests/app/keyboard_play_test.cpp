@@ -47,19 +47,16 @@ class KeyboardPlayTest : public ProgramFixture {
 
     // Presses `keys` in the main window and hands the window they open to `action`.
     void openWith(QKeySequence keys, const char* objectName, std::function<void(QWidget*)> action) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            // Keys go to the window on top, as the window system hands them over.
-            QApplication::setActiveWindow(modal);
-            EXPECT_EQ(modal->objectName(), QLatin1String(objectName));
-            opened = true;
-            action(modal);
-            if (modal->isVisible())
-                QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        QTest::keySequence(&main(), keys);
+        EXPECT_TRUE(VisitModal([&] { QTest::keySequence(&main(), keys); }, Named(objectName),
+                               [&](QWidget& modal) {
+                                   // Keys go to the window on top, as the window system hands
+                                   // them over.
+                                   QApplication::setActiveWindow(&modal);
+                                   action(&modal);
+                               },
+                               PressingKey(Qt::Key_Escape)))
+            << objectName;
         QApplication::setActiveWindow(&main());
-        EXPECT_TRUE(opened) << objectName;
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "Escape closed " << objectName;
     }
 

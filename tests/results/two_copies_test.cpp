@@ -23,9 +23,8 @@ namespace {
 std::string TwentyDraws(int month) {
     std::string text;
     for (int day = 1; day <= 20; ++day)
-        text += std::to_string(day) + "/" + std::to_string(month) + "/2025 " +
-                std::to_string(day) + " 21 22 23 " + std::to_string(23 + month) + " " +
-                std::to_string(month) + "\n";
+        text += std::to_string(day) + "/" + std::to_string(month) + "/2025 " + std::to_string(day) +
+                " 21 22 23 " + std::to_string(23 + month) + " " + std::to_string(month) + "\n";
     return text;
 }
 
@@ -53,15 +52,9 @@ class TwoCopiesTest : public ProgramFixture {
     }
     // Opens the window of the menu item `item` and runs `inside` while it is open.
     void openThroughMenu(const char* item, std::function<void(QDialog&)> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = true;
-            auto* window = qobject_cast<QDialog*>(modal);
-            inside(*window);
-            window->accept();
-        });
-        main().findChild<QAction*>(QLatin1String(item))->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModal(
+            [&] { main().findChild<QAction*>(QLatin1String(item))->trigger(); }, OfType<QDialog>,
+            [&](QWidget& window) { inside(static_cast<QDialog&>(window)); }, Accepting));
     }
 };
 
