@@ -20,10 +20,7 @@ class BoardListWindowTest : public ProgramFixture {
 
     // Opens the list window with the main window's button and hands it to `action`.
     void openList(std::function<void(BoardListWindow&)> action) {
-        EXPECT_TRUE(VisitModal(
-            [this] { main().findChild<QPushButton*>(QStringLiteral("bimplistbull"))->click(); },
-            OfType<BoardListWindow>,
-            [&](QWidget& list) { action(static_cast<BoardListWindow&>(list)); }))
+        EXPECT_TRUE(VisitModalOf<BoardListWindow>([this] { clickInMain("bimplistbull"); }, action))
             << "the list window did not open";
     }
 

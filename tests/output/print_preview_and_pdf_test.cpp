@@ -45,19 +45,14 @@ class PrintPreviewAndPdfTest : public ProgramFixture {
 
     // Opens the print window from the main window and hands it to `action`.
     void openPrint(std::function<void(TicketPrintWindow&)> action) {
-        EXPECT_TRUE(VisitModal(
-            [this] { main().findChild<QPushButton*>(QStringLiteral("bimpbull"))->click(); },
-            OfType<TicketPrintWindow>,
-            [&](QWidget& window) { action(static_cast<TicketPrintWindow&>(window)); }))
+        EXPECT_TRUE(VisitModalOf<TicketPrintWindow>([this] { clickInMain("bimpbull"); }, action))
             << "the print window did not open";
     }
 
     // Presses "Preview" in the print window and hands the preview to `action` while it is open.
     void preview(TicketPrintWindow& window, std::function<void(PrintPreviewWindow&)> action) {
-        EXPECT_TRUE(VisitModal(
-            [&] { window.findChild<QPushButton*>(QStringLiteral("boutapercu"))->click(); },
-            OfType<PrintPreviewWindow>,
-            [&](QWidget& preview) { action(static_cast<PrintPreviewWindow&>(preview)); }))
+        EXPECT_TRUE(VisitModalOf<PrintPreviewWindow>(
+            [&] { window.findChild<QPushButton*>(QStringLiteral("boutapercu"))->click(); }, action))
             << "the preview did not open";
     }
 

@@ -27,10 +27,7 @@ class TicketPrintWindowTest : public ProgramFixture {
     // Opens the print window with the main window's button and hands it to `action`; the window
     // is closed afterwards if `action` left it open.
     void openPrint(std::function<void(TicketPrintWindow&)> action) {
-        EXPECT_TRUE(VisitModal(
-            [this] { main().findChild<QPushButton*>(QStringLiteral("bimpbull"))->click(); },
-            OfType<TicketPrintWindow>,
-            [&](QWidget& window) { action(static_cast<TicketPrintWindow&>(window)); }))
+        EXPECT_TRUE(VisitModalOf<TicketPrintWindow>([this] { clickInMain("bimpbull"); }, action))
             << "the print window did not open";
     }
 

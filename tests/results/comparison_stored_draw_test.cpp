@@ -57,12 +57,9 @@ class ComparisonStoredDrawTest : public ProgramFixture {
         QTest::mouseClick(window().findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
     }
     void openThroughButton(std::function<void()> inside) {
-        EXPECT_TRUE(VisitModal(
-            [this] {
-                QTest::mouseClick(main().findChild<QPushButton*>("bcomparer"), Qt::LeftButton);
-            },
-            [this](QWidget& modal) { return &modal == &window(); }, [&](QWidget&) { inside(); },
-            Pressing("BitBtn1")));
+        EXPECT_TRUE(VisitModal([this] { pressInMain("bcomparer"); },
+                               [this](QWidget& modal) { return &modal == &window(); },
+                               [&](QWidget&) { inside(); }, Pressing("BitBtn1")));
     }
 };
 

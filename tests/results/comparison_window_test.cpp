@@ -57,12 +57,9 @@ class ComparisonWindowTest : public ProgramFixture {
     // Opens the window with the main window's button and runs `inside` while it is open; the
     // window is closed afterwards if `inside` left it open.
     void openThroughButton(std::function<void()> inside) {
-        EXPECT_TRUE(VisitModal(
-            [this] {
-                QTest::mouseClick(main().findChild<QPushButton*>("bcomparer"), Qt::LeftButton);
-            },
-            [this](QWidget& modal) { return &modal == &window(); }, [&](QWidget&) { inside(); },
-            Pressing("BitBtn1")));
+        EXPECT_TRUE(VisitModal([this] { pressInMain("bcomparer"); },
+                               [this](QWidget& modal) { return &modal == &window(); },
+                               [&](QWidget&) { inside(); }, Pressing("BitBtn1")));
     }
 };
 

@@ -52,9 +52,9 @@ class TwoCopiesTest : public ProgramFixture {
     }
     // Opens the window of the menu item `item` and runs `inside` while it is open.
     void openThroughMenu(const char* item, std::function<void(QDialog&)> inside) {
-        EXPECT_TRUE(VisitModal(
-            [&] { main().findChild<QAction*>(QLatin1String(item))->trigger(); }, OfType<QDialog>,
-            [&](QWidget& window) { inside(static_cast<QDialog&>(window)); }, Accepting));
+        EXPECT_TRUE(VisitModalOf<QDialog>(
+            [&] { main().findChild<QAction*>(QLatin1String(item))->trigger(); }, inside,
+            Accepting));
     }
 };
 

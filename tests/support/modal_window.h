@@ -82,4 +82,14 @@ inline Closing PressingKey(Qt::Key key) {
     return opened;
 }
 
+// The same for a window of type `Window`, handed to `inside` as one.
+template <class Window>
+[[nodiscard]] bool VisitModalOf(const std::function<void()>& open,
+                                const std::function<void(Window&)>& inside,
+                                const Closing& close = CloseBox) {
+    return VisitModal(
+        open, OfType<Window>, [&](QWidget& window) { inside(static_cast<Window&>(window)); },
+        close);
+}
+
 } // namespace orvane::test

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -62,6 +63,14 @@ class ProgramFixture : public ::testing::Test {
         chooseSystem(8);
         fix({39});
         select({1, 2, 3, 4, 5, 6, ThunderballCell(2)});
+    }
+
+    // The main window's button `name`, clicked by code or pressed with the mouse.
+    void clickInMain(const char* name) {
+        main().findChild<QPushButton*>(QLatin1String(name))->click();
+    }
+    void pressInMain(const char* name) {
+        QTest::mouseClick(main().findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
     }
 
     // Runs `action` on the modal window once it is open, then lets the blocking call go on.
