@@ -1,6 +1,5 @@
 #include "app/about_box.h"
 
-#include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/window_style.h"
 
@@ -13,12 +12,7 @@ namespace orvane {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Tapropos"));
-    setWindowTitle(QStringLiteral("A propos"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setModal(false);
-    setFixedSize(422, 369);
-    setFont(WindowFont(false));
-    InstallBackdrop(this);
+    FrameDialog(this, {.title = QStringLiteral("A propos"), .size = {422, 369}});
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));

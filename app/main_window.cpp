@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/companion.h"
+#include "app/menu_commands.h"
 #include "app/session.h"
 #include "app/shell_actions.h"
 #include "common/gradient_backdrop.h"
@@ -92,7 +93,6 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, ShellActions& shell, 
     InstallBackdrop(client);
     buildControls(client);
     buildMenus();
-    assignShortcuts();
     addUndo();
     // A game file dropped on the window is loaded as Load game loads it.
     setAcceptDrops(true);
@@ -186,6 +186,8 @@ void MainWindow::buildControls(QWidget* client) {
         OpenBoardsWindow(ThunderballRule::ExactlyOne, OnOpening(m_windows.comparison));
     });
     auto* clear = commandButton(client, "beffacer", "Clear the boards", QRect(365, 198, 243, 36));
+    // Two commands are buttons only: their keys are the buttons'.
+    clear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     connect(clear, &QPushButton::clicked, this, [this] { beffacerClick(); });
 
     auto* counters = new QGroupBox(QStringLiteral("Numbers selected"), client);
@@ -201,6 +203,7 @@ void MainWindow::buildControls(QWidget* client) {
         count->setFixedWidth(22);
 
     auto* random = commandButton(client, "bnaleat", "Random numbers", QRect(365, 239, 243, 38));
+    random->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(random, &QPushButton::clicked, this, [this] { aleaclick(); });
     auto* quit = commandButton(client, "bquitter", "Quit", QRect(365, 282, 243, 69));
     quit->setFont(WindowFont(true));
@@ -228,46 +231,47 @@ void MainWindow::buildMenus() {
         menu->menuAction()->setObjectName(QLatin1String(name));
         return menu;
     };
-    const auto addItem = [this](QMenu* menu, const char* name, const char* text, auto handler) {
-        QAction* action = menu->addAction(QString::fromUtf8(text));
-        action->setObjectName(QLatin1String(name));
+    // The menus show each item's key beside its text.
+    const auto addItem = [this](QMenu* menu, const MenuCommand& command, auto handler) {
+        QAction* action = menu->addAction(QString::fromUtf8(command.text));
+        action->setObjectName(QLatin1String(command.name));
+        action->setShortcut(command.keys());
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
     QMenu* files = addMenu("Fichier1", "Files");
-    addItem(files, "Chargerbulletin1", "Load game", [this] { Chargerbulletin1Click(); });
-    addItem(files, "EnregistrerBulletin1", "Save game", [this] { EnregistrerBulletin1Click(); });
+    addItem(files, commands::kLoadGame, [this] { Chargerbulletin1Click(); });
+    addItem(files, commands::kSaveGame, [this] { EnregistrerBulletin1Click(); });
     // The games loaded or saved last, beside the designed items.
     m_recentMenu = files->addMenu(QStringLiteral("Recent games"));
     m_recentMenu->setObjectName(QStringLiteral("mRecents1"));
     m_recentMenu->menuAction()->setObjectName(QStringLiteral("mRecents1"));
-    addItem(files, "mQuitter1", "Quit", [this] { Quit(); });
+    addItem(files, commands::kQuit, [this] { Quit(); });
     QMenu* utilize = addMenu("Utilisation1", "Utilize");
-    addItem(utilize, "mVoirlesbulletins1", "View the boards", [this] {
+    addItem(utilize, commands::kViewBoards, [this] {
         OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.boardsView));
     });
-    addItem(utilize, "mVoirlalistedesbulletins1", "List of boards", [this] {
+    addItem(utilize, commands::kListBoards, [this] {
         OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.boardList));
     });
-    addItem(utilize, "mCompareraveclesrsultats1", "Compare with the results", [this] {
+    addItem(utilize, commands::kCompare, [this] {
         OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.comparison));
     });
-    addItem(utilize, "Imprimerlesbulletins1", "Print the tickets", [this] {
+    addItem(utilize, commands::kPrintTickets, [this] {
         OpenBoardsWindow(ThunderballRule::AtLeastOne, OnOpening(m_windows.ticketPrint));
     });
-    addItem(utilize, "mProfil1", "Wheel profile", [this] { OpenWheelProfile(); });
-    addItem(utilize, "mHistorique1", "Draw history", [this] { OpenDrawHistory(); });
-    addItem(utilize, "mRoue1", "Make a wheel", [this] { OpenMakeWheel(); });
+    addItem(utilize, commands::kWheelProfile, [this] { OpenWheelProfile(); });
+    addItem(utilize, commands::kDrawHistory, [this] { OpenDrawHistory(); });
+    addItem(utilize, commands::kMakeWheel, [this] { OpenMakeWheel(); });
     QMenu* options = addMenu("Options1", "Options");
-    addItem(options, "Paramtres1", "Parameters", [this] { Paramtres1Click(); });
-    addItem(options, "Testimprimante1", "Printer test sheet", [this] {
+    addItem(options, commands::kParameters, [this] { Paramtres1Click(); });
+    addItem(options, commands::kPrinterTestSheet, [this] {
         if (m_windows.print)
             ShowPrinterTestSheet(this, m_session.settings, m_prompts, *m_windows.print);
     });
     QMenu* help = addMenu("Aide1", "Help");
-    addItem(help, "Aideenligne1", "Help",
-            [this] { OpenHelpFile(m_shell, m_session.programFolder); });
-    addItem(help, "Infos1", "Infos", [this] { ShowAbout(); });
+    addItem(help, commands::kHelp, [this] { OpenHelpFile(m_shell, m_session.programFolder); });
+    addItem(help, commands::kInfos, [this] { ShowAbout(); });
 }
 
 void MainWindow::addUndo() {
@@ -278,37 +282,6 @@ void MainWindow::addUndo() {
     undo->setShortcut(QKeySequence::Undo);
     connect(undo, &QAction::triggered, this, [this] { Undo(); });
     addAction(undo);
-}
-
-void MainWindow::assignShortcuts() {
-    // The platform's own keys where it has them; the menus show them beside their texts.
-    const std::pair<const char*, QKeySequence> items[] = {
-        {"Chargerbulletin1", QKeySequence::Open},
-        {"EnregistrerBulletin1", QKeySequence::Save},
-        {"mQuitter1", QKeySequence::Quit},
-        {"Aideenligne1", QKeySequence::HelpContents},
-        {"mVoirlesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {"mVoirlalistedesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {"Imprimerlesbulletins1", QKeySequence::Print},
-        {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"mProfil1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
-        {"mHistorique1", QKeySequence(Qt::CTRL | Qt::Key_H)},
-        {"mRoue1", QKeySequence(Qt::CTRL | Qt::Key_M)},
-        {"Paramtres1", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
-        {"Testimprimante1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
-        {"Infos1", QKeySequence(Qt::CTRL | Qt::Key_I)},
-    };
-    for (const auto& [name, keys] : items)
-        if (auto* action = findChild<QAction*>(QLatin1String(name)))
-            action->setShortcut(keys);
-    // Two commands are buttons only.
-    const std::pair<const char*, QKeySequence> buttons[] = {
-        {"bnaleat", QKeySequence(Qt::CTRL | Qt::Key_G)},
-        {"beffacer", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
-    };
-    for (const auto& [name, keys] : buttons)
-        if (auto* button = findChild<QPushButton*>(QLatin1String(name)))
-            button->setShortcut(keys);
 }
 
 void MainWindow::RedrawGrid() {

@@ -91,7 +91,6 @@ class MainWindow final : public QMainWindow {
   private:
     void buildControls(QWidget* client);
     void buildMenus();
-    void assignShortcuts();
     void addUndo();
     void forgetUndo();
     void gameLoaded(const std::string& path, const SelectionGrid& gridBefore,

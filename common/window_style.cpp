@@ -1,5 +1,8 @@
 #include "common/window_style.h"
 
+#include "common/gradient_backdrop.h"
+
+#include <QDialog>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -8,6 +11,35 @@
 #include <QVBoxLayout>
 
 namespace orvane {
+
+void FrameDialog(QDialog* dialog, const DialogFrame& frame) {
+    if (!frame.title.isEmpty())
+        dialog->setWindowTitle(frame.title);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowCloseButtonHint | frame.moreHints;
+    switch (frame.sizing) {
+    case DialogSizing::Fixed:
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+        break;
+    case DialogSizing::Resizable:
+        flags |= Qt::WindowMaximizeButtonHint;
+        break;
+    case DialogSizing::Laid:
+        break;
+    }
+    dialog->setWindowFlags(flags);
+    dialog->setModal(frame.modal);
+    if (frame.smallest.isValid())
+        dialog->setMinimumSize(frame.smallest);
+    if (frame.size.isValid()) {
+        if (frame.sizing == DialogSizing::Fixed)
+            dialog->setFixedSize(frame.size);
+        else
+            dialog->resize(frame.size);
+    }
+    dialog->setFont(WindowFont(frame.bold));
+    if (frame.backdrop)
+        InstallBackdrop(dialog);
+}
 
 QFont WindowFont(bool bold, int pixels) {
     QFont font(QStringLiteral("MS Sans Serif"));

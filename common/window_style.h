@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
+class QDialog;
 class QLabel;
 class QPixmap;
 class QPushButton;
@@ -14,6 +16,33 @@ class QToolButton;
 class QWidget;
 
 namespace orvane {
+
+// How a dialog's size is kept.
+enum class DialogSizing {
+    Fixed,     // the designed size, with no maximise button
+    Resizable, // opens at the designed size, may be maximised or made as small as its smallest
+    Laid,      // its layout's size
+};
+
+// How a dialog of the program is framed: its title bar, size, face and backdrop.
+struct DialogFrame {
+    // Empty: the window sets its caption itself.
+    QString title = {};
+    DialogSizing sizing = DialogSizing::Fixed;
+    // Fixed and Resizable: the designed size; empty: the layout's.
+    QSize size = {};
+    // Resizable: how small the player may make it; empty: no smaller than Qt allows.
+    QSize smallest = {};
+    bool bold = false;
+    bool modal = false;
+    // The program's backdrop under the controls.
+    bool backdrop = true;
+    // Besides a dialog's close button, and its maximise button when resizable.
+    Qt::WindowFlags moreHints = {};
+};
+
+// Frames `dialog` as `frame` says, before its controls are placed.
+void FrameDialog(QDialog* dialog, const DialogFrame& frame);
 
 // The windows' face, "MS Sans Serif" (mapped onto a metric-compatible face), at a pixel height.
 QFont WindowFont(bool bold = false, int pixels = 11);

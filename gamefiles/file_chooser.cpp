@@ -47,12 +47,11 @@ bool isReady(const QString& root) {
 
 FileChooser::FileChooser(const ChooserStart& start, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm6"));
-    setWindowTitle(QStringLiteral("Form6"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(kClientSize);
-    setFont(WindowFont());
+    FrameDialog(this, {.title = QStringLiteral("Form6"),
+                       .size = kClientSize,
+                       .modal = true,
+                       .backdrop = false,
+                       .moreHints = Qt::WindowTitleHint});
 
     m_fileSystem = new QFileSystemModel(this);
     m_fileSystem->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);

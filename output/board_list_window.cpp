@@ -1,7 +1,6 @@
 #include "output/board_list_window.h"
 
 #include "common/glyphs.h"
-#include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/save_path_dialog.h"
 #include "common/window_style.h"
@@ -23,10 +22,7 @@ BoardListWindow::BoardListWindow(SystemBoards boards, const AppSettings& setting
     : QDialog(parent), m_boards(boards), m_settings(settings), m_prompts(prompts),
       m_services(services) {
     setObjectName(QStringLiteral("TForm5"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(545, 386);
-    setFont(WindowFont());
-    InstallBackdrop(this);
+    FrameDialog(this, {.size = {545, 386}});
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("listbull"));

@@ -1,7 +1,6 @@
 #include "output/print_preview_window.h"
 
 #include "common/glyphs.h"
-#include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/window_style.h"
 #include "output/preview_page.h"
@@ -42,10 +41,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
 PrintPreviewWindow::PrintPreviewWindow(PreviewContent content, QWidget* parent)
     : QDialog(parent), m_content(std::move(content)) {
     setObjectName(QStringLiteral("PrintPreview"));
-    setWindowTitle(m_content.title);
-    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(this, {.title = m_content.title, .sizing = DialogSizing::Resizable, .bold = true});
 
     auto* rows = new QVBoxLayout(this);
     auto* tools = new QHBoxLayout;

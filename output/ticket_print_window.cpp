@@ -2,7 +2,6 @@
 
 #include "common/digit_field.h"
 #include "common/glyphs.h"
-#include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/save_path_dialog.h"
 #include "common/window_style.h"
@@ -44,10 +43,7 @@ TicketPrintWindow::TicketPrintWindow(SystemBoards boards, const AppSettings& set
     : QDialog(parent), m_boards(boards), m_settings(settings), m_prompts(prompts),
       m_services(services) {
     setObjectName(QStringLiteral("TForm7"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(477, 336);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(this, {.size = {477, 336}, .bold = true});
 
     PlaceLabel(this, "Label3", QStringLiteral("TICKET TYPE"), QPoint(20, 14));
     m_layouts = new QComboBox(this);

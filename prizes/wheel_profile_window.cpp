@@ -1,6 +1,5 @@
 #include "prizes/wheel_profile_window.h"
 
-#include "common/gradient_backdrop.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
 #include "playerdata/player_database.h"
@@ -152,12 +151,11 @@ WheelProfileWindow::WheelProfileWindow(const SelectionGrid& grid, const SystemLi
     : QDialog(parent), m_grid(grid), m_systemList(list), m_store(store), m_prompts(prompts),
       m_savePath(savePath), m_kept(store.table()), m_prizes(m_kept) {
     setObjectName(QStringLiteral("WheelProfile"));
-    setWindowTitle(QStringLiteral("Wheel profile"));
-    setWindowFlags(Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setMinimumSize(kSmallestSize);
-    resize(kClientSize);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(this, {.title = QStringLiteral("Wheel profile"),
+                       .sizing = DialogSizing::Resizable,
+                       .size = kClientSize,
+                       .smallest = kSmallestSize,
+                       .bold = true});
     buildControls();
 }
 

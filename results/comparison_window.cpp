@@ -1,6 +1,5 @@
 #include "results/comparison_window.h"
 
-#include "common/gradient_backdrop.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
 #include "results/draw_history_store.h"
@@ -89,10 +88,7 @@ ComparisonWindow::ComparisonWindow(SystemBoards boards, Prompts& prompts,
                                    DrawHistoryStore* storedDraws, QWidget* parent)
     : QDialog(parent), m_boards(boards), m_prompts(prompts), m_storedDraws(storedDraws) {
     setObjectName(QStringLiteral("TForm8"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(this, {.size = kClientSize, .bold = true});
 
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("listresul"));

@@ -1,6 +1,5 @@
 #include "results/draw_history_window.h"
 
-#include "common/gradient_backdrop.h"
 #include "common/open_path_dialog.h"
 #include "common/prompts.h"
 #include "common/save_path_dialog.h"
@@ -111,12 +110,11 @@ DrawHistoryWindow::DrawHistoryWindow(SystemBoards boards, DrawHistoryStore& stor
     : QDialog(parent), m_boards(boards), m_store(store), m_prizes(prizes), m_prompts(prompts),
       m_openPath(openPath), m_savePath(savePath) {
     setObjectName(QStringLiteral("DrawHistory"));
-    setWindowTitle(QStringLiteral("Draw history"));
-    setWindowFlags(Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setMinimumSize(kSmallestSize);
-    resize(kClientSize);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(this, {.title = QStringLiteral("Draw history"),
+                       .sizing = DialogSizing::Resizable,
+                       .size = kClientSize,
+                       .smallest = kSmallestSize,
+                       .bold = true});
     buildControls();
 }
 

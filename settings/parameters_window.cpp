@@ -1,7 +1,6 @@
 #include "settings/parameters_window.h"
 
 #include "common/digit_field.h"
-#include "common/gradient_backdrop.h"
 #include "common/window_style.h"
 #include "settings/app_settings.h"
 #include "settings/offset_text.h"
@@ -42,10 +41,7 @@ constexpr TypingRule kOffsetTyping{IsOffsetCharacter, kOffsetTypedLength, kOffse
 ParametersWindow::ParametersWindow(AppSettings& settings, const AppSettings& shown, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(QStringLiteral("TForm9"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(455, 288);
-    setFont(WindowFont(false));
-    InstallBackdrop(this);
+    FrameDialog(this, {.size = {455, 288}});
 
     auto* printer = new QGroupBox(QStringLiteral("Printer"), this);
     printer->setObjectName(QStringLiteral("GroupBox1"));

@@ -1,6 +1,5 @@
 #include "wheelmaker/make_wheel_window.h"
 
-#include "common/gradient_backdrop.h"
 #include "common/open_path_dialog.h"
 #include "common/prompts.h"
 #include "common/window_style.h"
@@ -74,10 +73,9 @@ MakeWheelWindow::MakeWheelWindow(const SelectionGrid& grid, PlayerWheelStore& wh
     : QDialog(parent), m_grid(grid), m_wheels(wheels), m_prizes(prizes), m_prompts(prompts),
       m_openPath(openPath) {
     setObjectName(QStringLiteral("MakeWheel"));
-    setWindowTitle(QStringLiteral("Make a wheel"));
-    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(
+        this,
+        {.title = QStringLiteral("Make a wheel"), .sizing = DialogSizing::Laid, .bold = true});
     buildControls();
 }
 

@@ -1,7 +1,6 @@
 #include "wheels/boards_view.h"
 
 #include "common/glyphs.h"
-#include "common/gradient_backdrop.h"
 #include "common/pictures.h"
 #include "common/window_style.h"
 #include "settings/app_settings.h"
@@ -24,11 +23,8 @@ BoardsView::BoardsView(SystemBoards boards, const AppSettings& settings, QWidget
     : QDialog(parent), m_run(boards.run), m_selection(boards.grid), m_systemList(boards.list),
       m_settings(settings) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMinimizeButtonHint);
-    setFixedSize(530, 287);
-    setFont(WindowFont(true));
-    InstallBackdrop(this);
+    FrameDialog(this,
+                {.size = {530, 287}, .bold = true, .moreHints = Qt::WindowMinimizeButtonHint});
 
     auto* frame = new QGroupBox(QStringLiteral("Wheel selected"), this);
     frame->setObjectName(QStringLiteral("GroupBox2"));

@@ -10,11 +10,16 @@
 
 #include "support/program_fixture.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <map>
+#include <set>
 
 namespace orvane::test {
 namespace {
@@ -47,19 +52,16 @@ class KeyboardPlayTest : public ProgramFixture {
 
     // Presses `keys` in the main window and hands the window they open to `action`.
     void openWith(QKeySequence keys, const char* objectName, std::function<void(QWidget*)> action) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            // Keys go to the window on top, as the window system hands them over.
-            QApplication::setActiveWindow(modal);
-            EXPECT_EQ(modal->objectName(), QLatin1String(objectName));
-            opened = true;
-            action(modal);
-            if (modal->isVisible())
-                QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        QTest::keySequence(&main(), keys);
+        EXPECT_TRUE(VisitModal([&] { QTest::keySequence(&main(), keys); }, Named(objectName),
+                               [&](QWidget& modal) {
+                                   // Keys go to the window on top, as the window system hands
+                                   // them over.
+                                   QApplication::setActiveWindow(&modal);
+                                   action(&modal);
+                               },
+                               PressingKey(Qt::Key_Escape)))
+            << objectName;
         QApplication::setActiveWindow(&main());
-        EXPECT_TRUE(opened) << objectName;
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "Escape closed " << objectName;
     }
 
@@ -140,27 +142,52 @@ TEST_F(KeyboardPlayTest, MarksASelectionAndOpensEveryWindowWithTheKeyboardAlone)
     windows().about->close();
 }
 
-TEST_F(KeyboardPlayTest, MenusShowTheirKeysBesideTheirOwnTexts) {
-    const std::pair<const char*, QKeySequence> items[] = {
-        {"Chargerbulletin1", QKeySequence::Open},
-        {"EnregistrerBulletin1", QKeySequence::Save},
-        {"mQuitter1", QKeySequence::Quit},
-        {"Aideenligne1", QKeySequence::HelpContents},
-        {"mVoirlesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {"mVoirlalistedesbulletins1", QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {"Imprimerlesbulletins1", QKeySequence::Print},
-        {"mCompareraveclesrsultats1", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"mProfil1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
-        {"mHistorique1", QKeySequence(Qt::CTRL | Qt::Key_H)},
-        {"Paramtres1", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
-        {"Testimprimante1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
-        {"Infos1", QKeySequence(Qt::CTRL | Qt::Key_I)},
+TEST_F(KeyboardPlayTest, EveryMenuCommandHasAKeyOfItsOwnThePlatformsWhereItNamesOne) {
+    // The commands whose work the platform has a key for, by their texts.
+    const std::map<QString, QKeySequence::StandardKey> standard = {
+        {QStringLiteral("Load game"), QKeySequence::Open},
+        {QStringLiteral("Save game"), QKeySequence::Save},
+        {QStringLiteral("Quit"), QKeySequence::Quit},
+        {QStringLiteral("Print the tickets"), QKeySequence::Print},
+        {QStringLiteral("Parameters"), QKeySequence::Preferences},
+        {QStringLiteral("Help"), QKeySequence::HelpContents},
     };
-    for (const auto& [name, keys] : items) {
-        auto* action = main().findChild<QAction*>(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        EXPECT_EQ(action->shortcut(), QKeySequence(keys)) << name;
+    std::map<QString, QString> owners; // key -> the command or button it runs
+    const auto own = [&owners](const QKeySequence& keys, const QString& what) {
+        ASSERT_FALSE(keys.isEmpty()) << what.toStdString() << " has no key";
+        const auto [at, added] = owners.emplace(keys.toString(), what);
+        EXPECT_TRUE(added) << keys.toString().toStdString() << " runs both "
+                           << at->second.toStdString() << " and " << what.toStdString();
+    };
+    std::set<QString> commands;
+    for (QAction* menu : main().menuBar()->actions()) {
+        ASSERT_NE(menu->menu(), nullptr);
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator() || item->menu())
+                continue; // the recent games are a list of files, not a command
+            const QString text = item->text();
+            commands.insert(text);
+            own(item->shortcut(), text);
+            const auto meant = standard.find(text);
+            if (meant == standard.end())
+                continue;
+            const QList<QKeySequence> platform = QKeySequence::keyBindings(meant->second);
+            if (!platform.isEmpty()) {
+                EXPECT_TRUE(platform.contains(item->shortcut()))
+                    << text.toStdString() << " takes " << item->shortcut().toString().toStdString()
+                    << " rather than the platform's "
+                    << QKeySequence(meant->second).toString().toStdString();
+            }
+        }
     }
+    for (const auto& [text, key] : standard)
+        EXPECT_TRUE(commands.count(text)) << text.toStdString() << " is in no menu";
+    // The window's own keys and the buttons' share none with the menus either.
+    for (QAction* action : main().actions())
+        own(action->shortcut(), action->text());
+    for (QAbstractButton* button : main().findChildren<QAbstractButton*>())
+        if (!button->shortcut().isEmpty())
+            own(button->shortcut(), button->text());
     EXPECT_EQ(main().findChild<QAction*>(QStringLiteral("mQuitter1"))->text(),
               QStringLiteral("Quit"));
 }

@@ -101,10 +101,9 @@ TEST_F(KeyboardReachTest, TabAndShiftTabReachEveryControlOfEveryAddedWindow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window);
-        bool opened = false;
-        whenModal([&](QWidget* window) {
+        const auto walk = [&](QWidget& shown) {
+            QWidget* window = &shown;
             QApplication::setActiveWindow(window);
-            opened = window->objectName() == QLatin1String(c.window);
             if (c.fill)
                 c.fill(window);
             const std::vector<QWidget*> stops = TabStops(window);
@@ -122,11 +121,10 @@ TEST_F(KeyboardReachTest, TabAndShiftTabReachEveryControlOfEveryAddedWindow) {
                         << NameOf(stop).toStdString() << " is never reached"
                         << (modifiers ? " going backwards" : " going forwards");
             }
-            window->close();
-        });
-        QTest::keySequence(&main(), c.keys);
+        };
+        EXPECT_TRUE(
+            VisitModal([&] { QTest::keySequence(&main(), c.keys); }, Named(c.window), walk));
         QApplication::setActiveWindow(&main());
-        EXPECT_TRUE(opened);
     }
     EXPECT_TRUE(prompts.shown.empty());
 }

@@ -41,14 +41,10 @@ class PlayerWheelWindowsTest : public ProgramFixture {
     QComboBox* systems() { return main().findChild<QComboBox*>(QStringLiteral("ComboBox1")); }
     // Opens the window a button of the main window opens and runs `inside` on it.
     void openWith(const char* button, std::function<void(QWidget*)> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = true;
-            inside(modal);
-            modal->close();
-        });
-        main().findChild<QPushButton*>(QLatin1String(button))->click();
-        EXPECT_TRUE(opened) << button;
+        EXPECT_TRUE(
+            VisitModal([&] { main().findChild<QPushButton*>(QLatin1String(button))->click(); },
+                       AnyWindow, [&](QWidget& modal) { inside(&modal); }))
+            << button;
     }
 
     int m_index = 0;

@@ -57,18 +57,15 @@ TEST_F(SmallScreenTest, EveryWindowOpensWithinTheScreen) {
     expectWhole(&main());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window);
-        bool opened = false;
-        whenModal([&](QWidget* window) {
-            opened = window->objectName() == QLatin1String(c.window);
-            expectWhole(window);
-            if (c.added) {
-                EXPECT_NE(window->minimumSize(), window->maximumSize()) << "can be resized";
-            }
-            window->close();
-        });
         QApplication::setActiveWindow(&main());
-        QTest::keySequence(&main(), c.keys);
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModal([&] { QTest::keySequence(&main(), c.keys); }, Named(c.window),
+                               [&](QWidget& window) {
+                                   expectWhole(&window);
+                                   if (c.added) {
+                                       EXPECT_NE(window.minimumSize(), window.maximumSize())
+                                           << "can be resized";
+                                   }
+                               }));
     }
     main().ShowAbout();
     expectWhole(windows().about.get());

@@ -20,13 +20,8 @@ class BoardListWindowTest : public ProgramFixture {
 
     // Opens the list window with the main window's button and hands it to `action`.
     void openList(std::function<void(BoardListWindow&)> action) {
-        whenModal([action](QWidget* modal) {
-            auto* list = qobject_cast<BoardListWindow*>(modal);
-            ASSERT_NE(list, nullptr) << "the list window did not open";
-            action(*list);
-            list->close();
-        });
-        main().findChild<QPushButton*>(QStringLiteral("bimplistbull"))->click();
+        EXPECT_TRUE(VisitModalOf<BoardListWindow>([this] { clickInMain("bimplistbull"); }, action))
+            << "the list window did not open";
     }
 
     static QStringList lines(BoardListWindow& window) {

@@ -45,32 +45,15 @@ class PrintPreviewAndPdfTest : public ProgramFixture {
 
     // Opens the print window from the main window and hands it to `action`.
     void openPrint(std::function<void(TicketPrintWindow&)> action) {
-        bool opened = false;
-        whenModal([&opened, action](QWidget* modal) {
-            auto* window = qobject_cast<TicketPrintWindow*>(modal);
-            ASSERT_NE(window, nullptr) << "the print window did not open";
-            opened = true;
-            action(*window);
-            if (window->isVisible())
-                window->close();
-        });
-        main().findChild<QPushButton*>(QStringLiteral("bimpbull"))->click();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModalOf<TicketPrintWindow>([this] { clickInMain("bimpbull"); }, action))
+            << "the print window did not open";
     }
 
     // Presses "Preview" in the print window and hands the preview to `action` while it is open.
     void preview(TicketPrintWindow& window, std::function<void(PrintPreviewWindow&)> action) {
-        bool opened = false;
-        whenModal([&opened, action](QWidget* modal) {
-            auto* preview = qobject_cast<PrintPreviewWindow*>(modal);
-            ASSERT_NE(preview, nullptr) << "the preview did not open";
-            opened = true;
-            action(*preview);
-            if (preview->isVisible())
-                preview->close();
-        });
-        window.findChild<QPushButton*>(QStringLiteral("boutapercu"))->click();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModalOf<PrintPreviewWindow>(
+            [&] { window.findChild<QPushButton*>(QStringLiteral("boutapercu"))->click(); }, action))
+            << "the preview did not open";
     }
 
     static void press(QWidget& window, const char* button) {

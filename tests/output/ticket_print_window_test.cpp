@@ -27,17 +27,8 @@ class TicketPrintWindowTest : public ProgramFixture {
     // Opens the print window with the main window's button and hands it to `action`; the window
     // is closed afterwards if `action` left it open.
     void openPrint(std::function<void(TicketPrintWindow&)> action) {
-        bool opened = false;
-        whenModal([&opened, action](QWidget* modal) {
-            auto* window = qobject_cast<TicketPrintWindow*>(modal);
-            ASSERT_NE(window, nullptr) << "the print window did not open";
-            opened = true;
-            action(*window);
-            if (window->isVisible())
-                window->close();
-        });
-        main().findChild<QPushButton*>(QStringLiteral("bimpbull"))->click();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModalOf<TicketPrintWindow>([this] { clickInMain("bimpbull"); }, action))
+            << "the print window did not open";
     }
 
     template <typename T> static T* child(TicketPrintWindow& window, const char* name) {
@@ -179,13 +170,12 @@ TEST_F(TicketPrintWindowTest, TheMenuItemOpensItForSeveralThunderballNumbers) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0], IncorrectSelectionPrompt());
 
-    bool opened = false;
-    whenModal([&](QWidget* modal) {
-        opened = modal->objectName() == QStringLiteral("TForm7");
-        modal->findChild<QPushButton*>(QStringLiteral("boutlancer"))->click();
-    });
-    main().findChild<QAction*>(QStringLiteral("Imprimerlesbulletins1"))->trigger();
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(VisitModal(
+        [this] { main().findChild<QAction*>(QStringLiteral("Imprimerlesbulletins1"))->trigger(); },
+        Named("TForm7"),
+        [](QWidget& window) {
+            window.findChild<QPushButton*>(QStringLiteral("boutlancer"))->click();
+        }));
     EXPECT_EQ(canvas.lines.size(), 15u * 7u);
 }
 

@@ -83,17 +83,9 @@ class WheelProfileWindowTest : public ProgramFixture {
     // Opens the window with its menu item and runs `inside` while it is open; the window is
     // closed with "Return" afterwards if `inside` left it open.
     void openThroughMenu(std::function<void()> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = modal == windows().wheelProfile.ifMade();
-            if (!opened)
-                return;
-            inside();
-            if (window().isVisible())
-                press("BitBtn1");
-        });
-        menuItem()->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModal([this] { menuItem()->trigger(); },
+                               [this](QWidget& modal) { return &modal == &window(); },
+                               [&](QWidget&) { inside(); }, Pressing("BitBtn1")));
     }
     // What the window should state as the draw's prize money for the chosen system.
     std::string expectedPrizeMoney(int system, int thunderballs, const PrizeTable& prizes) {

@@ -46,16 +46,10 @@ class ChartsWindowTest : public ProgramFixture {
         return item ? item->text().toStdString() : std::string();
     }
     void open(const char* menuItem, QDialog* window, std::function<void()> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = modal == window;
-            if (!opened)
-                return;
-            inside();
-            window->accept();
-        });
-        main().findChild<QAction*>(QLatin1String(menuItem))->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(
+            VisitModal([&] { main().findChild<QAction*>(QLatin1String(menuItem))->trigger(); },
+                       [window](QWidget& modal) { return &modal == window; },
+                       [&](QWidget&) { inside(); }, Accepting));
     }
     // What every chart owes its reader, whatever it draws.
     void expectReadable(ChartView& chart, QWidget& window) {

@@ -57,15 +57,9 @@ class ComparisonStoredDrawTest : public ProgramFixture {
         QTest::mouseClick(window().findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
     }
     void openThroughButton(std::function<void()> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = modal == &window();
-            inside();
-            if (window().isVisible())
-                press("BitBtn1");
-        });
-        QTest::mouseClick(main().findChild<QPushButton*>("bcomparer"), Qt::LeftButton);
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModal([this] { pressInMain("bcomparer"); },
+                               [this](QWidget& modal) { return &modal == &window(); },
+                               [&](QWidget&) { inside(); }, Pressing("BitBtn1")));
     }
 };
 

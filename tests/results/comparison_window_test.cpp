@@ -57,15 +57,9 @@ class ComparisonWindowTest : public ProgramFixture {
     // Opens the window with the main window's button and runs `inside` while it is open; the
     // window is closed afterwards if `inside` left it open.
     void openThroughButton(std::function<void()> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = modal == &window();
-            inside();
-            if (window().isVisible())
-                press("BitBtn1");
-        });
-        QTest::mouseClick(main().findChild<QPushButton*>("bcomparer"), Qt::LeftButton);
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModal([this] { pressInMain("bcomparer"); },
+                               [this](QWidget& modal) { return &modal == &window(); },
+                               [&](QWidget&) { inside(); }, Pressing("BitBtn1")));
     }
 };
 
@@ -157,17 +151,16 @@ TEST_F(ComparisonWindowTest, AcceptsAThunderballEqualToAMainNumber) {
 
 TEST_F(ComparisonWindowTest, MenuItemComparesBoardsCarryingSeveralThunderballs) {
     select({ThunderballCell(11)});
-    bool opened = false;
-    whenModal([&](QWidget* modal) {
-        opened = modal == &window();
-        enterDraw({2, 5, 9, 14, 18}, 11);
-        press("button1");
-        EXPECT_EQ(line(0), "001 : MB:-02-05-09-14-18 T:-5-11 -> MB:5 T: 1 + 1 fois MB:5 T:0");
-        EXPECT_EQ(counters(), Texts({"1", "1", "20", "20", "60", "60", "40", "5"}));
-        press("BitBtn1");
-    });
-    main().findChild<QAction*>("mCompareraveclesrsultats1")->trigger();
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(VisitModal(
+        [this] { main().findChild<QAction*>("mCompareraveclesrsultats1")->trigger(); },
+        [this](QWidget& modal) { return &modal == &window(); },
+        [&](QWidget&) {
+            enterDraw({2, 5, 9, 14, 18}, 11);
+            press("button1");
+            EXPECT_EQ(line(0), "001 : MB:-02-05-09-14-18 T:-5-11 -> MB:5 T: 1 + 1 fois MB:5 T:0");
+            EXPECT_EQ(counters(), Texts({"1", "1", "20", "20", "60", "60", "40", "5"}));
+        },
+        Pressing("BitBtn1")));
 }
 
 TEST_F(ComparisonWindowTest, ShowsTheCaptionsAndCounterBoxes) {

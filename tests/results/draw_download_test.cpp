@@ -66,17 +66,10 @@ class DrawDownloadTest : public ProgramFixture {
         return window().findChild<T*>(QLatin1String(name));
     }
     void openWindow(std::function<void()> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = modal == windows().drawHistory.ifMade();
-            if (!opened)
-                return;
-            inside();
-            if (window().isVisible())
-                press("BitBtn1");
-        });
-        main().findChild<QAction*>(QStringLiteral("mHistorique1"))->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModal(
+            [this] { main().findChild<QAction*>(QStringLiteral("mHistorique1"))->trigger(); },
+            [this](QWidget& modal) { return &modal == &window(); }, [&](QWidget&) { inside(); },
+            Pressing("BitBtn1")));
     }
     // Presses the button with ORVANE_DRAWS_URL at `address` and waits until the download ends.
     void download(const QString& address) {

@@ -71,17 +71,9 @@ class DrawHistoryWindowTest : public ProgramFixture {
     // Opens the window with its menu item and runs `inside` while it is open; the window is
     // closed with "Return" afterwards if `inside` left it open.
     void openThroughMenu(std::function<void()> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = modal == windows().drawHistory.ifMade();
-            if (!opened)
-                return;
-            inside();
-            if (window().isVisible())
-                press("BitBtn1");
-        });
-        menuItem()->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModal([this] { menuItem()->trigger(); },
+                               [this](QWidget& modal) { return &modal == &window(); },
+                               [&](QWidget&) { inside(); }, Pressing("BitBtn1")));
     }
     // Imports the file at `path` with the Import button, as the player picks it in the dialog.
     void import(const std::string& path) {
@@ -498,9 +490,7 @@ TEST_F(DrawHistoryWindowTest, EveryDrawsLineMatchesTheComparisonWindowsCounters)
     ASSERT_EQ(checked.size(), 11u);
 
     ComparisonWindow& comparison = *windows().comparison;
-    bool opened = false;
-    whenModal([&](QWidget* modal) {
-        opened = modal == &comparison;
+    const auto compareEach = [&](QWidget&) {
         auto* stored = comparison.findChild<QComboBox*>(QStringLiteral("cbstored"));
         ASSERT_EQ(stored->count(), 12) << "an entry that picks none, then every draw kept";
         const PrizeTable prizes = OperatorPrizeTable();
@@ -528,10 +518,13 @@ TEST_F(DrawHistoryWindowTest, EveryDrawsLineMatchesTheComparisonWindowsCounters)
             EXPECT_EQ(counters, checked[static_cast<std::size_t>(r)]);
             EXPECT_EQ(MoneyText(paid), won[static_cast<std::size_t>(r)]);
         }
-        comparison.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    });
-    QTest::mouseClick(main().findChild<QPushButton*>(QStringLiteral("bcomparer")), Qt::LeftButton);
-    EXPECT_TRUE(opened);
+    };
+    EXPECT_TRUE(VisitModal(
+        [this] {
+            QTest::mouseClick(main().findChild<QPushButton*>(QStringLiteral("bcomparer")),
+                              Qt::LeftButton);
+        },
+        [&](QWidget& modal) { return &modal == &comparison; }, compareEach, Pressing("BitBtn1")));
     EXPECT_TRUE(prompts.shown.empty());
 }
 

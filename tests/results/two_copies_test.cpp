@@ -52,15 +52,9 @@ class TwoCopiesTest : public ProgramFixture {
     }
     // Opens the window of the menu item `item` and runs `inside` while it is open.
     void openThroughMenu(const char* item, std::function<void(QDialog&)> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = true;
-            auto* window = qobject_cast<QDialog*>(modal);
-            inside(*window);
-            window->accept();
-        });
-        main().findChild<QAction*>(QLatin1String(item))->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(VisitModalOf<QDialog>(
+            [&] { main().findChild<QAction*>(QLatin1String(item))->trigger(); }, inside,
+            Accepting));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session.h"
+#include "support/modal_window.h"
 #include "support/recording_canvas.h"
 #include "tests/doubles/recording_shell.h"
 #include "tests/doubles/scripted_open_path.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -63,16 +65,17 @@ class ProgramFixture : public ::testing::Test {
         select({1, 2, 3, 4, 5, 6, ThunderballCell(2)});
     }
 
+    // The main window's button `name`, clicked by code or pressed with the mouse.
+    void clickInMain(const char* name) {
+        main().findChild<QPushButton*>(QLatin1String(name))->click();
+    }
+    void pressInMain(const char* name) {
+        QTest::mouseClick(main().findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+    }
+
     // Runs `action` on the modal window once it is open, then lets the blocking call go on.
     // Queue it before the call that opens the window.
-    static void whenModal(std::function<void(QWidget*)> action, int attempts = 500) {
-        QTimer::singleShot(0, [action, attempts] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                action(modal);
-            else if (attempts > 0)
-                whenModal(action, attempts - 1); // not open yet: try on the next turn of the loop
-        });
-    }
+    static void whenModal(std::function<void(QWidget*)> action) { WhenModal(std::move(action)); }
     static void closeModalWindows() {
         while (QWidget* modal = QApplication::activeModalWidget())
             modal->close();

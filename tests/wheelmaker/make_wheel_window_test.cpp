@@ -43,16 +43,10 @@ class MakeWheelWindowTest : public ProgramFixture {
         return shown;
     }
     void openThroughMenu(std::function<void()> inside) {
-        bool opened = false;
-        whenModal([&](QWidget* modal) {
-            opened = modal == windows().makeWheel.ifMade();
-            if (opened)
-                inside();
-            if (modal->isVisible())
-                modal->close();
-        });
-        main().findChild<QAction*>(QStringLiteral("mRoue1"))->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(
+            VisitModal([this] { main().findChild<QAction*>(QStringLiteral("mRoue1"))->trigger(); },
+                       [this](QWidget& modal) { return &modal == windows().makeWheel.ifMade(); },
+                       [&](QWidget&) { inside(); }));
     }
 };
 

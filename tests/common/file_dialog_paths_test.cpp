@@ -1,13 +1,11 @@
-// The open-path seam over the real file dialog: the file the player picks comes back as its path.
-#include "common/file_dialog_open_path.h"
+// The open-path and save-path seams over the real file dialog: the file the player picks, or the
+// name typed, comes back as its path, and each opens next in the folder of the last file chosen.
+#include "common/file_dialog_paths.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 #include "support/when_file_dialog_opens.h"
@@ -43,6 +41,28 @@ TEST(FileDialogOpenPathTest, TheFilePickedComesBackAndTheNextOpeningStartsInItsF
         d.reject();
     });
     EXPECT_FALSE(dialog.askFileToRead("Import draws", "Draw files (*.csv *.txt)").has_value());
+}
+
+TEST(FileDialogSavePathTest, ANameTypedWithoutSuffixBecomesAPdfInTheFolderShown) {
+    QTemporaryDir folder;
+    FileDialogSavePath dialog;
+    WhenDialogOpens([&folder](QFileDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Save the tickets as PDF"));
+        EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptSave);
+        d.selectFile(QDir(folder.path()).filePath(QStringLiteral("week 12")));
+        QMetaObject::invokeMethod(&d, "accept"); // as the Save button does
+    });
+    const std::optional<std::string> path =
+        dialog.askPdfPath("Save the tickets as PDF", "tickets.pdf");
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, QDir(folder.path()).filePath(QStringLiteral("week 12.pdf")).toStdString());
+
+    // The next time it opens in the folder of the last save.
+    WhenDialogOpens([&folder](QFileDialog& d) {
+        EXPECT_EQ(QDir(d.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
+        d.reject();
+    });
+    EXPECT_FALSE(dialog.askPdfPath("Save the tickets as PDF", "tickets.pdf").has_value());
 }
 
 } // namespace
