@@ -6,8 +6,12 @@ set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
+xserver=
 cleanup() {
   kill $(jobs -p) 2>/dev/null || true
+  # The X server unlinks its socket as it exits: waiting for it keeps a dying server from taking
+  # away the socket of the next run's server, which -displayfd may have given the same display.
+  [ -z "$xserver" ] || wait "$xserver" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -15,8 +19,10 @@ trap cleanup EXIT
 # A program folder of its own, so no settings file of another run is read.
 cp "$program" "$work/orvane"
 
-# The X server picks a free display and says which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# The X server picks a free display and says which. It must not reset when its last client goes:
+# the bus launcher's short connection would otherwise make it reset just as Orvane connects.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xserver=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
   sleep 0.1
