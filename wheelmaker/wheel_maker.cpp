@@ -204,18 +204,22 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
 
     std::size_t smallestTold = SIZE_MAX;
     const auto report = [&] {
+        if (!options.progress && !options.betterWheel)
+            return;
         const auto [boards, unmet] = best.get();
-        if (options.betterWheel && unmet == 0 &&
-            (!request.boardCap || static_cast<int>(boards.size()) <= *request.boardCap) &&
-            WithoutRepeats(boards).size() < smallestTold) {
-            smallestTold = WithoutRepeats(boards).size();
+        const auto distinct = static_cast<int>(WithoutRepeats(boards).size());
+        const bool keepsPromise =
+            unmet == 0 && (!request.boardCap || distinct <= *request.boardCap);
+        if (options.betterWheel && keepsPromise &&
+            static_cast<std::size_t>(distinct) < smallestTold) {
+            smallestTold = static_cast<std::size_t>(distinct);
             options.betterWheel(positionsOf(boards, request.fixed));
         }
         if (!options.progress)
             return;
         WheelProgress p;
-        p.boards = static_cast<int>(WithoutRepeats(boards).size());
-        p.keepsPromise = unmet == 0 && (!request.boardCap || p.boards <= *request.boardCap);
+        p.boards = distinct;
+        p.keepsPromise = keepsPromise;
         const auto sets = static_cast<double>(Binomial(problem.numbers, problem.m));
         p.shareMet = p.boards == 0 || problem.k <= 0 ? (p.boards > 0 ? 1.0 : 0.0)
                                                      : 1.0 - static_cast<double>(unmet) / sets;
