@@ -121,7 +121,9 @@ std::vector<NumberSet> smallestHolding(const CoverProblem& problem,
     return smallest;
 }
 
-std::vector<BoardPositions> positionsOf(const std::vector<NumberSet>& boards, int fixed) {
+} // namespace
+
+std::vector<BoardPositions> PositionsOf(const std::vector<NumberSet>& boards, int fixed) {
     std::vector<BoardPositions> rows;
     for (const NumberSet board : WithoutRepeats(boards)) {
         BoardPositions row{};
@@ -135,8 +137,6 @@ std::vector<BoardPositions> positionsOf(const std::vector<NumberSet>& boards, in
     std::sort(rows.begin(), rows.end());
     return rows;
 }
-
-} // namespace
 
 MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
     MadeWheel made;
@@ -213,7 +213,7 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
         if (options.betterWheel && keepsPromise &&
             static_cast<std::size_t>(distinct) < smallestTold) {
             smallestTold = static_cast<std::size_t>(distinct);
-            options.betterWheel(positionsOf(boards, request.fixed));
+            options.betterWheel(PositionsOf(boards, request.fixed));
         }
         if (!options.progress)
             return;
@@ -236,7 +236,7 @@ MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options) {
         t.join();
     report();
 
-    made.boards = positionsOf(best.get().first, request.fixed);
+    made.boards = PositionsOf(best.get().first, request.fixed);
     made.proof = ProveWheel(made.boards, request);
     made.seconds = std::chrono::duration<double>(Clock::now() - started).count();
     made.stopped = clock.stopRequested();

@@ -6,6 +6,7 @@
 // worker thread) and tells a listener, on that thread, of each better wheel and of the time
 // going by.
 
+#include "wheelmaker/number_sets.h"
 #include "wheelmaker/wheel_proof.h"
 #include "wheelmaker/wheel_records.h"
 #include "wheelmaker/wheel_request.h"
@@ -61,5 +62,9 @@ struct MadeWheel {
 };
 
 MadeWheel MakeWheel(const WheelRequest& request, const MakeOptions& options);
+
+// Boards of free numbers (bit 0 the first number after the f fixed ones) as a wheel's positions:
+// 1..f on every board, the free numbers after them; sorted, no board repeated.
+std::vector<BoardPositions> PositionsOf(const std::vector<NumberSet>& boards, int fixed);
 
 } // namespace orvane::wheelmaker

@@ -72,14 +72,8 @@ void improve(const std::string& folder, const WheelRequest& request, double seco
     options.seed = seed;
     const KnownSizes known = KnownSizesFor(request);
     options.enoughBoards = known.bestKnown;
-    for (const NumberSet board :
-         ParseTableText(readFile(path), request.numbers, kNumbersPerBoard)) {
-        BoardPositions row{};
-        std::size_t i = 0;
-        for (NumberSet rest = board; rest != 0; rest &= rest - 1)
-            row[i++] = static_cast<std::uint8_t>(std::countr_zero(rest) + 1);
-        options.startWheel.push_back(row);
-    }
+    options.startWheel =
+        PositionsOf(ParseTableText(readFile(path), request.numbers, kNumbersPerBoard), 0);
     const std::size_t before = options.startWheel.size();
     const auto started = std::chrono::steady_clock::now();
     options.betterWheel = [&](const std::vector<BoardPositions>& wheel) {
