@@ -31,6 +31,10 @@ std::vector<int> bestSplit(const CoverProblem& p, int groups) {
     std::vector<int> best;
     int fewest = -1;
     std::vector<int> sizes(static_cast<std::size_t>(groups));
+    // Each group size weighed once (a table made offline is read to weigh it), not at every split.
+    std::vector<int> expected(static_cast<std::size_t>(p.numbers) + 1);
+    for (int size = 0; size <= p.numbers; ++size)
+        expected[static_cast<std::size_t>(size)] = expectedBoards(size, p.boardSize, p.k);
     // Walks every way to write p.numbers as `groups` sizes, each no larger than the one before.
     const auto walk = [&](auto&& self, int group, int left, int most) -> void {
         if (group == groups - 1) {
@@ -39,7 +43,7 @@ std::vector<int> bestSplit(const CoverProblem& p, int groups) {
             sizes.back() = left;
             int boards = 0;
             for (const int s : sizes)
-                boards += expectedBoards(s, p.boardSize, p.k);
+                boards += expected[static_cast<std::size_t>(s)];
             if (fewest < 0 || boards < fewest) {
                 fewest = boards;
                 best = sizes;
